@@ -1,0 +1,209 @@
+#include "Connection.h"
+
+#include "ComboTarget.h"
+#include "Numeric.h"
+#include "SqlText.h"
+
+#include <QCoreApplication>
+
+namespace Connection {
+
+std::unique_ptr<DbConnection> TallixConn;
+std::unique_ptr<Command> TallixCmd;
+std::unique_ptr<Recordset> TallixRs;
+std::unique_ptr<DbConnection> StatConn;
+std::unique_ptr<Command> StatCmd;
+std::unique_ptr<Recordset> StatRs;
+std::unique_ptr<DbConnection> DictConn;
+std::unique_ptr<Command> DictCmd;
+std::unique_ptr<Recordset> DictRs;
+
+namespace {
+
+QString& Folder()
+{
+    static QString folder;
+    return folder;
+}
+
+void OpenSet(std::unique_ptr<DbConnection>& conn, std::unique_ptr<Command>& cmd, std::unique_ptr<Recordset>& rs,
+             ConnectMode mode, const QString& connectionString)
+{
+    conn = std::make_unique<DbConnection>();
+    conn->Mode = mode;
+    conn->WriteAheadLog = mode == ConnectMode::ReadWrite;
+    cmd = std::make_unique<Command>();
+    rs = std::make_unique<Recordset>();
+    if (!conn->IsOpen())
+        conn->Open(connectionString);
+    cmd->ActiveConnection = conn.get();
+}
+
+void CloseSet(std::unique_ptr<DbConnection>& conn, std::unique_ptr<Command>& cmd, std::unique_ptr<Recordset>& rs)
+{
+    if (rs && rs->IsOpen())
+        rs->Close();
+    if (conn && conn->IsOpen())
+        conn->Close();
+    rs.reset();
+    cmd.reset();
+    conn.reset();
+}
+
+// First field of the first record of a query on the source set, or an empty value.
+QVariant LookupOnSource(const QString& sql)
+{
+    OpenStatConnection();
+    try {
+        StatCmd->CommandText = sql;
+        StatRs->Open(*StatCmd);
+        QVariant value;
+        if (StatRs->RecordCount() > 0)
+            value = StatRs->Value(0);
+        CloseStatConnection();
+        return value;
+    } catch (...) {
+        CloseStatConnection();
+        throw;
+    }
+}
+
+} // namespace
+
+void SetAppFolder(const QString& folder)
+{
+    QString f = folder;
+    while (f.size() > 1 && f.endsWith(QLatin1Char('/')))
+        f.chop(1);
+    Folder() = f;
+}
+
+QString AppFolder()
+{
+    if (Folder().isEmpty())
+        return QCoreApplication::applicationDirPath();
+    return Folder();
+}
+
+QString BuildConnectionString(const QString& path)
+{
+    return QStringLiteral("Provider=MSDASQL.1;Persist Security Info=False;") +
+           QStringLiteral("Driver={Microsoft Visual FoxPro Driver};SourceType=DBC;") + QStringLiteral("SourceDB=") +
+           path + QStringLiteral(";") + QStringLiteral("Exclusive=No;BackgroundFetch=Yes;Collate=Machine;");
+}
+
+QString TallixConnectionString()
+{
+    return BuildConnectionString(AppFolder() + QLatin1String(OwnDatabasePath));
+}
+
+QString StatConnectionString()
+{
+    return BuildConnectionString(AppFolder() + QLatin1String(SourceDatabasePath));
+}
+
+void OpenTallixConnection() { OpenSet(TallixConn, TallixCmd, TallixRs, ConnectMode::ReadWrite, TallixConnectionString()); }
+void OpenStatConnection() { OpenSet(StatConn, StatCmd, StatRs, ConnectMode::Read, StatConnectionString()); }
+void OpenDictConnection() { OpenSet(DictConn, DictCmd, DictRs, ConnectMode::ReadWrite, TallixConnectionString()); }
+void CloseTallixConnection() { CloseSet(TallixConn, TallixCmd, TallixRs); }
+void CloseStatConnection() { CloseSet(StatConn, StatCmd, StatRs); }
+void CloseDictConnection() { CloseSet(DictConn, DictCmd, DictRs); }
+
+void CloseAll()
+{
+    CloseTallixConnection();
+    CloseStatConnection();
+    CloseDictConnection();
+}
+
+void ClearResultTables()
+{
+    OpenTallixConnection();
+    try {
+        for (const char* table : {"type11", "type22", "type33", "type44", "type55", "type66"}) {
+            TallixCmd->CommandText = QStringLiteral("Delete from ") + QLatin1String(table);
+            TallixCmd->Execute();
+        }
+    } catch (...) {
+        CloseTallixConnection();
+        throw;
+    }
+    CloseTallixConnection();
+}
+
+void FillComboFromDictionary(ComboTarget& combo, const QString& tableName, std::int16_t typeCode)
+{
+    OpenDictConnection();
+    try {
+        DictCmd->CommandText = QStringLiteral("SELECT * FROM ") + tableName + QStringLiteral(" where type = ") +
+                               QString::number(typeCode) + QStringLiteral(" ") + QStringLiteral("order by subtype");
+        DictRs->Open(*DictCmd);
+        if (DictRs->RecordCount() != 0) {
+            DictRs->MoveFirst();
+            combo.Clear();
+            while (!DictRs->IsEOF()) {
+                const QString text = DictRs->Value(0).toString().trimmed();
+                const int data = Numeric::ToInt32(DictRs->Value(3).toString().trimmed());
+                combo.AddItem(text, data);
+                DictRs->MoveNext();
+            }
+            combo.SetListIndex(0);
+        }
+    } catch (...) {
+        CloseDictConnection();
+        throw;
+    }
+    CloseDictConnection();
+}
+
+void ExecuteTallixSql(const QString& sql)
+{
+    OpenDictConnection();
+    try {
+        DictCmd->CommandText = sql;
+        DictCmd->Execute();
+    } catch (...) {
+        CloseDictConnection();
+        throw;
+    }
+    CloseDictConnection();
+}
+
+std::unique_ptr<DbConnection> OpenPrintConnection()
+{
+    auto conn = std::make_unique<DbConnection>();
+    conn->WriteAheadLog = true;
+    conn->Open(BuildConnectionString(AppFolder() + QLatin1String(OwnDatabasePath)));
+    return conn;
+}
+
+QString AreaName(const QString& regionCode)
+{
+    if (regionCode.isEmpty())
+        return QStringLiteral("合计");
+    return LookupOnSource(QStringLiteral("select Areaname from Area where Areacode = '") +
+                          SqlText::Escape(regionCode) + QStringLiteral("'"))
+        .toString();
+}
+
+QString UnitName(const QString& unitCode)
+{
+    if (unitCode.isEmpty())
+        return QString();
+    OpenStatConnection();
+    try {
+        StatCmd->CommandText =
+            QStringLiteral("SELECT * FROM Base01 WHERE Code = '") + SqlText::Escape(unitCode) + QStringLiteral("'");
+        StatRs->Open(*StatCmd);
+        QString name;
+        if (StatRs->RecordCount() > 0)
+            name = StatRs->Value(QStringLiteral("Unitname")).toString();
+        CloseStatConnection();
+        return name;
+    } catch (...) {
+        CloseStatConnection();
+        throw;
+    }
+}
+
+} // namespace Connection

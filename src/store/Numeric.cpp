@@ -1,0 +1,123 @@
+#include "Numeric.h"
+
+#include "ConversionError.h"
+
+#include <QRegularExpression>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace Numeric {
+
+double RoundEven(double value)
+{
+    return std::nearbyint(value); // the default rounding mode rounds ties to even
+}
+
+double RoundTwo(double value)
+{
+    if (!std::isfinite(value))
+        return value;
+    // A 53-bit mantissa times 100 (7 bits) fits the 64-bit mantissa of long double exactly,
+    // so a tie is seen only where the double really lies halfway.
+    const long double scaled = static_cast<long double>(value) * 100.0L;
+    const long double rounded = std::nearbyintl(scaled);
+    const double result = static_cast<double>(rounded / 100.0L);
+    return result == 0.0 ? 0.0 : result;
+}
+
+bool ParseNumber(const QString& text, double* result)
+{
+    static const QRegularExpression pattern(QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)\s*$)"));
+    if (!pattern.match(text).hasMatch())
+        return false;
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (ok && result)
+        *result = v;
+    return ok;
+}
+
+double ToDouble(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return value.toDouble();
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Bool:
+        return value.toDouble();
+    default:
+        break;
+    }
+    double v = 0;
+    const QString text = value.toString();
+    if (!ParseNumber(text, &v))
+        throw ConversionError(text, QStringLiteral("不是数值"));
+    return v;
+}
+
+namespace {
+template <typename Int> Int ToInteger(const QVariant& value, const char* range)
+{
+    const double rounded = RoundEven(ToDouble(value));
+    if (!(rounded >= static_cast<double>(std::numeric_limits<Int>::min()) &&
+          rounded <= static_cast<double>(std::numeric_limits<Int>::max())))
+        throw ConversionError(value.toString(), QString::fromLatin1(range));
+    return static_cast<Int>(rounded);
+}
+} // namespace
+
+std::int16_t ToInt16(const QVariant& value)
+{
+    return ToInteger<std::int16_t>(value, "超出 -32768 至 32767");
+}
+
+std::int32_t ToInt32(const QVariant& value)
+{
+    return ToInteger<std::int32_t>(value, "超出 32 位整数范围");
+}
+
+QString NumberText(double value)
+{
+    if (value == 0.0 || !std::isfinite(value))
+        return value == 0.0 ? QStringLiteral("0") : QString::number(value);
+    char buffer[64];
+    const double magnitude = std::fabs(value);
+    if (magnitude >= 1e15 || magnitude < 1e-5) {
+        std::snprintf(buffer, sizeof buffer, "%.14E", value);
+        // Trim the mantissa's trailing zeros: 1.50000000000000E+20 -> 1.5E+20
+        QString text = QString::fromLatin1(buffer);
+        const qsizetype e = text.indexOf(QLatin1Char('E'));
+        QString mantissa = text.left(e);
+        QString exponent = text.mid(e);
+        while (mantissa.endsWith(QLatin1Char('0')))
+            mantissa.chop(1);
+        if (mantissa.endsWith(QLatin1Char('.')))
+            mantissa.chop(1);
+        return mantissa + exponent;
+    }
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    QString text = QString::fromLatin1(buffer);
+    if (text.contains(QLatin1Char('e'))) { // %.15g chose an exponent inside our fixed band
+        const int decimals = std::max(0, 14 - static_cast<int>(std::floor(std::log10(magnitude))));
+        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+        text = QString::fromLatin1(buffer);
+        if (text.contains(QLatin1Char('.'))) {
+            while (text.endsWith(QLatin1Char('0')))
+                text.chop(1);
+            if (text.endsWith(QLatin1Char('.')))
+                text.chop(1);
+        }
+    }
+    if (text == QLatin1String("-0"))
+        return QStringLiteral("0");
+    return text;
+}
+
+} // namespace Numeric

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A throw-away application folder: a fresh own database (tables and dictionaries) and an
+// empty source database with its tables, set as the program's application folder for the
+// lifetime of the object.
+class TempAppFolder
+{
+public:
+    enum class Content { Databases, Empty };
+    explicit TempAppFolder(Content content = Content::Databases);
+    ~TempAppFolder();
+
+    QString Path() const { return dir_.path(); }
+    QString OwnDatabase() const;
+    QString SourceDatabase() const;
+
+    // Runs statements (separated by ";") on the source or the own database.
+    void Source(const QString& sql) const;
+    void Own(const QString& sql) const;
+
+    // Rows of a query as text, the fields of a row joined by tabs (NULL as "<null>").
+    QStringList OwnRows(const QString& sql) const;
+    QStringList SourceRows(const QString& sql) const;
+
+private:
+    QTemporaryDir dir_;
+    QString previousFolder_;
+};
+
+// Reads a text file of the tests folder (tests/<relative>), "" when missing.
+QString ReadTestFile(const QString& relative, bool* exists = nullptr);
