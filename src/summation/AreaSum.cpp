@@ -1,0 +1,41 @@
+#include "AreaSum.h"
+
+#include "Command.h"
+#include "Connection.h"
+#include "DbConnection.h"
+#include "Recordset.h"
+
+// The passes live in AreaSumHotel.cpp, AreaSumTourUnit.cpp and AreaSumTallix.cpp.
+
+AreaSum::AreaSum() = default;
+AreaSum::~AreaSum() = default;
+
+void AreaSum::OpenSourceConnection()
+{
+    connection_ = std::make_unique<DbConnection>();
+    connection_->Mode = ConnectMode::Read;
+    command_ = std::make_unique<Command>();
+    recordset_ = std::make_unique<Recordset>();
+    if (!connection_->IsOpen())
+        connection_->Open(Connection::StatConnectionString());
+    command_->ActiveConnection = connection_.get();
+}
+
+void AreaSum::CloseSourceConnection()
+{
+    if (recordset_ && recordset_->IsOpen())
+        recordset_->Close();
+    if (connection_ && connection_->IsOpen())
+        connection_->Close();
+    recordset_.reset();
+    command_.reset();
+    connection_.reset();
+}
+
+void AreaSum::OpenRecordset(const QString& sql)
+{
+    command_->CommandText = sql;
+    if (recordset_->IsOpen())
+        recordset_->Close();
+    recordset_->Open(*command_);
+}

@@ -1,0 +1,1 @@
+// The Hotel pass of AreaSum.

@@ -1,0 +1,1 @@
+// The Tallix pass of AreaSum.

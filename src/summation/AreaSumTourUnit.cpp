@@ -1,0 +1,1 @@
+// The TourUnit pass of AreaSum.
