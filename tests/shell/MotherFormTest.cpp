@@ -1,0 +1,88 @@
+#include "MessagePresenter.h"
+#include "MotherForm.h"
+#include "TempAppFolder.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QAction* Entry(MotherForm& form, const char* name)
+{
+    return form.findChild<QAction*>(QLatin1String(name));
+}
+
+TEST(MotherForm, MenusCarryTheirCaptions)
+{
+    TempAppFolder app(TempAppFolder::Content::Empty);
+    MotherForm form(app.Path());
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Orvane"));
+    const struct
+    {
+        const char* name;
+        const char* caption;
+    } entries[] = {{"munSysExit", "退出"},
+                   {"munRestaurant", "饭店分析报表条件"},
+                   {"munTourUnit", "旅游单位综合年报表"},
+                   {"munTourTallix", "旅游企业台帐"}};
+    for (const auto& e : entries) {
+        QAction* action = Entry(form, e.name);
+        ASSERT_TRUE(action) << e.name;
+        EXPECT_EQ(action->text(), QString::fromUtf8(e.caption));
+    }
+    const QList<QAction*> menus = form.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 2);
+    EXPECT_EQ(menus[0]->text(), QStringLiteral("系统操作"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("分析报表统计条件设置"));
+}
+
+TEST(MotherForm, EachWindowExistsOnceAndTheTitleBarUnloadsIt)
+{
+    TempAppFolder app(TempAppFolder::Content::Empty);
+    MotherForm form(app.Path());
+    int created = 0;
+    form.SetFactory(MotherForm::Analysis::TourUnit, [&created] {
+        ++created;
+        return new QWidget;
+    });
+    form.show();
+    Entry(form, "munTourUnit")->trigger();
+    Entry(form, "munTourUnit")->trigger();
+    EXPECT_EQ(created, 1);
+    EXPECT_EQ(form.MdiArea()->subWindowList().size(), 1);
+
+    form.HideAnalysisWindows(); // hidden, contents kept
+    Entry(form, "munTourUnit")->trigger();
+    EXPECT_EQ(created, 1);
+    EXPECT_TRUE(form.AnalysisWindow(MotherForm::Analysis::TourUnit)->isVisible());
+
+    form.MdiArea()->subWindowList().first()->close(); // the title bar's close
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(form.AnalysisWindow(MotherForm::Analysis::TourUnit));
+    Entry(form, "munTourUnit")->trigger();
+    EXPECT_EQ(created, 2);
+}
+
+TEST(MotherForm, StartUpNoticeIsShownAndTheWindowStays)
+{
+    TempAppFolder app(TempAppFolder::Content::Empty);
+    QList<MessagePresenter::Message> shown;
+    MessagePresenter::SetHandler([&shown](const MessagePresenter::Message& m) { shown << m; });
+    MotherForm form(app.Path());
+    form.show();
+    form.MDIForm_Load();
+    MessagePresenter::SetHandler({});
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].Text, QStringLiteral("缺少统计系统文件 tallix.she！"));
+    EXPECT_EQ(shown[0].Title, QStringLiteral("台帐系统提示"));
+    EXPECT_EQ(shown[0].Kind, MessagePresenter::Icon::Critical);
+    EXPECT_TRUE(form.isVisible());
+    Entry(form, "munSysExit")->trigger();
+    EXPECT_FALSE(form.isVisible());
+}
+
+} // namespace

@@ -1,0 +1,172 @@
+#include "Connection.h"
+#include "DataSourceRegistry.h"
+#include "DbConnection.h"
+#include "Schema.h"
+#include "StartUp.h"
+#include "TempAppFolder.h"
+
+#include <JlCompress.h>
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+// An application folder as the build lays it out, before the first start.
+class StartUpTest : public ::testing::Test
+{
+protected:
+    TempAppFolder app{TempAppFolder::Content::Empty};
+
+    QString Folder() const { return app.Path() + QStringLiteral("/TallixDataBase"); }
+    QString Database() const { return app.OwnDatabase(); }
+
+    void CopyPackage() const
+    {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(ORVANE_PACKAGE_FILE), app.Path() + QStringLiteral("/tallix.she")));
+    }
+    void Restore() const { ASSERT_FALSE(StartUp(app.Path()).Run()); }
+
+    // A file that brings the folder to exactly `total` bytes (sparse: costs no disk).
+    void FillFolderTo(std::int64_t total) const
+    {
+        const std::int64_t now = StartUp::FolderSize(Folder());
+        QFile filler(Folder() + QStringLiteral("/filler.bin"));
+        ASSERT_TRUE(filler.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(filler.resize(filler.size() + total - now));
+    }
+    void SaveSomething() const
+    {
+        Connection::ExecuteTallixSql(QStringLiteral("INSERT INTO namesave VALUES('常用地区')"));
+        Connection::ExecuteTallixSql(
+            QStringLiteral("INSERT INTO Condition (Year, conditionname) VALUES('2025', '五星饭店')"));
+        Connection::ExecuteTallixSql(QStringLiteral("INSERT INTO Aca (condition, shu) VALUES('台帐一', '按本期数值')"));
+        Connection::ExecuteTallixSql(QStringLiteral("INSERT INTO type22 (value1) VALUES('旧报表')"));
+    }
+    QStringList Backups() const
+    {
+        return QDir(app.Path()).entryList({QStringLiteral("TallixDataBase-backup-*")}, QDir::Dirs);
+    }
+};
+
+TEST_F(StartUpTest, FirstStartRestoresFromThePackage)
+{
+    CopyPackage();
+    Restore();
+    EXPECT_TRUE(StartUp::FileIsPresent(Database()));
+    EXPECT_EQ(app.OwnRows(QStringLiteral("SELECT count(*) FROM dic_tablename")), QStringList{"23"});
+}
+
+TEST_F(StartUpTest, IntactSmallFolderIsLeftAlone)
+{
+    CopyPackage();
+    Restore();
+    SaveSomething();
+    QFile::remove(app.Path() + QStringLiteral("/tallix.she")); // not even needed any more
+    EXPECT_FALSE(StartUp(app.Path()).Run());
+    EXPECT_EQ(app.OwnRows(QStringLiteral("SELECT savename FROM namesave")), QStringList{"常用地区"});
+}
+
+TEST_F(StartUpTest, ExactlyAtTheThresholdIsKept)
+{
+    CopyPackage();
+    Restore();
+    SaveSomething();
+    DbConnection::ReleasePooled(Folder());
+    FillFolderTo(StartUp::DefaultThreshold);
+    EXPECT_EQ(StartUp::FolderSize(Folder()), StartUp::DefaultThreshold);
+    EXPECT_FALSE(StartUp(app.Path()).Run());
+    EXPECT_TRUE(Backups().isEmpty());
+    EXPECT_TRUE(QFile::exists(Folder() + QStringLiteral("/filler.bin")));
+}
+
+TEST_F(StartUpTest, OverTheThresholdIsMovedAsideAndSavedRowsSurvive)
+{
+    CopyPackage();
+    Restore();
+    SaveSomething();
+    DbConnection::ReleasePooled(Folder());
+    FillFolderTo(StartUp::DefaultThreshold + 1);
+    StartUp startUp(app.Path());
+    EXPECT_FALSE(startUp.Run());
+    ASSERT_EQ(Backups().size(), 1);
+    EXPECT_EQ(startUp.BackupFolder(), app.Path() + QLatin1Char('/') + Backups().first());
+    EXPECT_FALSE(QFile::exists(Folder() + QStringLiteral("/filler.bin")));
+    // saved conditions, region sets and ledger configurations come back; results do not
+    EXPECT_EQ(app.OwnRows(QStringLiteral("SELECT savename FROM namesave")), QStringList{"常用地区"});
+    EXPECT_EQ(app.OwnRows(QStringLiteral("SELECT conditionname FROM Condition")), QStringList{"五星饭店"});
+    EXPECT_EQ(app.OwnRows(QStringLiteral("SELECT condition FROM Aca")), QStringList{"台帐一"});
+    EXPECT_TRUE(app.OwnRows(QStringLiteral("SELECT * FROM type22")).isEmpty());
+    EXPECT_EQ(app.OwnRows(QStringLiteral("SELECT count(*) FROM dic_fields")).first().toInt() > 0, true);
+}
+
+TEST_F(StartUpTest, CompactingThatSufficesKeepsTheFolder)
+{
+    CopyPackage();
+    Restore();
+    SaveSomething();
+    // A large value deleted again leaves free pages that only compaction gives back.
+    Connection::ExecuteTallixSql(QStringLiteral("INSERT INTO type66 (value1) VALUES (hex(zeroblob(400000)))"));
+    Connection::ExecuteTallixSql(QStringLiteral("DELETE FROM type66"));
+    DbConnection::ReleasePooled(Folder());
+    const std::int64_t bloated = StartUp::FolderSize(Folder());
+    ASSERT_GT(bloated, 800000);
+    StartUp startUp(app.Path(), 500000);
+    EXPECT_FALSE(startUp.Run());
+    EXPECT_TRUE(Backups().isEmpty());
+    EXPECT_LT(StartUp::FolderSize(Folder()), 500000);
+    EXPECT_EQ(app.OwnRows(QStringLiteral("SELECT savename FROM namesave")), QStringList{"常用地区"});
+}
+
+TEST_F(StartUpTest, FolderWithoutContainerIsFilledNotDeleted)
+{
+    CopyPackage();
+    QDir().mkpath(Folder());
+    QFile keep(Folder() + QStringLiteral("/notes.txt"));
+    ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
+    keep.close();
+    Restore();
+    EXPECT_TRUE(StartUp::FileIsPresent(Database()));
+    EXPECT_TRUE(QFile::exists(Folder() + QStringLiteral("/notes.txt")));
+}
+
+TEST_F(StartUpTest, MissingPackageIsReportedAndNothingUnpacked)
+{
+    DataSourceRegistry::Clear();
+    const auto notice = StartUp(app.Path()).Run();
+    ASSERT_TRUE(notice);
+    EXPECT_EQ(notice->Text, QStringLiteral("缺少统计系统文件 tallix.she！"));
+    EXPECT_EQ(notice->Title, QStringLiteral("台帐系统提示"));
+    EXPECT_FALSE(QDir(Folder()).exists());
+    // the data source is registered also when the start-up then fails
+    EXPECT_EQ(DataSourceRegistry::Attribute(QStringLiteral("tallix"), QStringLiteral("SourceDB")),
+              app.Path() + QStringLiteral("/TallixDataBase/tallix.dbc"));
+    EXPECT_EQ(DataSourceRegistry::Lookup(QStringLiteral("tallix")).Attributes.count(QLatin1Char('\r')), 2);
+}
+
+TEST_F(StartUpTest, PackageWithoutContainerIsReported)
+{
+    QFile other(app.Path() + QStringLiteral("/readme.txt"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("not a database");
+    other.close();
+    ASSERT_TRUE(JlCompress::compressFile(app.Path() + QStringLiteral("/tallix.she"), other.fileName()));
+    const auto notice = StartUp(app.Path()).Run();
+    ASSERT_TRUE(notice);
+    EXPECT_EQ(notice->Text, QStringLiteral("统计系统文件 tallix.she 格式不对！"));
+}
+
+TEST_F(StartUpTest, OverTheThresholdWithoutPackageKeepsTheData)
+{
+    CopyPackage();
+    Restore();
+    SaveSomething();
+    QFile::remove(app.Path() + QStringLiteral("/tallix.she"));
+    DbConnection::ReleasePooled(Folder());
+    FillFolderTo(StartUp::DefaultThreshold + 1);
+    EXPECT_FALSE(StartUp(app.Path()).Run());
+    EXPECT_TRUE(Backups().isEmpty());
+    EXPECT_EQ(app.OwnRows(QStringLiteral("SELECT savename FROM namesave")), QStringList{"常用地区"});
+}
+
+} // namespace

@@ -1,0 +1,117 @@
+// What the statements rely on from the engine: YEAR()/MONTH() on ISO dates, "=" that ignores
+// trailing blanks, reserved column names, case-insensitive names, a static cursor.
+#include "Connection.h"
+#include "DatabaseError.h"
+#include "Recordset.h"
+#include "SqlText.h"
+#include "TempAppFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct DateCase
+{
+    const char* value; // SQL expression
+    const char* year;
+    const char* month;
+};
+
+class DateFunctionTest : public ::testing::TestWithParam<DateCase>
+{
+};
+
+TEST_P(DateFunctionTest, YearAndMonth)
+{
+    TempAppFolder folder;
+    const QString v = QString::fromLatin1(GetParam().value);
+    const QStringList rows =
+        folder.SourceRows(QStringLiteral("SELECT YEAR(%1), MONTH(%1), year(%1)").arg(v));
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0], QStringLiteral("%1\t%2\t%1").arg(QLatin1String(GetParam().year), QLatin1String(GetParam().month)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Dates, DateFunctionTest,
+                         ::testing::Values(DateCase{"'2005-06-30'", "2005", "6"},
+                                           DateCase{"'2025-12-31 23:59:59'", "2025", "12"},
+                                           DateCase{"'2024-01-01T00:00:00'", "2024", "1"},
+                                           DateCase{"NULL", "<null>", "<null>"},
+                                           DateCase{"'not a date'", "<null>", "<null>"},
+                                           DateCase{"'2005-13-01'", "<null>", "<null>"}));
+
+TEST(TextComparison, IgnoresTrailingBlanks)
+{
+    TempAppFolder folder;
+    folder.Own(QStringLiteral("INSERT INTO addsave VALUES ('430100 ', '长沙市', '常用', '2025')"));
+    EXPECT_EQ(folder.OwnRows(QStringLiteral("SELECT savename FROM addSave WHERE areacode='430100'")).size(), 1);
+    EXPECT_EQ(folder.OwnRows(QStringLiteral("SELECT savename FROM ADDSAVE WHERE savename='常用   '")).size(), 1);
+    // read back with the blank that was written
+    EXPECT_EQ(folder.OwnRows(QStringLiteral("SELECT areacode FROM addsave")), QStringList{QStringLiteral("430100 ")});
+    // leading blanks still count
+    EXPECT_TRUE(folder.OwnRows(QStringLiteral("SELECT * FROM addsave WHERE areacode=' 430100'")).isEmpty());
+}
+
+TEST(ReservedNames, QuotedColumnsWork)
+{
+    TempAppFolder folder;
+    folder.Own(QStringLiteral(R"( INSERT INTO Aca(item,"table",dictable,"in","out",shu,"group",condition) )"
+                              R"(VALUES('a','Base04','dic_base04','国内','国际','按本期数值','按地区分组','cfg'))"));
+    EXPECT_EQ(folder.OwnRows(QStringLiteral(R"(SELECT "table","in","out","group" FROM Aca WHERE condition='cfg')")),
+              QStringList{QStringLiteral("Base04\t国内\t国际\t按地区分组")});
+    EXPECT_EQ(folder.OwnRows(QStringLiteral(
+                  R"(select content from dic_fields where TableCode='2-1-2' order by "order")")).first(),
+              QStringLiteral("地区"));
+}
+
+TEST(Quoting, ApostrophesRoundTrip)
+{
+    TempAppFolder folder;
+    const QString name = QStringLiteral("O'Neil's 条件");
+    Connection::ExecuteTallixSql(QStringLiteral("INSERT INTO namesave VALUES(") + SqlText::Quoted(name) +
+                                 QStringLiteral(")"));
+    EXPECT_EQ(folder.OwnRows(QStringLiteral("SELECT savename FROM namesave WHERE savename='") +
+                             SqlText::Escape(name) + QStringLiteral("'")),
+              QStringList{name});
+    EXPECT_EQ(SqlText::Escape(QStringLiteral("430100")), QStringLiteral("430100"));
+}
+
+TEST(Recordset, StaticCursorWithCaseInsensitiveFields)
+{
+    TempAppFolder folder;
+    folder.Source(QStringLiteral("INSERT INTO Area VALUES ('430000', '湖南省');"
+                                 "INSERT INTO Area VALUES ('430100', '长沙市')"));
+    Connection::OpenStatConnection();
+    Connection::StatCmd->CommandText = QStringLiteral("select * from area order by areacode");
+    Connection::StatRs->Open(*Connection::StatCmd);
+    Recordset& rs = *Connection::StatRs;
+    EXPECT_EQ(rs.RecordCount(), 2); // known before the first row is read
+    EXPECT_EQ(rs.FieldCount(), 2);
+    rs.MoveFirst();
+    EXPECT_EQ(rs.Fields(QStringLiteral("AREANAME")).Value.toString(), QStringLiteral("湖南省"));
+    EXPECT_EQ(rs.Fields(0).Name, QStringLiteral("Areacode"));
+    rs.MoveNext();
+    EXPECT_EQ(rs.Value(QStringLiteral("areacode")).toString(), QStringLiteral("430100"));
+    rs.MoveNext();
+    EXPECT_TRUE(rs.IsEOF());
+    EXPECT_THROW(rs.Value(0), DatabaseError);
+    Connection::CloseStatConnection();
+}
+
+TEST(Recordset, NullsAndDuplicateNamesOfAJoin)
+{
+    TempAppFolder folder;
+    folder.Source(QStringLiteral("INSERT INTO Base01 (code, regionalismcode) VALUES ('B1001', '430102');"
+                                 "INSERT INTO Base05 (code, TableDate) VALUES ('B1001', '2025-12-01')"));
+    DbConnection connection;
+    connection.Mode = ConnectMode::Read;
+    connection.Open(Connection::StatConnectionString());
+    Recordset rs;
+    rs.Open(QStringLiteral("SELECT * FROM base05 INNER JOIN base01 on base01.code=base05.code"), connection);
+    ASSERT_EQ(rs.RecordCount(), 1);
+    rs.MoveFirst();
+    EXPECT_TRUE(rs.Fields(QStringLiteral("InTourist")).IsNull());
+    EXPECT_EQ(rs.FieldNames().count(QStringLiteral("code")), 2);
+    EXPECT_EQ(rs.IndexOf(QStringLiteral("CODE")), 0); // the first of equal names
+}
+
+} // namespace
