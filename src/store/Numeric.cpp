@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 namespace Numeric {
@@ -102,7 +103,14 @@ QString NumberText(double value)
             mantissa.chop(1);
         return mantissa + exponent;
     }
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    // Sums of many amounts carry binary noise in the 15th digit (987890.840000001); where
+    // 14 digits give back the value within a few units in the last place, they are the
+    // number the returns really hold. A true 15th digit (one third) lies much further off.
+    std::snprintf(buffer, sizeof buffer, "%.14g", value);
+    const double shorter = std::strtod(buffer, nullptr);
+    const double ulp = std::nextafter(magnitude, HUGE_VAL) - magnitude;
+    if (std::fabs(shorter - value) > 16 * ulp)
+        std::snprintf(buffer, sizeof buffer, "%.15g", value);
     QString text = QString::fromLatin1(buffer);
     if (text.contains(QLatin1Char('e'))) { // %.15g chose an exponent inside our fixed band
         const int decimals = std::max(0, 14 - static_cast<int>(std::floor(std::log10(magnitude))));

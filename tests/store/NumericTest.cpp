@@ -111,7 +111,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{2.0 / 3.0, "0.666666666666667"}, TextCase{123456789012.25, "123456789012.25"},
                       TextCase{1234567890123456.0, "1.23456789012346E+15"}, TextCase{0.0001, "0.0001"},
                       TextCase{0.00001, "0.00001"}, TextCase{0.000001, "1E-06"}, TextCase{100, "100"},
-                      TextCase{-25, "-25"}, TextCase{0.1 + 0.2, "0.3"}));
+                      TextCase{-25, "-25"}, TextCase{0.1 + 0.2, "0.3"},
+                      TextCase{987890.84 + 1.1e-9, "987890.84"}, TextCase{671.79 - 9e-13, "671.79"},
+                      TextCase{123456789012345.0, "123456789012345"}, TextCase{0.123456789012345, "0.123456789012345"}));
 
 TEST(ParseNumber, AcceptsSignsPointsAndBlanks)
 {
