@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <QTextStream>
 
-// orvane-report annual ...: see the README.
+// orvane-report annual --year YYYY [--region CODE ...]: the annual report window's run.
 namespace AnnualCommand {
 int Run(const QStringList& arguments, QTextStream& out);
 }

@@ -1,1 +1,188 @@
 // The TourUnit pass of AreaSum.
+#include "AreaSum.h"
+
+#include "ConversionError.h"
+#include "Numeric.h"
+#include "Recordset.h"
+#include "RegionCode.h"
+#include "SqlText.h"
+#include "TourUnitAreaData.h"
+
+#include <optional>
+
+namespace {
+
+// The pieces in which the four yearly statements differ.
+struct ReturnQuery
+{
+    const char* FixAssets;
+    const char* Depreciation;
+    const char* Employment;
+    const char* Kind; // the register column that decides the category, or ""
+    const char* Table;
+};
+
+const ReturnQuery TravelAgencyQuery{" ,SUM(FixAssetsInitialPrice) AS FixAssetsInitialPrice",
+                                    " ,SUM(AccumulatedDepreciation) AS AccumulatedDepreciation",
+                                    " ,SUM(YearendEmployment) AS YearendEmployment",
+                                    " ,Base01.TravelAgencyType AS TravelAgencyType", "Base04"};
+const ReturnQuery HotelQuery{" ,SUM(FixAssetsInitialPrice) AS FixAssetsInitialPrice",
+                             " ,SUM(AccumulatedDepreciation) AS AccumulatedDepreciation",
+                             " ,SUM(YearendEmployment) AS YearendEmployment",
+                             " ,Base01.RegistrationType AS RegistrationType", "Base06"};
+const ReturnQuery TravelSpotQuery{" ,SUM(fixcapitalorigin) AS FixAssetsInitialPrice",
+                                  " ,SUM(0) AS AccumulatedDepreciation",
+                                  " ,SUM(yearendemployee) AS YearendEmployment", "", "Base08"};
+const ReturnQuery OthersCorpQuery{" ,SUM(fixcapitalorigin) AS FixAssetsInitialPrice",
+                                  " ,SUM(0) AS AccumulatedDepreciation",
+                                  " ,SUM(yearendemployee) AS YearendEmployment", "", "Base09"};
+
+QString Statement(const ReturnQuery& q, const QString& prefix, std::int16_t year)
+{
+    const QString table = QLatin1String(q.Table);
+    return QStringLiteral("SELECT Base01.code ") + QLatin1String(q.FixAssets) +
+           QLatin1String(q.Depreciation) + QStringLiteral(" ,SUM(OperationIncome) AS OperationIncome") +
+           QStringLiteral(" ,SUM(ProfitTotal) AS ProfitTotal") +
+           QStringLiteral(" ,SUM(OperationTaxAddition) AS OperationTaxAddition") +
+           QLatin1String(q.Employment) + QLatin1String(q.Kind) + QStringLiteral(" FROM Base01 ") +
+           QStringLiteral(" INNER JOIN ") + table + QStringLiteral(" ON ") + table +
+           QStringLiteral(".code=Base01.code ") + QStringLiteral(" WHERE regionalismcode like '") +
+           SqlText::Escape(prefix) + QStringLiteral("%'") + QStringLiteral(" AND YEAR(") + table +
+           QStringLiteral(".TableDate)=") + QString::number(year) + QStringLiteral(" GROUP BY Base01.code");
+}
+
+// A conversion failure told with the enterprise and the column it came from.
+ConversionError InContext(const ConversionError& e, const Recordset& fields, const QString& column)
+{
+    const int codeField = fields.IndexOf(QStringLiteral("code"));
+    const QString code = codeField < 0 ? QString() : fields.Value(codeField).toString().trimmed();
+    return e.WithContext(QStringLiteral("企业 ") + code + QStringLiteral("，字段 ") + column);
+}
+
+// The category number in a register column, or nullopt when the column holds nothing: a text
+// column of blanks is as empty as NULL.
+std::optional<double> KindNumber(const Recordset& fields, const QString& column, bool wholeNumber)
+{
+    for (int i = 0; i < fields.FieldCount(); ++i) {
+        const Recordset::Field field = fields.Fields(i);
+        if (field.Name.compare(column, Qt::CaseInsensitive) != 0)
+            continue;
+        if (field.IsNull() || field.Value.toString().trimmed().isEmpty())
+            return std::nullopt;
+        try {
+            return wholeNumber ? static_cast<double>(Numeric::ToInt32(field.Value))
+                               : Numeric::ToDouble(field.Value);
+        } catch (const ConversionError& e) {
+            throw InContext(e, fields, field.Name);
+        }
+    }
+    return std::nullopt;
+}
+
+enum class Funding { None, Domestic, Foreign };
+
+// Three-digit registration codes (1xx domestic, 2xx Hong Kong/Macao/Taiwan, 3xx foreign) and
+// the short group numbers some returns carry (1-9 domestic, 11-29 the invested kinds).
+Funding FundingOf(int registrationType)
+{
+    if ((registrationType >= 1 && registrationType <= 9) ||
+        (registrationType >= 100 && registrationType <= 199))
+        return Funding::Domestic;
+    if ((registrationType >= 11 && registrationType <= 29) ||
+        (registrationType >= 200 && registrationType <= 399))
+        return Funding::Foreign;
+    return Funding::None;
+}
+
+} // namespace
+
+std::shared_ptr<TourUnitAreaData> AreaSum::CalculateTourUnit(const QString& areacode, std::int16_t year)
+{
+    auto data = std::make_shared<TourUnitAreaData>();
+    data->Clear();
+    data->areacode = areacode;
+    const QString prefix = RegionCode::Prefix(areacode);
+
+    OpenSourceConnection();
+    try {
+        const auto run = [&](const ReturnQuery& query, const auto& load) {
+            OpenRecordset(Statement(query, prefix, year));
+            if (recordset_->RecordCount() > 0) {
+                for (recordset_->MoveFirst(); !recordset_->IsEOF(); recordset_->MoveNext())
+                    load(*recordset_);
+            }
+        };
+        run(TravelAgencyQuery, [&](const Recordset& fields) { LoadTravelAgencyRecord(*data, fields); });
+        run(HotelQuery, [&](const Recordset& fields) { LoadHotelFinanceRecord(*data, fields); });
+        run(TravelSpotQuery,
+            [&](const Recordset& fields) { AddToTourUnitIndex(data->TravelSpotData, fields); });
+        run(OthersCorpQuery,
+            [&](const Recordset& fields) { AddToTourUnitIndex(data->OthersCorpData, fields); });
+    } catch (...) {
+        CloseSourceConnection();
+        throw;
+    }
+    CloseSourceConnection();
+    data->AutoCalculate();
+    return data;
+}
+
+void AreaSum::LoadTravelAgencyRecord(TourUnitAreaData& data, const Recordset& fields)
+{
+    const auto kind = KindNumber(fields, QStringLiteral("TravelAgencyType"), false);
+    if (!kind)
+        return;
+    if (*kind == 1)
+        AddToTourUnitIndex(data.TravelAgencyDataInternational, fields);
+    else if (*kind == 2)
+        AddToTourUnitIndex(data.TravelAgencyDataDomestic, fields);
+}
+
+void AreaSum::LoadHotelFinanceRecord(TourUnitAreaData& data, const Recordset& fields)
+{
+    const auto kind = KindNumber(fields, QStringLiteral("RegistrationType"), true);
+    if (!kind)
+        return;
+    switch (FundingOf(static_cast<int>(*kind))) {
+    case Funding::Domestic:
+        AddToTourUnitIndex(data.HotelDataDomestic, fields);
+        break;
+    case Funding::Foreign:
+        AddToTourUnitIndex(data.HotelDataInternational, fields);
+        break;
+    case Funding::None:
+        break;
+    }
+}
+
+void AreaSum::AddToTourUnitIndex(TourUnitAreaIndex& index, const Recordset& fields)
+{
+    struct Sum
+    {
+        const char* Name;
+        double TourUnitAreaIndex::*Member;
+    };
+    static const Sum sums[] = {
+        {"FixAssetsInitialPrice", &TourUnitAreaIndex::FixAssetsInitialPrice},
+        {"AccumulatedDepreciation", &TourUnitAreaIndex::AccumulatedDepreciation},
+        {"OperationIncome", &TourUnitAreaIndex::OperationIncome},
+        {"ProfitTotal", &TourUnitAreaIndex::ProfitTotal},
+        {"OperationTaxAddition", &TourUnitAreaIndex::OperationTaxAddition},
+        {"YearendEmployment", &TourUnitAreaIndex::YearendEmployment},
+    };
+    for (int i = 0; i < fields.FieldCount(); ++i) {
+        const Recordset::Field field = fields.Fields(i);
+        if (field.IsNull())
+            continue;
+        for (const Sum& sum : sums) {
+            if (field.Name.compare(QLatin1String(sum.Name), Qt::CaseInsensitive) != 0)
+                continue;
+            try {
+                index.*sum.Member += Numeric::ToDouble(field.Value);
+            } catch (const ConversionError& e) {
+                throw InContext(e, fields, field.Name);
+            }
+        }
+    }
+    index.TourUnitNum += 1;
+}

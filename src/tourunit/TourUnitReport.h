@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <memory>
+
+class TourUnitAreaData;
+class TourUnitAreaIndex;
+
+// The annual report of one run: the regions in the order they were added, their total,
+// and the writing of all thirteen annual tables.
+class TourUnitReport
+{
+public:
+    void Add(std::shared_ptr<TourUnitAreaData> areadata);
+    int Count() const;
+    // Positions count from 1.
+    void Delete(int index);
+    std::shared_ptr<TourUnitAreaData> Item(int index) const;
+    void Clear();
+    // A fresh region with an empty code holding the sums of every region.
+    std::unique_ptr<TourUnitAreaData> Total() const;
+
+    // Empties the result tables and writes table 2-1-1 for the total, then the total's and each
+    // region's row of the other twelve tables. A failure part-way empties the tables again, so
+    // no half-written report is left to print.
+    void Save() const;
+
+private:
+    void SaveT211(const TourUnitAreaData& data) const;
+    void SaveT211Row(const QString& label, const TourUnitAreaIndex& index) const;
+
+    QList<std::shared_ptr<TourUnitAreaData>> items_;
+};
