@@ -1,0 +1,84 @@
+#include "ReportDocument.h"
+
+#include "Recordset.h"
+
+#include <QRegularExpression>
+
+ReportDocument::ReportDocument(ReportLayout layout) : layout_(std::move(layout)) {}
+
+bool ReportDocument::SetText(const QString& objectName, const QString& text)
+{
+    if (!layout_.HasTextObject(objectName))
+        return false;
+    texts_.insert(objectName, text);
+    return true;
+}
+
+QString ReportDocument::Text(const QString& objectName) const
+{
+    const auto it = texts_.constFind(objectName);
+    return it != texts_.cend() ? *it : layout_.StoredText(objectName);
+}
+
+void ReportDocument::SetDataSource(Recordset& rows)
+{
+    const auto& columns = layout_.Columns();
+    QVector<int> fieldOf;
+    for (const auto& c : columns)
+        fieldOf.append(rows.IndexOf(c.Field));
+    rows_.clear();
+    rows_.reserve(rows.RecordCount());
+    for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext()) {
+        const auto& record = rows.CurrentRow();
+        QStringList line;
+        for (int f : fieldOf)
+            line << (f >= 0 ? record[f].toString() : QString());
+        rows_.append(line);
+    }
+}
+
+QVector<int> ReportDocument::VisibleColumns() const
+{
+    QVector<int> visible;
+    for (int c = 0; c < layout_.Columns().size(); ++c) {
+        bool shown = !HeadingText(c).trimmed().isEmpty();
+        for (qsizetype r = 0; !shown && r < rows_.size(); ++r)
+            shown = c < rows_[r].size() && !rows_[r][c].trimmed().isEmpty();
+        if (shown)
+            visible.append(c);
+    }
+    return visible;
+}
+
+QString ReportDocument::HeadingText(int column) const
+{
+    const QString& object = layout_.Columns().at(column).Heading;
+    return object.isEmpty() ? QString() : Text(object);
+}
+
+QString ReportDocument::GroupText(int column) const
+{
+    const QString& object = layout_.Columns().at(column).Group;
+    return object.isEmpty() ? QString() : Text(object);
+}
+
+QString ReportDocument::CellText(int row, int column) const
+{
+    const QStringList& line = rows_.at(row);
+    const QString value = column < line.size() ? line[column] : QString();
+    if (IsNumber(value))
+        return value.trimmed();
+    // Leading blanks indent a label (the sub-rows of table 2-1-1); they stay.
+    qsizetype end = value.size();
+    while (end > 0 && value[end - 1].isSpace())
+        --end;
+    return value.left(end);
+}
+
+bool ReportDocument::IsNumber(const QString& text)
+{
+    // The writers' number form, exponent included ("1.5E-06").
+    static const QRegularExpression number(
+        QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
+    return number.match(text).hasMatch();
+}

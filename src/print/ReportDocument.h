@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ReportLayout.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class Recordset;
+
+// One report made from a layout: the texts set on its text objects and the rows bound to
+// its columns. The window and the command line build it the same way; the renderer and
+// the CSV writer only read it.
+class ReportDocument
+{
+public:
+    explicit ReportDocument(ReportLayout layout);
+
+    const ReportLayout& Layout() const { return layout_; }
+
+    // Replaces the text of a named text object; false for a name the layout lacks.
+    bool SetText(const QString& objectName, const QString& text);
+    // The object's text: the one set, else the one stored in the layout.
+    QString Text(const QString& objectName) const;
+    QString Title() const { return Text(QStringLiteral("title")); }
+
+    // Takes every row of the recordset, in its order, bound to the layout's columns by name
+    // (any case); a column the rows lack, or a NULL, stays empty.
+    void SetDataSource(Recordset& rows);
+    void SetRows(QVector<QStringList> rows) { rows_ = std::move(rows); }
+    // Raw values, one entry per layout column.
+    const QVector<QStringList>& Rows() const { return rows_; }
+
+    // The layout columns that are drawn: those with a heading text or with a value in any row.
+    QVector<int> VisibleColumns() const;
+    QString HeadingText(int column) const;
+    QString GroupText(int column) const;
+    // What a cell shows: a number without the blanks around it, a name without trailing blanks.
+    QString CellText(int row, int column) const;
+
+    // Text that reads as a number (blanks around allowed).
+    static bool IsNumber(const QString& text);
+
+private:
+    ReportLayout layout_;
+    QHash<QString, QString> texts_;
+    QVector<QStringList> rows_;
+};

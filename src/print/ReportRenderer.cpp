@@ -1,0 +1,401 @@
+#include "ReportRenderer.h"
+
+#include "ReportDocument.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextLayout>
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+constexpr double BodyPoints = 9;
+constexpr double TitlePoints = 15;
+constexpr double FootPoints = 9;
+constexpr double PadX = 1.2; // mm
+constexpr double PadY = 1.0;
+constexpr double TitleGap = 4;
+constexpr double FootGap = 2;
+constexpr double NumberCap = 40; // widest a number column gets, mm
+constexpr double TextCap = 70;
+// Font scales tried in turn until the columns fit; past the last one figures may wrap.
+const double FontSteps[] = {1.0, 0.92, 0.85, 0.78, 0.7, 0.62, 0.55};
+
+// Lays the text out in lines of the given width, breaking between words or, where a word
+// is wider than the line (a long Chinese heading), anywhere; returns the height taken.
+double LayOut(QTextLayout& layout, double width, Qt::Alignment align)
+{
+    QTextOption option(align);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    double y = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(std::max(width, 1.0));
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout.endLayout();
+    return y;
+}
+
+double TextHeight(const QString& text, const QFont& font, double width, QPaintDevice& device)
+{
+    QTextLayout layout(text, font, &device);
+    return LayOut(layout, width, Qt::AlignLeft);
+}
+
+// Draws the text inside the box (less padding), centred vertically.
+void DrawText(QPainter& painter, const QRectF& box, double padX, double padY, const QString& text,
+              const QFont& font, Qt::Alignment align)
+{
+    if (text.isEmpty())
+        return;
+    QTextLayout layout(text, font, painter.device());
+    const double width = box.width() - 2 * padX;
+    const double height = LayOut(layout, width, align);
+    const double top = box.top() + std::max(padY, (box.height() - height) / 2);
+    layout.draw(&painter, QPointF(box.left() + padX, top));
+}
+
+// A heading too wide for its column starts its unit ("（万元）") on a line of its own
+// rather than splitting it.
+QString HeadingText(const QString& text, const QFont& font, double width, QPaintDevice& device)
+{
+    const qsizetype unit = text.indexOf(QChar(0xFF08));
+    if (unit <= 0 || QFontMetricsF(font, &device).horizontalAdvance(text) <= width)
+        return text;
+    return text.left(unit) + QChar(QChar::LineSeparator) + text.mid(unit);
+}
+
+QFont MakeFont(double points, bool bold = false)
+{
+    QFont font(ReportRenderer::FontFamily());
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+} // namespace
+
+ReportRenderer::ReportRenderer(const ReportDocument& document) : document_(document) {}
+
+QString ReportRenderer::FontFamily()
+{
+    static const QString family = [] {
+        const QString preferred = QStringLiteral("WenQuanYi Micro Hei");
+        if (QFontDatabase::families().contains(preferred))
+            return preferred;
+        const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+        for (const QString& f : chinese)
+            if (!QFontDatabase::isFixedPitch(f))
+                return f;
+        return chinese.isEmpty() ? QFont().family() : chinese.first();
+    }();
+    return family;
+}
+
+QPageLayout ReportRenderer::PageLayout() const
+{
+    const auto orientation =
+        document_.VisibleColumns().size() > PortraitColumns ? QPageLayout::Landscape : QPageLayout::Portrait;
+    return QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(15, 12, 15, 12),
+                       QPageLayout::Millimeter);
+}
+
+bool ReportRenderer::Render(QPagedPaintDevice& device, bool applyPageLayout) const
+{
+    if (applyPageLayout)
+        device.setPageLayout(PageLayout());
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const Geometry g = Measure(device);
+    for (int page = 0; page < g.PageStarts.size(); ++page) {
+        if (page > 0)
+            device.newPage();
+        PaintPage(painter, g, page);
+    }
+    return painter.end();
+}
+
+bool ReportRenderer::RenderPdf(const QString& path) const
+{
+    {
+        // Found out here rather than as a painter warning from deep inside the PDF engine.
+        QFile probe(path);
+        if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return false;
+    }
+    QPdfWriter writer(path);
+    writer.setTitle(document_.Title().trimmed());
+    writer.setCreator(QStringLiteral("Orvane"));
+    writer.setResolution(600);
+    return Render(writer);
+}
+
+int ReportRenderer::PageCount(QPagedPaintDevice& device) const
+{
+    device.setPageLayout(PageLayout());
+    return static_cast<int>(Measure(device).PageStarts.size());
+}
+
+ReportRenderer::Geometry ReportRenderer::Measure(QPaintDevice& device) const
+{
+    Geometry g;
+    g.Mm = device.logicalDpiX() / 25.4;
+    g.Width = device.width();
+    g.Height = device.height();
+    g.TitleFont = MakeFont(TitlePoints, true);
+    g.FootFont = MakeFont(FootPoints);
+    g.Columns = document_.VisibleColumns();
+
+    LayOutColumns(g, device);
+    LayOutHeader(g, device);
+    LayOutRows(g, device);
+
+    g.TitleHeight = TextHeight(document_.Title().trimmed(), g.TitleFont, g.Width, device);
+    g.FootHeight = QFontMetricsF(g.FootFont, &device).height() + FootGap * g.Mm;
+
+    const double top = g.TitleHeight + TitleGap * g.Mm + g.HeaderHeight;
+    const double limit = g.Height - g.FootHeight;
+    g.PageStarts = {0};
+    double y = top;
+    for (int r = 0; r < g.RowHeights.size(); ++r) {
+        if (y + g.RowHeights[r] > limit && r != g.PageStarts.last()) {
+            g.PageStarts.append(r);
+            y = top;
+        }
+        y += g.RowHeights[r];
+    }
+    return g;
+}
+
+void ReportRenderer::LayOutColumns(Geometry& g, QPaintDevice& device) const
+{
+    const auto& layout = document_.Layout().Columns();
+    const int n = static_cast<int>(g.Columns.size());
+    const int rows = static_cast<int>(document_.Rows().size());
+
+    // Names (the first column, or any column holding text that is no number) get more room.
+    QVector<bool> isText(n, false);
+    double widestNumber = 0;
+    for (int i = 0; i < n; ++i) {
+        const int c = g.Columns[i];
+        isText[i] = c == 0;
+        for (int r = 0; r < rows && !isText[i]; ++r) {
+            const QString t = document_.CellText(r, c);
+            isText[i] = !t.isEmpty() && !ReportDocument::IsNumber(t);
+        }
+        if (!isText[i])
+            widestNumber = std::max<double>(widestNumber, layout[c].ResultWidth);
+    }
+    if (widestNumber == 0)
+        widestNumber = 100;
+    QVector<double> weight(n);
+    for (int i = 0; i < n; ++i) {
+        const double w = layout[g.Columns[i]].ResultWidth;
+        weight[i] = isText[i] ? std::clamp(w, 1.5 * widestNumber, 2.0 * widestNumber)
+                              : std::max(w, 0.6 * widestNumber);
+    }
+
+    // What each column needs: figures on one line, names on one line up to twelve characters
+    // (six when the page is short of room), headings at least two characters a line. A table
+    // that still does not fit gets a smaller font.
+    const double available = g.Width;
+    QVector<double> least(n);
+    auto needs = [&](QPaintDevice& dev, int nameChars) {
+        const QFontMetricsF body(g.BodyFont, &dev);
+        const QFontMetricsF head(g.HeadFont, &dev);
+        const double twoChars = head.horizontalAdvance(QStringLiteral("国国"));
+        const double nameWidth = body.horizontalAdvance(QString(nameChars, QChar(0x56FD)));
+        for (int i = 0; i < n; ++i) {
+            double widest = 0;
+            for (int r = 0; r < rows; ++r)
+                widest = std::max(widest, body.horizontalAdvance(document_.CellText(r, g.Columns[i])));
+            // The slack keeps rounding in the line layout from pushing a figure onto a second line.
+            least[i] = std::max(isText[i] ? std::min(widest, nameWidth) : widest, twoChars) +
+                       (2 * PadX + 0.5) * g.Mm;
+        }
+        return std::accumulate(least.begin(), least.end(), 0.0) <= available;
+    };
+    for (double step : FontSteps) {
+        g.HeadFont = MakeFont(BodyPoints * step);
+        g.BodyFont = MakeFont(BodyPoints * step);
+        if (needs(device, 12) || needs(device, 6))
+            break;
+    }
+
+    // Widths in proportion to the weights, but never below what a column needs.
+    QVector<double> width(n);
+    QVector<bool> fixed(n, false);
+    for (bool again = true; again;) {
+        double rest = available;
+        double weights = 0;
+        for (int i = 0; i < n; ++i) {
+            if (fixed[i])
+                rest -= least[i];
+            else
+                weights += weight[i];
+        }
+        again = false;
+        for (int i = 0; i < n; ++i)
+            width[i] = fixed[i] ? least[i] : (weights > 0 ? weight[i] * std::max(rest, 0.0) / weights : 0);
+        for (int i = 0; i < n; ++i)
+            if (!fixed[i] && width[i] < least[i])
+                fixed[i] = again = true;
+    }
+
+    // A table of few columns keeps sensible widths and stands in the middle of the page.
+    double shrink = 1;
+    for (int i = 0; i < n; ++i)
+        if (width[i] > 0)
+            shrink = std::min(shrink, (isText[i] ? TextCap : NumberCap) * g.Mm / width[i]);
+    for (int i = 0; i < n; ++i)
+        if (width[i] > 0)
+            shrink = std::max(shrink, least[i] / width[i]);
+    if (shrink < 1)
+        for (double& w : width)
+            w *= shrink;
+
+    const double total = std::accumulate(width.begin(), width.end(), 0.0);
+    g.Left = std::max(0.0, (available - total) / 2);
+    g.X = {g.Left};
+    for (double w : width)
+        g.X.append(g.X.last() + w);
+}
+
+void ReportRenderer::LayOutHeader(Geometry& g, QPaintDevice& device) const
+{
+    const double padX = PadX * g.Mm;
+    const double padY = PadY * g.Mm;
+    const double least = QFontMetricsF(g.HeadFont, &device).height() + 2 * padY;
+    const int n = static_cast<int>(g.Columns.size());
+    auto text = [&](const QString& heading, double w) {
+        return HeadingText(heading.trimmed(), g.HeadFont, w - 2 * padX, device);
+    };
+    auto height = [&](const QString& heading, double w) {
+        return std::max(least, TextHeight(text(heading, w), g.HeadFont, w - 2 * padX, device) + 2 * padY);
+    };
+
+    const auto& layout = document_.Layout().Columns();
+    double groupHeight = 0, underHeight = 0, spanHeight = least;
+    struct Group
+    {
+        int First, Last;
+    };
+    QVector<Group> groups;
+    for (int i = 0; i < n; ++i) {
+        const QString& group = layout[g.Columns[i]].Group;
+        const double w = g.X[i + 1] - g.X[i];
+        const double h = height(document_.HeadingText(g.Columns[i]), w);
+        if (group.isEmpty()) {
+            spanHeight = std::max(spanHeight, h);
+            continue;
+        }
+        underHeight = std::max(underHeight, h);
+        if (!groups.isEmpty() && groups.last().Last == i - 1 && layout[g.Columns[i - 1]].Group == group)
+            groups.last().Last = i;
+        else
+            groups.append({i, i});
+    }
+    for (const Group& grp : groups)
+        groupHeight = std::max(groupHeight, height(document_.GroupText(g.Columns[grp.First]),
+                                                   g.X[grp.Last + 1] - g.X[grp.First]));
+    if (!groups.isEmpty() && groupHeight + underHeight < spanHeight)
+        underHeight = spanHeight - groupHeight;
+
+    g.HeaderSplit = groupHeight;
+    g.HeaderHeight = groups.isEmpty() ? spanHeight : groupHeight + underHeight;
+    const Qt::Alignment centre = Qt::AlignHCenter;
+    for (const Group& grp : groups) {
+        const double w = g.X[grp.Last + 1] - g.X[grp.First];
+        g.Header.append({QRectF(g.X[grp.First], 0, w, groupHeight),
+                         text(document_.GroupText(g.Columns[grp.First]), w), centre});
+    }
+    for (int i = 0; i < n; ++i) {
+        const bool under = !layout[g.Columns[i]].Group.isEmpty();
+        const QRectF rect(g.X[i], under ? groupHeight : 0, g.X[i + 1] - g.X[i],
+                          under ? underHeight : g.HeaderHeight);
+        g.Header.append({rect, text(document_.HeadingText(g.Columns[i]), rect.width()), centre});
+    }
+}
+
+void ReportRenderer::LayOutRows(Geometry& g, QPaintDevice& device) const
+{
+    const double padX = PadX * g.Mm;
+    const double padY = PadY * g.Mm;
+    const double least = QFontMetricsF(g.BodyFont, &device).height() + 2 * padY;
+    const int rows = static_cast<int>(document_.Rows().size());
+    g.RowHeights.fill(least, rows);
+    for (int r = 0; r < rows; ++r)
+        for (int i = 0; i < g.Columns.size(); ++i) {
+            const QString text = document_.CellText(r, g.Columns[i]);
+            if (text.isEmpty())
+                continue;
+            const double w = g.X[i + 1] - g.X[i] - 2 * padX;
+            g.RowHeights[r] = std::max(g.RowHeights[r], TextHeight(text, g.BodyFont, w, device) + 2 * padY);
+        }
+}
+
+Qt::Alignment ReportRenderer::CellAlignment(int row, int column) const
+{
+    return ReportDocument::IsNumber(document_.CellText(row, column)) ? Qt::AlignRight : Qt::AlignLeft;
+}
+
+void ReportRenderer::PaintPage(QPainter& painter, const Geometry& g, int page) const
+{
+    const double padX = PadX * g.Mm;
+    const double padY = PadY * g.Mm;
+    const QPen thin(Qt::black, 0.2 * g.Mm);
+    const QPen thick(Qt::black, 0.5 * g.Mm);
+    painter.setPen(Qt::black);
+
+    DrawText(painter, QRectF(0, 0, g.Width, g.TitleHeight), 0, 0, document_.Title().trimmed(), g.TitleFont,
+             Qt::AlignHCenter);
+
+    const double top = g.TitleHeight + TitleGap * g.Mm;
+    for (const Cell& cell : g.Header) {
+        const QRectF box = cell.Rect.translated(0, top);
+        painter.setPen(Qt::black);
+        DrawText(painter, box, padX, padY, cell.Text, g.HeadFont, cell.Align);
+        painter.setPen(thin);
+        painter.drawRect(box);
+    }
+
+    const int first = g.PageStarts[page];
+    const int end =
+        page + 1 < g.PageStarts.size() ? g.PageStarts[page + 1] : static_cast<int>(g.RowHeights.size());
+    double y = top + g.HeaderHeight;
+    for (int r = first; r < end; ++r) {
+        for (int i = 0; i < g.Columns.size(); ++i) {
+            const QRectF box(g.X[i], y, g.X[i + 1] - g.X[i], g.RowHeights[r]);
+            painter.setPen(Qt::black);
+            DrawText(painter, box, padX, padY, document_.CellText(r, g.Columns[i]), g.BodyFont,
+                     CellAlignment(r, g.Columns[i]));
+            painter.setPen(thin);
+            painter.drawRect(box);
+        }
+        y += g.RowHeights[r];
+    }
+
+    // Heavier rules above and below the header band and under the last line.
+    painter.setPen(thick);
+    const double left = g.X.first();
+    const double right = g.X.last();
+    painter.drawLine(QPointF(left, top), QPointF(right, top));
+    painter.drawLine(QPointF(left, top + g.HeaderHeight), QPointF(right, top + g.HeaderHeight));
+    painter.drawLine(QPointF(left, y), QPointF(right, y));
+
+    painter.setPen(Qt::black);
+    const QString foot = QStringLiteral("第 %1 页 共 %2 页").arg(page + 1).arg(g.PageStarts.size());
+    DrawText(painter, QRectF(0, g.Height - g.FootHeight + FootGap * g.Mm, g.Width, g.FootHeight), 0, 0, foot,
+             g.FootFont, Qt::AlignHCenter);
+}

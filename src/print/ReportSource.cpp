@@ -1,0 +1,141 @@
+#include "ReportSource.h"
+
+#include "Connection.h"
+#include "DbConnection.h"
+#include "Recordset.h"
+#include "SqlText.h"
+
+namespace {
+
+QStringList Objects(const QString& prefix, int count)
+{
+    QStringList names;
+    for (int k = 1; k <= count; ++k)
+        names << prefix + QString::number(k);
+    return names;
+}
+
+ReportSource::Entry Report(const char* code, const char* layout, const char* dataQuery, const QString& prefix,
+                           int headings)
+{
+    const QString c = QString::fromUtf8(code);
+    QString headingQuery = QStringLiteral("select * from dic_fields where TableCode='") + SqlText::Escape(c) +
+                           QStringLiteral("'");
+    // The only report whose headings are stored out of order.
+    if (c == QLatin1String("2-1-2"))
+        headingQuery += QStringLiteral(" order by \"order\"");
+    return {c,
+            QString::fromUtf8(layout),
+            QString::fromUtf8(dataQuery),
+            Objects(prefix, headings),
+            headingQuery,
+            QStringLiteral("select * from dic_tablename where TableCode='") + SqlText::Escape(c) +
+                QStringLiteral("'")};
+}
+
+ReportSource::Entry Ledger(const char* code)
+{
+    // Only the ledger's own rows: they carry no tablecode, so rows of an earlier hotel or
+    // annual run can never appear under a ledger title.
+    return {QString::fromUtf8(code),
+            QStringLiteral("CrystalReport1"),
+            QStringLiteral("select * from type22 where tablecode is null or tablecode = ''"),
+            Objects(QStringLiteral("h"), 8),
+            QString(),
+            QString()};
+}
+
+QVector<ReportSource::Entry> MakeEntries()
+{
+    const QString h = QStringLiteral("h");
+    const QString item = QStringLiteral("item");
+    return {
+        Report("1-1", "CrystalReport1", "select * from type11 where TableCode='1_1'", h, 8),
+        Report("1-2", "CrystalReport2", "select * from type22 where tablecode = '1_2'", h, 8),
+        Report("1-3", "CrystalReport2", "select * from type22 where tablecode = '1_3'", h, 12),
+        Report("1-4", "CrystalReport2", "select * from type22 where tablecode = '1_4'", h, 7),
+        Report("1-5", "CrystalReport2", "select * from type22 where tablecode = '1_5'", h, 8),
+        Report("1-6", "CrystalReport3", "select * from type33 where tablecode = '1_6'", h, 7),
+        Report("1-7", "CrystalReport3", "select * from type33 where tablecode = '1_7'", h, 7),
+        Report("1-8", "CrystalReport5", "select * from type55 where tablecode = '1_8'", h, 10),
+        Report("1-9", "CrystalReport6", "select * from type66 where tablecode = '1_9'", h, 10),
+        Report("1-10", "CrystalReport2", "select * from type22 where tablecode = '1_10'", h, 6),
+        Report("2-1-1", "CrystalReport7", "select * from type66 where tablecode = '211' ", item, 13),
+        Report("2-1-2", "CrystalReport7", "select * from type66 where tablecode = '212'", item, 13),
+        Report("2-1-3", "CrystalReport7", "select * from type66 where tablecode = '213'", item, 13),
+        Report("2-1-4", "CrystalReport7", "select * from type66 where tablecode = '214'", item, 13),
+        Report("2-1-5", "CrystalReport7", "select * from type66 where tablecode = '215'", item, 13),
+        Report("2-1-6", "CrystalReport7", "select * from type66 where tablecode = '216'", item, 13),
+        Report("2-1-7", "CrystalReport7", "select * from type66 where tablecode = '217'", item, 13),
+        Report("2-1-8", "CrystalReport7", "select * from type66 where tablecode = '218'", item, 13),
+        Report("2-1-9", "CrystalReport7", "select * from type66 where tablecode = '219'", item, 13),
+        Report("2-1-1A", "CrystalReport4", " select * from type44 where Tablecode = '211A'", h, 9),
+        Report("2-1-1B", "CrystalReport4", "select * from type44 where Tablecode = '211B'", h, 9),
+        Report("2-1-1C", "CrystalReport4", "select * from type44 where Tablecode = '211C'", h, 9),
+        Report("2-1-1D", "CrystalReport1", "select * from type22 where Tablecode = '211D'", h, 6),
+        Ledger("3_1"),
+        Ledger("3_2"),
+        Ledger("3_3"),
+        Ledger("3_4"),
+    };
+}
+
+// Each recordset on a connection of its own, as the print window has always read them.
+void OpenOnOwnConnection(Recordset& rs, const QString& sql)
+{
+    auto connection = Connection::OpenPrintConnection();
+    rs.Open(sql, *connection);
+}
+
+} // namespace
+
+const QVector<ReportSource::Entry>& ReportSource::Entries()
+{
+    static const QVector<Entry> entries = MakeEntries();
+    return entries;
+}
+
+const ReportSource::Entry* ReportSource::Find(const QString& code)
+{
+    for (const Entry& e : Entries())
+        if (e.Code == code)
+            return &e;
+    return nullptr;
+}
+
+std::unique_ptr<ReportDocument> ReportSource::Load(const Request& request)
+{
+    const Entry* entry = Find(request.TableCode);
+    if (!entry)
+        return nullptr;
+    auto document = std::make_unique<ReportDocument>(*ReportLayout::Create(entry->Layout));
+
+    Recordset rows;
+    OpenOnOwnConnection(rows, entry->DataQuery);
+    document->SetDataSource(rows);
+
+    if (entry->IsLedger()) {
+        document->SetText(QStringLiteral("title"), request.Title);
+        for (int k = 0; k < entry->Headings.size(); ++k)
+            document->SetText(entry->Headings[k], k < request.Items.size() ? request.Items[k] : QString());
+        return document;
+    }
+
+    Recordset headings;
+    OpenOnOwnConnection(headings, entry->HeadingQuery);
+    headings.MoveFirst();
+    for (const QString& object : entry->Headings) {
+        if (headings.IsEOF())
+            break;
+        document->SetText(object, headings.Value(QStringLiteral("content")).toString());
+        headings.MoveNext();
+    }
+
+    Recordset title;
+    OpenOnOwnConnection(title, entry->TitleQuery);
+    if (title.RecordCount() > 0) {
+        title.MoveFirst();
+        document->SetText(QStringLiteral("title"), title.Value(QStringLiteral("tablename")).toString());
+    }
+    return document;
+}

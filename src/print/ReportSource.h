@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ReportDocument.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <memory>
+
+// Which layout, rows, title and headings make up each printable report, and the loading
+// of a report from the own database. Shared by the print window and the command line.
+class ReportSource
+{
+public:
+    struct Entry
+    {
+        QString Code;         // dictionary form ("1-3") or a ledger code ("3_1")
+        QString Layout;       // "CrystalReport2"
+        QString DataQuery;    // the report's rows, in stored order
+        QStringList Headings; // text objects filled from the headings, in order
+        QString HeadingQuery; // empty for the ledger
+        QString TitleQuery;   // empty for the ledger
+        bool IsLedger() const { return HeadingQuery.isEmpty(); }
+    };
+
+    // What a caller sets before loading; title and items serve the ledger codes only.
+    struct Request
+    {
+        QString TableCode;
+        QString Title;
+        QStringList Items; // item1 to item8
+    };
+
+    static const QVector<Entry>& Entries();
+    // The entry whose code equals the given one exactly (case and blanks count), or null.
+    static const Entry* Find(const QString& code);
+
+    // Builds the report from the current result tables and dictionaries; null for a code
+    // that names no report. A dictionary row that is missing leaves the text object's stored
+    // text. Throws DatabaseError.
+    static std::unique_ptr<ReportDocument> Load(const Request& request);
+};

@@ -1,0 +1,169 @@
+#include "ReportViewer.h"
+
+#include "MessagePresenter.h"
+#include "ReportDocument.h"
+#include "ReportRenderer.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QToolButton* Button(QWidget* parent, QHBoxLayout* bar, const char* name, const QString& text)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setText(text);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->addWidget(button);
+    return button;
+}
+
+} // namespace
+
+ReportViewer::ReportViewer(QWidget* parent)
+    : QWidget(parent), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(4, 2, 4, 2);
+    column->addLayout(bar);
+
+    auto* print = Button(this, bar, "cmdPrint", QStringLiteral("打印"));
+    auto* exportPdf = Button(this, bar, "cmdExportPdf", QStringLiteral("导出PDF"));
+    bar->addSpacing(12);
+    auto* zoomIn = Button(this, bar, "cmdZoomIn", QStringLiteral("放大"));
+    auto* zoomOut = Button(this, bar, "cmdZoomOut", QStringLiteral("缩小"));
+    auto* fitWidth = Button(this, bar, "cmdFitWidth", QStringLiteral("适合宽度"));
+    bar->addSpacing(12);
+    auto* previous = Button(this, bar, "cmdPreviousPage", QStringLiteral("上一页"));
+    auto* next = Button(this, bar, "cmdNextPage", QStringLiteral("下一页"));
+    lblPage_ = new QLabel(this);
+    lblPage_->setObjectName(QStringLiteral("lblPage"));
+    bar->addSpacing(8);
+    bar->addWidget(lblPage_);
+    bar->addStretch();
+
+    pages_ = new QStackedWidget(this);
+    auto* blank = new QWidget(pages_);
+    blank->setBackgroundRole(QPalette::Dark);
+    blank->setAutoFillBackground(true);
+    pages_->addWidget(blank);
+    preview_ = new QPrintPreviewWidget(printer_.get(), pages_);
+    preview_->setObjectName(QStringLiteral("preview"));
+    pages_->addWidget(preview_);
+    column->addWidget(pages_, 1);
+
+    connect(preview_, &QPrintPreviewWidget::paintRequested, this, &ReportViewer::PaintRequested);
+    connect(preview_, &QPrintPreviewWidget::previewChanged, this, &ReportViewer::UpdatePageText);
+    connect(print, &QToolButton::clicked, this, &ReportViewer::PrintReport);
+    connect(exportPdf, &QToolButton::clicked, this, &ReportViewer::ExportReport);
+    connect(zoomIn, &QToolButton::clicked, preview_, [this] { preview_->zoomIn(); });
+    connect(zoomOut, &QToolButton::clicked, preview_, [this] { preview_->zoomOut(); });
+    connect(fitWidth, &QToolButton::clicked, preview_, &QPrintPreviewWidget::fitToWidth);
+    connect(previous, &QToolButton::clicked, this, [this] { MovePage(-1); });
+    connect(next, &QToolButton::clicked, this, [this] { MovePage(1); });
+    ViewReport();
+}
+
+ReportViewer::~ReportViewer() = default;
+
+void ReportViewer::SetReportSource(std::shared_ptr<const ReportDocument> report)
+{
+    report_ = std::move(report);
+}
+
+void ReportViewer::ViewReport()
+{
+    for (QToolButton* button : findChildren<QToolButton*>())
+        button->setEnabled(report_ != nullptr);
+    // The preview keeps its last pages when nothing is painted, so without a report it gives
+    // way to an empty page.
+    pages_->setCurrentWidget(report_ ? static_cast<QWidget*>(preview_) : pages_->widget(0));
+    if (report_)
+        preview_->updatePreview();
+    preview_->fitToWidth();
+    preview_->setCurrentPage(1);
+    UpdatePageText();
+}
+
+int ReportViewer::PageCount() const
+{
+    return report_ ? preview_->pageCount() : 0;
+}
+
+int ReportViewer::CurrentPage() const
+{
+    return PageCount() > 0 ? preview_->currentPage() : 0;
+}
+
+QString ReportViewer::PageText() const
+{
+    if (PageCount() == 0)
+        return QString();
+    return QStringLiteral("第 %1 页 共 %2 页").arg(CurrentPage()).arg(PageCount());
+}
+
+bool ReportViewer::ExportPdf(const QString& path) const
+{
+    return report_ && ReportRenderer(*report_).RenderPdf(path);
+}
+
+void ReportViewer::PaintRequested(QPrinter* printer)
+{
+    if (report_)
+        ReportRenderer(*report_).Render(*printer);
+}
+
+void ReportViewer::PrintReport()
+{
+    if (!report_)
+        return;
+    const ReportRenderer renderer(*report_);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(renderer.PageLayout());
+    printer.setDocName(report_->Title().trimmed());
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The paper and orientation chosen in the dialog stand.
+    if (!renderer.Render(printer, false))
+        MessagePresenter::Show(QStringLiteral("无法打印到 ") + printer.printerName());
+}
+
+void ReportViewer::ExportReport()
+{
+    if (!report_)
+        return;
+    QString suggested = report_->Title().trimmed();
+    suggested.replace(QLatin1Char('/'), QLatin1Char('_'));
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("导出PDF"), suggested + QStringLiteral(".pdf"),
+                                     QStringLiteral("PDF 文件 (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!ExportPdf(path))
+        MessagePresenter::Show(QStringLiteral("无法写入文件 ") + path);
+}
+
+void ReportViewer::MovePage(int step)
+{
+    const int page = CurrentPage() + step;
+    if (page >= 1 && page <= PageCount())
+        preview_->setCurrentPage(page);
+    UpdatePageText();
+}
+
+void ReportViewer::UpdatePageText()
+{
+    lblPage_->setText(PageText());
+}

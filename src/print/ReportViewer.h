@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class QLabel;
+class QPrintPreviewWidget;
+class QPrinter;
+class QStackedWidget;
+class ReportDocument;
+
+// The report viewer of the print window: a page preview with buttons to print, save as
+// PDF, zoom and move between pages.
+class ReportViewer : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ReportViewer(QWidget* parent = nullptr);
+    ~ReportViewer() override;
+
+    // The report to show (null: nothing); shown once ViewReport is called.
+    void SetReportSource(std::shared_ptr<const ReportDocument> report);
+    const ReportDocument* Report() const { return report_.get(); }
+    void ViewReport();
+
+    int PageCount() const;
+    int CurrentPage() const;
+    QString PageText() const;
+
+    // The report as a PDF file; false when there is no report or the file cannot be written.
+    bool ExportPdf(const QString& path) const;
+
+    QPrintPreviewWidget* Preview() const { return preview_; }
+
+private:
+    void PrintReport();
+    void ExportReport();
+    void MovePage(int step);
+    void UpdatePageText();
+    void PaintRequested(QPrinter* printer);
+
+    std::unique_ptr<QPrinter> printer_;
+    QStackedWidget* pages_;
+    QPrintPreviewWidget* preview_;
+    QLabel* lblPage_;
+    std::shared_ptr<const ReportDocument> report_;
+};
