@@ -1,0 +1,160 @@
+#include "TallixCondition.h"
+
+#include "RegionCode.h"
+#include "SqlText.h"
+
+namespace {
+
+bool IsRegister(const QString& tableName)
+{
+    return tableName.toLower() == QLatin1String("base01");
+}
+
+// The column names of a field expression: the terms between the "+" signs.
+QStringList Terms(const QString& fieldName)
+{
+    QStringList terms;
+    for (const QString& term : fieldName.split(QLatin1Char('+'))) {
+        const QString name = term.trimmed();
+        if (!name.isEmpty())
+            terms << name;
+    }
+    return terms;
+}
+
+} // namespace
+
+QString TallixCondition::CustomIndexsSql(const QString& code, bool isArea) const
+{
+    QString sql = QStringLiteral("SELECT 1");
+    for (const auto& index : indexs_) {
+        const QString expression = QualifiedFieldExpression(index->Tablename, index->FieldName);
+        sql += QStringLiteral(" ,") +
+               (isArea ? QStringLiteral("SUM(") + expression + QStringLiteral(")") : expression);
+    }
+    sql += QStringLiteral(" FROM Base01 ");
+    for (const QString& table : JoinedTables()) {
+        QString sums;
+        for (const QString& column : SummedColumns(table))
+            sums += QStringLiteral(", SUM(") + column + QStringLiteral(") AS ") + column;
+        sql += QStringLiteral(" LEFT JOIN (SELECT code") + sums + QStringLiteral(" FROM ") + table +
+               QStringLiteral(" WHERE ") + PeriodSql(table) + QStringLiteral(" GROUP BY code) AS ") + table +
+               QStringLiteral(" ON Base01.code=") + table + QStringLiteral(".code");
+    }
+    return sql + SelectionSql(code, isArea) + UnitTypeSql();
+}
+
+QString TallixCondition::TextValuesSql(const QString& code, bool isArea) const
+{
+    const QStringList joined = JoinedTables();
+    QStringList parts;
+    QStringList seen;
+    for (const auto& index : indexs_) {
+        const bool onRegister = IsRegister(index->Tablename);
+        // A joined table is written as its first spelling, as in the ledger query.
+        QString table = index->Tablename;
+        if (!onRegister) {
+            for (const QString& t : joined)
+                if (t.compare(table, Qt::CaseInsensitive) == 0)
+                    table = t;
+        }
+        for (const QString& column : Terms(index->FieldName)) {
+            const QString key = (table + QLatin1Char('.') + column).toLower();
+            if (seen.contains(key))
+                continue;
+            seen << key;
+            const QString value = table + QLatin1Char('.') + column;
+            QString part = QStringLiteral("SELECT ") + SqlText::Quoted(table) +
+                           QStringLiteral(" AS tablename, ") + SqlText::Quoted(column) +
+                           QStringLiteral(" AS fieldname, Base01.code AS code, ") + value +
+                           QStringLiteral(" AS value FROM Base01");
+            if (!onRegister)
+                part += QStringLiteral(" INNER JOIN ") + table + QStringLiteral(" ON Base01.code=") + table +
+                        QStringLiteral(".code");
+            part += SelectionSql(code, isArea);
+            if (!onRegister)
+                part += QStringLiteral(" AND ") + PeriodSql(table);
+            part += QStringLiteral(" AND typeof(") + value + QStringLiteral(")='text'") + UnitTypeSql();
+            parts << part;
+        }
+    }
+    return parts.join(QStringLiteral(" UNION ALL "));
+}
+
+QString TallixCondition::QualifiedFieldExpression(const QString& tableName, const QString& fieldName)
+{
+    QString expression = fieldName;
+    expression.replace(QLatin1Char('+'), QStringLiteral("+") + tableName + QLatin1Char('.'));
+    return tableName + QLatin1Char('.') + expression;
+}
+
+QString TallixCondition::UnitTypeSql() const
+{
+    const QString head = CodeHead.toUpper();
+    if (head == QLatin1String("A")) {
+        QString clause = QStringLiteral(" AND Base01.code LIKE 'A%'");
+        if (SubType == QLatin1String("1"))
+            clause += QStringLiteral(" AND Base01.travelagencytype = '1'");
+        else if (SubType == QLatin1String("2"))
+            clause += QStringLiteral(" AND Base01.travelagencytype = '2'");
+        return clause;
+    }
+    if (head == QLatin1String("B")) {
+        if (SubType == QLatin1String("1"))
+            return QStringLiteral(" AND Base01.code LIKE 'B1%'");
+        if (SubType == QLatin1String("2"))
+            return QStringLiteral(" AND Base01.code NOT LIKE 'B1%' AND Base01.code LIKE 'B%'");
+        return QStringLiteral(" AND Base01.code LIKE 'B%'");
+    }
+    if (head == QLatin1String("C"))
+        return QStringLiteral(" AND Base01.code LIKE 'C%'");
+    return QStringLiteral(" AND Base01.code NOT LIKE 'A%' AND Base01.code NOT LIKE 'B%'"
+                          " AND Base01.code NOT LIKE 'C%' AND Base01.code NOT LIKE 'D%'");
+}
+
+QStringList TallixCondition::JoinedTables() const
+{
+    QStringList tables;
+    for (const auto& index : indexs_) {
+        if (!IsRegister(index->Tablename) && !ContainsTable(index->Tablename, tables))
+            tables << index->Tablename;
+    }
+    return tables;
+}
+
+bool TallixCondition::ContainsTable(const QString& name, const QStringList& tables)
+{
+    for (const QString& table : tables)
+        if (table.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+QStringList TallixCondition::SummedColumns(const QString& tableName) const
+{
+    QStringList columns;
+    for (const auto& index : indexs_) {
+        if (index->Tablename.compare(tableName, Qt::CaseInsensitive) != 0)
+            continue;
+        for (const QString& column : Terms(index->FieldName))
+            if (!columns.contains(column, Qt::CaseInsensitive))
+                columns << column;
+    }
+    return columns;
+}
+
+QString TallixCondition::PeriodSql(const QString& tableName) const
+{
+    const bool cumulative = TableStyle == 2 || TableStyle == 4;
+    return QStringLiteral("YEAR(") + tableName + QStringLiteral(".TableDate)=") + QString::number(YearStat) +
+           QStringLiteral(" AND MONTH(") + tableName + QStringLiteral(".TableDate)") +
+           (cumulative ? QStringLiteral("<=") : QStringLiteral("=")) + QString::number(MonthStat);
+}
+
+QString TallixCondition::SelectionSql(const QString& code, bool isArea)
+{
+    if (isArea)
+        return QStringLiteral(" WHERE Base01.regionalismcode like '") +
+               SqlText::Escape(RegionCode::Prefix(code)) + QStringLiteral("%'");
+    return QStringLiteral(" WHERE Base01.code='") + SqlText::Escape(code) + QStringLiteral("'");
+}

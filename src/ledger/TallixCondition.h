@@ -1,0 +1,56 @@
+#pragma once
+
+#include "TallixIndex.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+// Everything one ledger run needs besides the region or enterprise: the period, the unit
+// type, the comparison mode and the columns. It builds the one query the ledger pass runs.
+class TallixCondition
+{
+public:
+    std::int16_t YearStat = 0;
+    std::int16_t MonthStat = 0;
+    QString CodeHead; // "A" agencies, "B" accommodation, "C" scenic areas, anything else the rest
+    QString SubType;  // "1", "2" or empty; read for "A" and "B" only
+    // 1 current period, 2 cumulative, 3 same-period comparison, 4 cumulative comparison.
+    std::int16_t TableStyle = 0;
+
+    // The list itself is kept: its column objects stay shared with the caller.
+    void SetCustomIndexs(TallixIndexList indexs) { indexs_ = std::move(indexs); }
+    TallixIndexList CustomIndexs() const { return indexs_; }
+
+    // The ledger query for one region (isArea) or one enterprise. Field 0 is the constant 1,
+    // field i+1 column i. Each return table is summed per enterprise over the period before
+    // it meets the register, so no return is counted twice and a register field counts once
+    // per enterprise:
+    //   SELECT 1 ,SUM(Base04.f1+Base04.f2) ,SUM(Base01.Rooms) FROM Base01  LEFT JOIN
+    //   (SELECT code, SUM(f1) AS f1, SUM(f2) AS f2 FROM Base04 WHERE YEAR(Base04.TableDate)=2005
+    //   AND MONTH(Base04.TableDate)<=3 GROUP BY code) AS Base04 ON Base01.code=Base04.code
+    //   WHERE Base01.regionalismcode like '11%' AND Base01.code LIKE 'C%'
+    // By enterprise the columns are not wrapped in SUM and the selection is
+    // " WHERE Base01.code='<code>'"; the current-period modes test MONTH(...)=M.
+    QString CustomIndexsSql(const QString& code, bool isArea) const;
+
+    // The text values among the figures CustomIndexsSql would sum, for the same enterprises
+    // and period: one row (tablename, fieldname, code, value) per such value. SQL's SUM would
+    // quietly take an unreadable text as 0, so the pass looks at these first. Empty without
+    // columns.
+    QString TextValuesSql(const QString& code, bool isArea) const;
+
+private:
+    static QString QualifiedFieldExpression(const QString& tableName, const QString& fieldName);
+    QString UnitTypeSql() const;
+    // The return tables to join, in order of first appearance and spelled as first written.
+    QStringList JoinedTables() const;
+    static bool ContainsTable(const QString& name, const QStringList& tables);
+
+    // The distinct column names the columns of one table name, in order of first appearance.
+    QStringList SummedColumns(const QString& tableName) const;
+    QString PeriodSql(const QString& tableName) const;
+    static QString SelectionSql(const QString& code, bool isArea);
+
+    TallixIndexList indexs_;
+};

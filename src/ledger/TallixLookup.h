@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+// The source-database look-ups by which the ledger's region and enterprise lists are filled.
+// Each opens the source set of Connection and closes it again.
+namespace TallixLookup {
+
+struct Entry
+{
+    QString Code;
+    QString Name;
+};
+
+// The trimmed Areaname of a six-digit region code; nullopt when Area has no such code.
+std::optional<QString> RegionName(const QString& code);
+
+// Every enterprise whose regionalismcode begins with the prefix of the region code, in the
+// order the register returns them (code and unit name as stored).
+QList<Entry> EnterprisesOfRegion(const QString& code);
+
+// The trimmed unit name of an enterprise code (trimmed before the look-up); nullopt when the
+// register has no such code.
+std::optional<QString> EnterpriseName(const QString& code);
+
+} // namespace TallixLookup
