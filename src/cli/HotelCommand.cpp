@@ -1,12 +1,251 @@
 #include "HotelCommand.h"
 
+#include "AreaSum.h"
+#include "CliArguments.h"
 #include "CliError.h"
+#include "Connection.h"
+#include "HotelCondition.h"
+#include "HotelReport.h"
+#include "InputRules.h"
+#include "Numeric.h"
+#include "RegionCode.h"
+#include "SqlText.h"
+
+#include <functional>
 
 namespace HotelCommand {
 
-int Run(const QStringList& /*arguments*/, QTextStream& /*out*/)
+namespace {
+
+using InputRules::Verdict;
+
+// One range group of the window: its option, the focus-loss family of its two boxes with
+// that family's message, the message of its completeness check, and its condition fields.
+struct RangeGroup
 {
-    throw CliError(QStringLiteral("此命令尚未提供"));
+    const char* option;
+    std::function<Verdict(const QString&)> family;
+    QString refusal;
+    QString incomplete;
+    std::function<void(HotelCondition&, const QString& start, const QString& end)> fill;
+};
+
+double Amount(const QString& text)
+{
+    return text.isEmpty() ? -1.0 : Numeric::ToDouble(text);
+}
+
+std::int16_t OpenYear(const QString& text)
+{
+    return text.isEmpty() ? std::int16_t(-1) : Numeric::ToInt16(text.trimmed());
+}
+
+template <double HotelCondition::*Start, double HotelCondition::*End>
+void FillAmounts(HotelCondition& c, const QString& start, const QString& end)
+{
+    c.*Start = Amount(start);
+    c.*End = Amount(end);
+}
+
+// In the order of the run's completeness checks.
+const std::vector<RangeGroup>& RangeGroups()
+{
+    using namespace InputRules;
+    using C = HotelCondition;
+    static const std::vector<RangeGroup> groups = {
+        {"open-year", Year, YearMessage, OpenDateEmptyMessage,
+         [](C& c, const QString& s, const QString& e) {
+             c.OpenDateStart = OpenYear(s);
+             c.OpenDateEnd = OpenYear(e);
+         }},
+        {"fixed-assets", NonNegativeAmount, FixedAssetsMessage, FixedAssetsEmptyMessage,
+         FillAmounts<&C::FixedAssetsStart, &C::FixedAssetsEnd>},
+        {"occupancy", NonNegativeAmount, DataMessage, HireRateEmptyMessage,
+         FillAmounts<&C::RentPercentStart, &C::RentPercentEnd>},
+        {"income-per", SignedAmount, DataMessage, IncomePerEmptyMessage,
+         FillAmounts<&C::IncomePerStart, &C::IncomePerEnd>},
+        {"income", SignedAmount, DataMessage, OpIncomeEmptyMessage,
+         FillAmounts<&C::OperateIncomeStart, &C::OperateIncomeEnd>},
+        {"profit-per", SignedAmount, DataMessage, ProfitPerEmptyMessage,
+         FillAmounts<&C::ProfitPerStart, &C::ProfitPerEnd>},
+        {"reception", NonNegativeAmount, DataMessage, ReceptionNumEmptyMessage,
+         FillAmounts<&C::ReceptionNumStart, &C::ReceptionNumEnd>},
+        {"rooms", NonNegativeAmount, DataMessage, RoomEmptyMessage,
+         FillAmounts<&C::RoomsStart, &C::RoomsEnd>},
+        {"profit", SignedAmount, DataMessage, ProfitTotalEmptyMessage,
+         FillAmounts<&C::ProfitTotalStart, &C::ProfitTotalEnd>},
+    };
+    return groups;
+}
+
+// What the window's range group would hold: the combo's item and its two boxes.
+struct RangeState
+{
+    int item = InputRules::Unlimited;
+    QString start;
+    QString end;
+};
+
+// FROM:TO as the window's boxes take it; each typed number passes its box's validator.
+RangeState ReadRange(const CliArguments& args, const RangeGroup& group)
+{
+    RangeState state;
+    const QString option = QString::fromLatin1(group.option);
+    const auto value = args.Value(option);
+    if (!value)
+        return state;
+    const qsizetype colon = value->indexOf(QLatin1Char(':'));
+    if (colon < 0)
+        throw CliError(QStringLiteral("范围应写作 FROM:TO：--") + option + QLatin1Char(' ') + *value);
+    QString from = value->left(colon).trimmed();
+    QString to = value->mid(colon + 1).trimmed();
+    for (QString* side : {&from, &to}) {
+        if (side->isEmpty())
+            continue;
+        const Verdict verdict = group.family(*side);
+        if (!verdict.accepted)
+            throw CliError(group.refusal);
+        *side = verdict.text;
+    }
+    if (!from.isEmpty() && !to.isEmpty())
+        state = {InputRules::Between, from, to};
+    else if (!from.isEmpty())
+        state = {InputRules::AtLeast, from, QString()};
+    else if (!to.isEmpty())
+        state = {InputRules::AtMost, to, QString()}; // "at most" takes its number in the start box
+    return state;
+}
+
+void FillRange(HotelCondition& condition, const RangeGroup& group, const RangeState& state)
+{
+    switch (state.item) {
+    case InputRules::AtLeast:
+        group.fill(condition, state.start, QString());
+        break;
+    case InputRules::AtMost:
+        group.fill(condition, QString(), state.start);
+        break;
+    case InputRules::Between:
+        group.fill(condition, state.start, state.end);
+        break;
+    default:
+        group.fill(condition, QString(), QString());
+        break;
+    }
+}
+
+bool RegionExists(const QString& code)
+{
+    Connection::OpenStatConnection();
+    try {
+        Connection::StatCmd->CommandText = QStringLiteral("select * from Area where Areacode='") +
+                                           SqlText::Escape(code) + QStringLiteral("'");
+        Connection::StatRs->Open(*Connection::StatCmd);
+        const bool found = Connection::StatRs->RecordCount() > 0;
+        Connection::CloseStatConnection();
+        return found;
+    } catch (...) {
+        Connection::CloseStatConnection();
+        throw;
+    }
+}
+
+// The region grid: each typed key checked, normalised and found in the source Area.
+QStringList Regions(const CliArguments& args)
+{
+    QStringList codes;
+    for (const QString& key : args.Values(QStringLiteral("region"))) {
+        if (!InputRules::RegionKey(key).accepted)
+            throw CliError(InputRules::DataMessage);
+        if (key.isEmpty())
+            throw CliError(InputRules::RegionEmptyMessage);
+        const auto number = RegionCode::ParseKey(key);
+        if (!number)
+            throw CliError(InputRules::DataMessage);
+        const QString code = QString::number(RegionCode::Normalise(*number));
+        if (!RegionExists(code))
+            throw CliError(InputRules::RegionUnknownMessage);
+        codes << code;
+    }
+    return codes;
+}
+
+std::vector<std::int16_t> Numbers(const CliArguments& args, const char* option,
+                                  const std::vector<std::int16_t>& ticked)
+{
+    const auto list = args.List(QString::fromLatin1(option));
+    if (!list)
+        return ticked;
+    std::vector<std::int16_t> numbers;
+    for (const QString& item : *list) {
+        bool ok = false;
+        const short n = item.toShort(&ok);
+        if (!ok)
+            throw CliError(QStringLiteral("--") + QLatin1String(option) + QStringLiteral(" 只接受整数：") +
+                           item);
+        numbers.push_back(n);
+    }
+    return numbers;
+}
+
+QString PeriodText(const CliArguments& args, const char* option, Verdict (*family)(const QString&),
+                   const QString& refusal)
+{
+    QString text = args.Value(QString::fromLatin1(option)).value_or(QString());
+    if (!family(text).accepted)
+        throw CliError(refusal);
+    return text;
+}
+
+} // namespace
+
+int Run(const QStringList& arguments, QTextStream& out)
+{
+    const CliArguments args(arguments);
+    QStringList allowed = {QStringLiteral("year"),    QStringLiteral("month"), QStringLiteral("region"),
+                           QStringLiteral("regtype"), QStringLiteral("star"),  QStringLiteral("category")};
+    for (const RangeGroup& group : RangeGroups())
+        allowed << QString::fromLatin1(group.option);
+    args.Allow(allowed);
+
+    // What the user types into the boxes, each checked as its box checks it.
+    const QString year = PeriodText(args, "year", InputRules::Year, InputRules::YearMessage);
+    const QString month = PeriodText(args, "month", InputRules::Month, InputRules::MonthMessage);
+    const QStringList regions = Regions(args);
+    std::vector<RangeState> ranges;
+    for (const RangeGroup& group : RangeGroups())
+        ranges.push_back(ReadRange(args, group));
+
+    // The run's own checks.
+    if (year.isEmpty() || month.isEmpty())
+        throw CliError(InputRules::PeriodEmptyMessage);
+    for (std::size_t i = 0; i < ranges.size(); ++i)
+        if (!InputRules::RangeComplete(ranges[i].item, ranges[i].start, ranges[i].end))
+            throw CliError(RangeGroups()[i].incomplete);
+
+    HotelCondition condition;
+    condition.YearStat = Numeric::ToInt16(year.trimmed());
+    condition.MonthStat = Numeric::ToInt16(month.trimmed());
+    for (std::size_t i = 0; i < ranges.size(); ++i)
+        FillRange(condition, RangeGroups()[i], ranges[i]);
+    condition.SetRegType(Numbers(
+        args, "regtype", {110, 120, 130, 140, 150, 160, 170, 190, 210, 220, 230, 240, 310, 320, 330, 340}));
+    condition.SetStarlevel(Numbers(args, "star", {0, 1, 2, 3, 4, 5}));
+    condition.SetStatCategory(
+        args.List(QStringLiteral("category"))
+            .value_or(QStringList{QStringLiteral("B1"), QStringLiteral("B2"), QStringLiteral("B3"),
+                                  QStringLiteral("B4"), QStringLiteral("B9")}));
+
+    // Every region is computed before anything is written: a failing pass leaves the
+    // result tables as they were.
+    AreaSum engine;
+    HotelReport report;
+    report.Clear();
+    for (const QString& code : regions)
+        report.Add(engine.CalculateHotel(code, condition));
+    report.Save();
+    out << QStringLiteral("计算完成") << '\n';
+    return 0;
 }
 
 } // namespace HotelCommand

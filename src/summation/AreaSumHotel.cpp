@@ -1,1 +1,294 @@
 // The Hotel pass of AreaSum.
+#include "AreaSum.h"
+
+#include "ConversionError.h"
+#include "HotelAreaData.h"
+#include "HotelCondition.h"
+#include "Numeric.h"
+#include "Recordset.h"
+#include "RegionCode.h"
+#include "SqlText.h"
+
+#include <QHash>
+#include <vector>
+
+namespace {
+
+// What a column of the hotel query does to the record.
+enum class Action { Ignore, RegType, Star, Rooms, Beds, Int32, Double };
+
+struct ColumnAction
+{
+    Action action = Action::Ignore;
+    double HotelAreaData::*field = nullptr;         // for Int32 and Double
+    double HotelAreaComplex::*groupField = nullptr; // the group sum the column feeds, if any
+};
+
+QHash<QString, ColumnAction> ActionsByName()
+{
+    using D = HotelAreaData;
+    using G = HotelAreaComplex;
+    QHash<QString, ColumnAction> map;
+    auto add = [&map](const char* name, ColumnAction a) {
+        map.insert(QString::fromLatin1(name).toLower(), a);
+    };
+
+    add("RegistrationType", {Action::RegType, nullptr, nullptr});
+    add("UnitType", {Action::Ignore, nullptr, nullptr});
+    add("AccommodationStar", {Action::Star, nullptr, nullptr});
+    add("Rooms", {Action::Rooms, &D::Rooms, &G::Rooms});
+    add("Beds", {Action::Beds, &D::Beds, &G::Beds});
+
+    const std::pair<const char*, double D::*> counts[] = {
+        {"InTourist", &D::InTourist},
+        {"InTouristDay", &D::InTouristDay},
+        {"TWer", &D::TWer},
+        {"TWerDay", &D::TWerDay},
+        {"Macaoer", &D::Macaoer},
+        {"MacaoerDay", &D::MacaoerDay},
+        {"HKer", &D::HKer},
+        {"HkerDay", &D::HkerDay},
+        {"ForeignDay", &D::ForeignDay},
+        {"Japan", &D::Japan},
+        {"Korea", &D::Korea},
+        {"Mongolia", &D::Mongolia},
+        {"Indonesia", &D::Indonesia},
+        {"Malaysia", &D::Malaysia},
+        {"Philippines", &D::Philippines},
+        {"Singapore", &D::Singapore},
+        {"Thailand", &D::Thailand},
+        {"India", &D::India},
+        {"Vietnam", &D::Vietnam},
+        {"Burma", &D::Burma},
+        {"NKorea", &D::NKorea},
+        {"Pakistan", &D::Pakistan},
+        {"OAs", &D::OAs},
+        {"Britain", &D::Britain},
+        {"France", &D::France},
+        {"Germany", &D::Germany},
+        {"Italy", &D::Italy},
+        {"Swiss", &D::Swiss},
+        {"Sweden", &D::Sweden},
+        {"Russia", &D::Russia},
+        {"Spain", &D::Spain},
+        {"OEu", &D::OEu},
+        {"USA", &D::USA},
+        {"Canada", &D::Canada},
+        {"OAm", &D::OAm},
+        {"Australia", &D::Australia},
+        {"NewZealand", &D::NewZealand},
+        {"OO", &D::OO},
+        {"Africa", &D::Africa},
+        {"Other", &D::Other},
+        {"YearendEmployment", &D::YearendEmployment},
+    };
+    for (const auto& [name, field] : counts)
+        add(name, {Action::Int32, field, nullptr});
+    add("RealRoomDay", {Action::Int32, &D::RealRoomDay, &G::RealRoomDay});
+    add("CheckRoomDay", {Action::Int32, &D::CheckRoomDay, &G::CheckRoomDay});
+
+    add("RoomIncome", {Action::Double, &D::RoomIncome, &G::RoomIncome});
+    add("RestaurantIncome", {Action::Double, &D::RestaurantIncome, &G::RestaurantIncome});
+    add("OtherIncome", {Action::Double, &D::OtherIncome, &G::OtherIncome});
+    add("OperationTaxAddition", {Action::Double, &D::OperationTaxAddition, &G::OperationTaxAddition});
+    add("FixAssetsInitialPrice", {Action::Double, &D::FixAssetsInitialPrice, &G::FixAssetsInitialPrice});
+    add("OperationIncome", {Action::Double, &D::OperationIncome, nullptr});
+    add("ProfitTotal", {Action::Double, &D::ProfitTotal, nullptr});
+    return map;
+}
+
+// The actions of one query's columns, worked out once per query rather than per row.
+struct HotelColumns
+{
+    QStringList names; // shares the recordset's list, which stays the same until it reopens
+    std::vector<ColumnAction> actions;
+    int codeColumn = -1;
+};
+
+const HotelColumns& ColumnsOf(const Recordset& fields)
+{
+    static const QHash<QString, ColumnAction> byName = ActionsByName();
+    static HotelColumns cache;
+    const QStringList& names = fields.FieldNames();
+    // While the cache holds the old list its storage cannot be reused, so equal storage
+    // means the same query.
+    if (cache.names.constData() == names.constData() && cache.names.size() == names.size())
+        return cache;
+    cache.names = names;
+    cache.actions.assign(names.size(), ColumnAction{});
+    for (qsizetype i = 0; i < names.size(); ++i)
+        cache.actions[i] = byName.value(names[i].toLower());
+    cache.codeColumn = fields.IndexOf(QStringLiteral("code"));
+    return cache;
+}
+
+// Converts one value of the current row; a failure names the enterprise and the column.
+template <typename Convert>
+auto Converted(Convert convert, const Recordset& fields, const HotelColumns& columns, int column)
+{
+    const QVariant& value = fields.CurrentRow()[column];
+    try {
+        return convert(value);
+    } catch (const ConversionError& e) {
+        const QString code = columns.codeColumn >= 0
+                                 ? fields.CurrentRow()[columns.codeColumn].toString().trimmed()
+                                 : QString();
+        throw e.WithContext(QStringLiteral("企业 ") + code + QStringLiteral("，字段 ") +
+                            columns.names[column]);
+    }
+}
+
+std::int16_t Int16At(const Recordset& fields, const HotelColumns& columns, int column)
+{
+    return Converted([](const QVariant& v) { return Numeric::ToInt16(v); }, fields, columns, column);
+}
+
+std::int32_t Int32At(const Recordset& fields, const HotelColumns& columns, int column)
+{
+    return Converted([](const QVariant& v) { return Numeric::ToInt32(v); }, fields, columns, column);
+}
+
+double DoubleAt(const Recordset& fields, const HotelColumns& columns, int column)
+{
+    return Converted([](const QVariant& v) { return Numeric::ToDouble(v); }, fields, columns, column);
+}
+
+} // namespace
+
+std::shared_ptr<HotelAreaData> AreaSum::CalculateHotel(const QString& areacode,
+                                                       const HotelCondition& condition)
+{
+    auto result = std::make_shared<HotelAreaData>();
+    result->Clear();
+    result->areacode = areacode;
+    const QString prefix = RegionCode::Prefix(areacode);
+
+    OpenSourceConnection();
+    // Released on every way out, an error included.
+    struct SourceGuard
+    {
+        AreaSum* sum;
+        ~SourceGuard() { sum->CloseSourceConnection(); }
+    } guard{this};
+
+    const QString sql =
+        QStringLiteral("SELECT * FROM base05 INNER JOIN base01 on base01.code=base05.code ") +
+        QStringLiteral(" LEFT JOIN base06 on base01.code=base06.code AND Year(base06.TableDate) = "
+                       "Year(base05.TableDate) AND  Month(base06.TableDate)= Month(base05.TableDate) ") +
+        QStringLiteral(" WHERE regionalismcode like '") + SqlText::Escape(prefix) + QStringLiteral("%'") +
+        QStringLiteral(" AND ") + condition.DateSql(QStringLiteral("base05")) + QStringLiteral(" AND ") +
+        condition.StarLevelSql() + QStringLiteral(" AND ") + condition.StatCategorySql() +
+        QStringLiteral(" AND ") + condition.RegTypeSql() + QStringLiteral(" AND ") + condition.OpenDateSql() +
+        QStringLiteral(" AND ") + condition.RoomsSql() + QStringLiteral(" AND ") +
+        condition.FixedAssetsSql() + QStringLiteral(" AND ") + condition.ProfitTotalSql() +
+        QStringLiteral(" AND ") + condition.OperateIncomeSql();
+    OpenRecordset(sql);
+
+    if (recordset_->RecordCount() > 0) {
+        recordset_->MoveFirst();
+        HotelAreaData record;
+        while (!recordset_->IsEOF()) {
+            record.Clear();
+            record.HotelNum = 1;
+            LoadHotelRecord(record, *recordset_);
+            // Groups were filled while loading; only a record that passes reaches the region.
+            if (condition.RentPercentValide(record.RentPercent()) &&
+                condition.ReceptionNumValide(record.InTourist + record.EntryTourist()) &&
+                condition.IncomePerValide(record.LaborProductivity()) &&
+                condition.ProfitPerValide(record.ProfitTotalPerCapita()))
+                HotelAreaData::AddHotelAreaData(*result, record);
+            recordset_->MoveNext();
+        }
+    }
+    result->AutoCalculate();
+    return result;
+}
+
+void AreaSum::LoadHotelRecord(HotelAreaData& record, const Recordset& fields)
+{
+    const HotelColumns& columns = ColumnsOf(fields);
+    const QVector<QVariant>& row = fields.CurrentRow();
+    for (int i = 0; i < static_cast<int>(columns.actions.size()); ++i) {
+        const ColumnAction& a = columns.actions[i];
+        if (a.action == Action::Ignore || row[i].isNull())
+            continue;
+        switch (a.action) {
+        case Action::RegType:
+            AddToRegTypeGroup(record, Int16At(fields, columns, i), fields);
+            break;
+        case Action::Star:
+            AddToStarGroup(record, Int16At(fields, columns, i), fields);
+            break;
+        case Action::Rooms: {
+            const std::int16_t rooms = Int16At(fields, columns, i);
+            record.Rooms += rooms;
+            AddToRoomsGroup(record, rooms, fields);
+            break;
+        }
+        case Action::Beds:
+            record.Beds += Int16At(fields, columns, i);
+            break;
+        case Action::Int32:
+            record.*a.field += Int32At(fields, columns, i);
+            break;
+        case Action::Double:
+            record.*a.field += DoubleAt(fields, columns, i);
+            break;
+        case Action::Ignore:
+            break;
+        }
+    }
+}
+
+void AreaSum::AddToRegTypeGroup(HotelAreaData& record, std::int16_t code, const Recordset& fields)
+{
+    using D = HotelAreaData;
+    static const std::pair<std::int16_t, HotelAreaComplex D::*> groups[] = {
+        {110, &D::RegType1},  {120, &D::RegType2},  {130, &D::RegType3},  {140, &D::RegType4},
+        {150, &D::RegType5},  {160, &D::RegType6},  {170, &D::RegType7},  {190, &D::RegType8},
+        {210, &D::RegType11}, {220, &D::RegType12}, {230, &D::RegType13}, {240, &D::RegType14},
+        {310, &D::RegType21}, {320, &D::RegType22}, {330, &D::RegType23}, {340, &D::RegType24},
+    };
+    if (code < 110 || code > 340)
+        return;
+    for (const auto& [groupCode, group] : groups)
+        if (groupCode == code) {
+            AddToGroup(record.*group, fields);
+            return;
+        }
+}
+
+void AreaSum::AddToStarGroup(HotelAreaData& record, std::int16_t star, const Recordset& fields)
+{
+    HotelAreaComplex* const stars[] = {&record.HotelNumStar0, &record.HotelNumStar1, &record.HotelNumStar2,
+                                       &record.HotelNumStar3, &record.HotelNumStar4, &record.HotelNumStar5};
+    if (star >= 0 && star <= 5)
+        AddToGroup(*stars[star], fields);
+}
+
+void AreaSum::AddToRoomsGroup(HotelAreaData& record, std::int16_t rooms, const Recordset& fields)
+{
+    if (rooms >= 500)
+        AddToGroup(record.HotelNumRoomsAbove500, fields);
+    else if (rooms >= 300)
+        AddToGroup(record.HotelNumRoomsBetween300And499, fields);
+    else if (rooms < 100)
+        AddToGroup(record.HotelNumRoomsBelow99, fields);
+    else if (rooms < 200)
+        AddToGroup(record.HotelNumRoomsBetween100And199, fields);
+    else
+        AddToGroup(record.HotelNumRoomsBetween200And299, fields);
+}
+
+void AreaSum::AddToGroup(HotelAreaComplex& group, const Recordset& fields)
+{
+    group.HotelNum += 1;
+    const HotelColumns& columns = ColumnsOf(fields);
+    const QVector<QVariant>& row = fields.CurrentRow();
+    for (int i = 0; i < static_cast<int>(columns.actions.size()); ++i) {
+        const ColumnAction& a = columns.actions[i];
+        // Groups take whole numbers, money included.
+        if (a.groupField && !row[i].isNull())
+            group.*a.groupField += Int32At(fields, columns, i);
+    }
+}

@@ -1,0 +1,127 @@
+#include "HotelCondition.h"
+
+#include "SqlText.h"
+
+#include <QLocale>
+
+namespace {
+
+bool Bounded(double bound)
+{
+    return bound != -1.0;
+}
+
+// " AND <column> >=<start>" and " AND <column> <=<end>" for the sides that are bounded.
+QString Bounds(const QString& column, double start, double end)
+{
+    QString sql;
+    if (Bounded(start))
+        sql += QStringLiteral(" AND ") + column + QStringLiteral(" >=") + HotelCondition::NumberSql(start);
+    if (Bounded(end))
+        sql += QStringLiteral(" AND ") + column + QStringLiteral(" <=") + HotelCondition::NumberSql(end);
+    return sql;
+}
+
+bool Within(double value, double start, double end)
+{
+    if (Bounded(start) && start > value)
+        return false;
+    if (Bounded(end) && end < value)
+        return false;
+    return true;
+}
+
+} // namespace
+
+QString HotelCondition::NumberSql(double value)
+{
+    if (value == 0.0)
+        return QStringLiteral("0");
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+}
+
+QString HotelCondition::DateSql(const QString& Tablename) const
+{
+    return QStringLiteral("(") + QStringLiteral(" Year(") + Tablename + QStringLiteral(".TableDate) =") +
+           QString::number(YearStat) + QStringLiteral(" AND ") + QStringLiteral(" Month(") + Tablename +
+           QStringLiteral(".TableDate)=") + QString::number(MonthStat) + QStringLiteral(" )");
+}
+
+QString HotelCondition::RegTypeSql() const
+{
+    QString sql = QStringLiteral("(") + QStringLiteral(" RegistrationType='-1'");
+    for (std::int16_t code : regType_)
+        sql += QStringLiteral(" OR RegistrationType='") + QString::number(code) + QStringLiteral("'");
+    return sql + QStringLiteral(" )");
+}
+
+QString HotelCondition::StarLevelSql() const
+{
+    QString sql = QStringLiteral("(") + QStringLiteral(" accommodationstar='-1'");
+    for (std::int16_t level : starlevel_)
+        sql += QStringLiteral(" OR accommodationstar ='") + QString::number(level) + QStringLiteral("'");
+    return sql + QStringLiteral(" )");
+}
+
+QString HotelCondition::StatCategorySql() const
+{
+    QString sql = QStringLiteral("(") + QStringLiteral(" base01.code = '-1'");
+    for (const QString& prefix : statCategory_)
+        sql += QStringLiteral(" OR  base01.code like '") + SqlText::Escape(prefix) + QStringLiteral("%'");
+    return sql + QStringLiteral(" )");
+}
+
+QString HotelCondition::OpenDateSql() const
+{
+    QString sql = QStringLiteral("(") + QStringLiteral(" year(opendate)<>-1");
+    if (OpenDateStart != -1)
+        sql += QStringLiteral(" AND year(opendate)>=") + QString::number(OpenDateStart);
+    if (OpenDateEnd != -1)
+        sql += QStringLiteral(" AND year(opendate)<=") + QString::number(OpenDateEnd);
+    return sql + QStringLiteral(" )");
+}
+
+QString HotelCondition::RoomsSql() const
+{
+    return QStringLiteral("(") + QStringLiteral(" 1 <>-1 ") +
+           Bounds(QStringLiteral("Rooms"), RoomsStart, RoomsEnd) + QStringLiteral(")");
+}
+
+QString HotelCondition::FixedAssetsSql() const
+{
+    return QStringLiteral("(") + QStringLiteral(" 1 <>-1 ") +
+           Bounds(QStringLiteral("fixassetstotal"), FixedAssetsStart, FixedAssetsEnd) + QStringLiteral(" )");
+}
+
+QString HotelCondition::ProfitTotalSql() const
+{
+    return QStringLiteral("(") + QStringLiteral("1  <>-1") +
+           Bounds(QStringLiteral("profittotal"), ProfitTotalStart, ProfitTotalEnd) + QStringLiteral(" )");
+}
+
+QString HotelCondition::OperateIncomeSql() const
+{
+    return QStringLiteral("(") + QStringLiteral(" 1 <>-1") +
+           Bounds(QStringLiteral("OperationIncome"), OperateIncomeStart, OperateIncomeEnd) +
+           QStringLiteral(" )");
+}
+
+bool HotelCondition::RentPercentValide(double Value) const
+{
+    return Within(Value, RentPercentStart, RentPercentEnd);
+}
+
+bool HotelCondition::ReceptionNumValide(double Value) const
+{
+    return Within(Value, ReceptionNumStart, ReceptionNumEnd);
+}
+
+bool HotelCondition::IncomePerValide(double Value) const
+{
+    return Within(Value, IncomePerStart, IncomePerEnd);
+}
+
+bool HotelCondition::ProfitPerValide(double Value) const
+{
+    return Within(Value, ProfitPerStart, ProfitPerEnd);
+}
