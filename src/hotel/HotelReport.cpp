@@ -2,72 +2,26 @@
 
 #include "Connection.h"
 #include "ResultRow.h"
-
-#include <stdexcept>
-
-namespace {
-
-void CheckPosition(std::int32_t index, qsizetype count)
-{
-    if (index < 1 || index > count)
-        throw std::out_of_range("HotelReport: no item at position " + std::to_string(index));
-}
-
-} // namespace
-
-void HotelReport::Add(std::shared_ptr<HotelAreaData> item)
-{
-    items_.append(std::move(item));
-}
-
-std::int32_t HotelReport::Count() const
-{
-    return static_cast<std::int32_t>(items_.size());
-}
-
-void HotelReport::Delete(std::int32_t index)
-{
-    CheckPosition(index, items_.size());
-    items_.removeAt(index - 1);
-}
-
-std::shared_ptr<HotelAreaData> HotelReport::Item(std::int32_t index) const
-{
-    CheckPosition(index, items_.size());
-    return items_.at(index - 1);
-}
-
-void HotelReport::Clear()
-{
-    items_.clear();
-}
+#include "ResultTables.h"
 
 std::shared_ptr<HotelAreaData> HotelReport::Total() const
 {
     auto total = std::make_shared<HotelAreaData>();
     total->Clear();
-    for (const auto& item : items_)
+    for (const auto& item : Items())
         HotelAreaData::AddHotelAreaData(*total, *item);
     return total;
 }
 
 void HotelReport::Save() const
 {
-    Connection::ClearResultTables();
-    try {
+    ResultTables::Replace([this] {
         const auto total = Total();
         SaveT1_1(*total);
         total->Save();
-        for (const auto& item : items_)
+        for (const auto& item : Items())
             item->Save();
-    } catch (...) {
-        try {
-            Connection::ClearResultTables();
-        } catch (...) {
-            // the first failure is the one worth reporting
-        }
-        throw;
-    }
+    });
 }
 
 void HotelReport::SaveT1_1(const HotelAreaData& total) const

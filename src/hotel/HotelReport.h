@@ -1,22 +1,15 @@
 #pragma once
 
 #include "HotelAreaData.h"
+#include "ReportCollection.h"
 
-#include <QList>
-#include <cstdint>
 #include <memory>
 
 // The hotel report of one run: the region aggregates in the order they were added, their
 // total, and the writing of tables 1-1 to 1-10.
-class HotelReport
+class HotelReport : public ReportCollection<HotelAreaData>
 {
 public:
-    void Add(std::shared_ptr<HotelAreaData> item);
-    std::int32_t Count() const;
-    // Positions count from 1; a position outside 1..Count throws std::out_of_range.
-    void Delete(std::int32_t index);
-    std::shared_ptr<HotelAreaData> Item(std::int32_t index) const;
-    void Clear();
     // A new aggregate on every call, with an empty areacode (printed as "合计").
     std::shared_ptr<HotelAreaData> Total() const;
     // Empties every result table, then writes table 1-1 from the total and the lines of
@@ -27,6 +20,4 @@ public:
 private:
     void SaveT1_1(const HotelAreaData& total) const;
     void SaveT1_1Row(const QString& label, const HotelAreaComplex& group) const;
-
-    QList<std::shared_ptr<HotelAreaData>> items_;
 };

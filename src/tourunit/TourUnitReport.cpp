@@ -1,9 +1,9 @@
 #include "TourUnitReport.h"
 
 #include "Connection.h"
+#include "ResultTables.h"
 #include "TourUnitAreaData.h"
 
-#include <stdexcept>
 
 namespace {
 
@@ -11,66 +11,25 @@ const QString Type66Columns211 = QStringLiteral(
     "insert into type66(value1,value2,value3,value4,value5,value6,value7,value8,value9,value10,"
     "value11,value12,value13,tablecode)");
 
-void CheckPosition(int index, qsizetype count)
-{
-    if (index < 1 || index > count)
-        throw std::out_of_range("TourUnitReport: no region at position " + std::to_string(index));
-}
-
 } // namespace
-
-void TourUnitReport::Add(std::shared_ptr<TourUnitAreaData> areadata)
-{
-    items_.append(std::move(areadata));
-}
-
-int TourUnitReport::Count() const
-{
-    return static_cast<int>(items_.size());
-}
-
-void TourUnitReport::Delete(int index)
-{
-    CheckPosition(index, items_.size());
-    items_.removeAt(index - 1);
-}
-
-std::shared_ptr<TourUnitAreaData> TourUnitReport::Item(int index) const
-{
-    CheckPosition(index, items_.size());
-    return items_.at(index - 1);
-}
-
-void TourUnitReport::Clear()
-{
-    items_.clear();
-}
 
 std::unique_ptr<TourUnitAreaData> TourUnitReport::Total() const
 {
     auto total = std::make_unique<TourUnitAreaData>();
-    for (const auto& region : items_)
+    for (const auto& region : Items())
         TourUnitAreaData::AddTourUnitAreaData(*total, *region);
     return total;
 }
 
 void TourUnitReport::Save() const
 {
-    Connection::ClearResultTables();
-    try {
+    ResultTables::Replace([this] {
         const auto total = Total();
         SaveT211(*total);
         total->Save();
-        for (const auto& region : items_)
+        for (const auto& region : Items())
             region->Save();
-    } catch (...) {
-        try {
-            Connection::ClearResultTables();
-        } catch (...) {
-            // The first failure is the one worth reporting.
-        }
-        throw;
-    }
+    });
 }
 
 void TourUnitReport::SaveT211(const TourUnitAreaData& data) const

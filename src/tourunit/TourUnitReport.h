@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QList>
+#include "ReportCollection.h"
+
 #include <QString>
 #include <memory>
 
@@ -9,15 +10,9 @@ class TourUnitAreaIndex;
 
 // The annual report of one run: the regions in the order they were added, their total,
 // and the writing of all thirteen annual tables.
-class TourUnitReport
+class TourUnitReport : public ReportCollection<TourUnitAreaData>
 {
 public:
-    void Add(std::shared_ptr<TourUnitAreaData> areadata);
-    int Count() const;
-    // Positions count from 1.
-    void Delete(int index);
-    std::shared_ptr<TourUnitAreaData> Item(int index) const;
-    void Clear();
     // A fresh region with an empty code holding the sums of every region.
     std::unique_ptr<TourUnitAreaData> Total() const;
 
@@ -30,5 +25,4 @@ private:
     void SaveT211(const TourUnitAreaData& data) const;
     void SaveT211Row(const QString& label, const TourUnitAreaIndex& index) const;
 
-    QList<std::shared_ptr<TourUnitAreaData>> items_;
 };
