@@ -1,0 +1,203 @@
+#include "TourUnit.h"
+
+#include "AreaSum.h"
+#include "ComboBoxTarget.h"
+#include "Connection.h"
+#include "ConversionError.h"
+#include "DatabaseError.h"
+#include "FlexGrid.h"
+#include "FocusValidator.h"
+#include "InputRules.h"
+#include "MessagePresenter.h"
+#include "Numeric.h"
+#include "TourUnitRegionSets.h"
+#include "TourUnitReport.h"
+#include "WaitCursor.h"
+#include "tableprint.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QProgressDialog>
+#include <QPushButton>
+
+namespace {
+
+// A box of blanks only counts as empty here; the run refuses it as an empty year.
+FocusValidator::Verdict YearRule(const QString& text)
+{
+    if (text.trimmed().isEmpty() || InputRules::Year(text).accepted)
+        return FocusValidator::Verdict::Accept();
+    return FocusValidator::Verdict::Refuse(InputRules::YearMessage);
+}
+
+FocusValidator::Verdict RegionKeyRule(const QString& text)
+{
+    if (InputRules::RegionKey(text).accepted)
+        return FocusValidator::Verdict::Accept();
+    return FocusValidator::Verdict::Refuse(InputRules::DataMessage);
+}
+
+} // namespace
+
+TourUnit::TourUnit(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TourUnit"));
+    setWindowTitle(QStringLiteral("旅游单位综合年报表"));
+    CreateControls();
+    ConnectHandlers();
+    Form_Load();
+}
+
+TourUnit::~TourUnit() = default;
+
+const QStringList& TourUnit::PrintCodes()
+{
+    static const QStringList codes = {"2-1-1", "2-1-2", "2-1-3",  "2-1-4",  "2-1-5",  "2-1-6", "2-1-7",
+                                      "2-1-8", "2-1-9", "2-1-1A", "2-1-1B", "2-1-1C", "2-1-1D"};
+    return codes;
+}
+
+void TourUnit::ConnectHandlers()
+{
+    FocusValidator::Attach(txtYear, YearRule);
+    FocusValidator::Attach(txtRegionKey, RegionKeyRule);
+
+    // While a run lasts, the progress dialog lets events through; no other action may start.
+    const auto bind = [this](QAbstractButton* button, void (TourUnit::*handler)()) {
+        connect(button, &QAbstractButton::clicked, this, [this, handler] {
+            if (!running_)
+                (this->*handler)();
+        });
+    };
+    bind(cmdAddnewRegion, &TourUnit::cmdAddnewRegion_Click);
+    bind(cmdDelRegion, &TourUnit::cmdDelRegion_Click);
+    bind(cmdCreate, &TourUnit::cmdCreate_Click);
+    bind(cmdType, &TourUnit::cmdType_Click);
+    bind(ChkAllSelect, &TourUnit::ChkAllSelect_Click);
+    bind(cmdSave, &TourUnit::cmdSave_Click);
+    bind(cmdOpen, &TourUnit::cmdOpen_Click);
+    bind(cmdDel, &TourUnit::cmdDel_Click);
+    bind(cmdExit, &TourUnit::cmdExit_Click);
+}
+
+bool TourUnit::Guard(const std::function<void()>& action)
+{
+    QString failure;
+    try {
+        action();
+        return true;
+    } catch (const DatabaseError& e) {
+        failure = e.UserText();
+    } catch (const ConversionError& e) {
+        failure = e.UserText();
+    }
+    Connection::CloseAll();
+    MessagePresenter::Show(failure);
+    return false;
+}
+
+void TourUnit::Form_Load()
+{
+    // The engine and the grid headers need no database, so a failed load still leaves them.
+    report_ = std::make_unique<TourUnitReport>();
+    areaSum_ = std::make_unique<AreaSum>();
+    regionGrid->SetTextMatrix(0, 0, QStringLiteral("地区代号"));
+    regionGrid->SetTextMatrix(0, 1, QStringLiteral("地区名称"));
+    MSfgSave->SetTextMatrix(0, 0, QStringLiteral("条件名称"));
+
+    Guard([this] {
+        Connection::OpenTallixConnection();
+        ComboBoxTarget target(*Comboprint2);
+        Connection::FillComboFromDictionary(target, QStringLiteral("DIC_tablename"), 2);
+        const QStringList names = TourUnitRegionSets::Names();
+        if (!names.isEmpty()) {
+            MSfgSave->SetRows(static_cast<int>(names.size()) + 1);
+            for (int i = 0; i < names.size(); ++i)
+                MSfgSave->SetTextMatrix(i + 1, 0, names[i]);
+        }
+        Connection::CloseTallixConnection();
+    });
+}
+
+void TourUnit::cmdCreate_Click()
+{
+    const QString year = txtYear->text().trimmed();
+    if (year.isEmpty()) {
+        MessagePresenter::Show(QStringLiteral("年份不能为空"));
+        txtYear->setFocus();
+        return;
+    }
+    if (!InputRules::Year(year).accepted) {
+        txtYear->selectAll();
+        MessagePresenter::Show(InputRules::YearMessage);
+        txtYear->setFocus();
+        return;
+    }
+
+    running_ = true;
+    const bool done = Guard([this, &year] {
+        report_->Clear();
+        CalculateAllRegions(Numeric::ToInt16(year));
+        report_->Save();
+    });
+    running_ = false;
+    if (done) {
+        MessagePresenter::Show(QStringLiteral("计算完成"));
+        return;
+    }
+    // Rows of an earlier run must not pass for this one's.
+    report_->Clear();
+    try {
+        Connection::ClearResultTables();
+    } catch (const DatabaseError&) {
+        Connection::CloseAll();
+    }
+}
+
+void TourUnit::CalculateAllRegions(std::int16_t year)
+{
+    WaitCursor wait;
+    const int count = regionGrid->Rows() - 1;
+    QProgressDialog progress(QString(), QString(), 0, count, this);
+    progress.setWindowTitle(MessagePresenter::ApplicationTitle());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(1000);
+    progress.setValue(0);
+
+    for (int i = 1; i <= count; ++i) {
+        progress.setLabelText(QStringLiteral("正在计算第 %1 个地区，共 %2 个").arg(i).arg(count));
+        regionGrid->SetRow(i);
+        regionGrid->SetCol(0);
+        const QString code = regionGrid->Text();
+        report_->Add(areaSum_->CalculateTourUnit(code, year));
+        progress.setValue(i);
+    }
+}
+
+void TourUnit::cmdType_Click()
+{
+    const int position = Comboprint2->currentIndex();
+    if (position < 0 || position >= PrintCodes().size())
+        return;
+    tableprint* print = tableprint::Shared();
+    print->TableCode = PrintCodes()[position];
+    print->Show();
+}
+
+void TourUnit::ChkAllSelect_Click()
+{
+    const bool ticked = ChkAllSelect->isChecked();
+    for (QCheckBox* check : Check2)
+        check->setChecked(ticked);
+}
+
+void TourUnit::cmdExit_Click()
+{
+    // Hidden, not closed: the menu shows the window again with its entries.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->hide();
+    else
+        hide();
+}

@@ -1,0 +1,148 @@
+// The region list of the annual report window and its saved region sets.
+#include "TourUnit.h"
+
+#include "Connection.h"
+#include "FlexGrid.h"
+#include "InputRules.h"
+#include "MessagePresenter.h"
+#include "RegionCode.h"
+#include "SqlText.h"
+#include "TourUnitRegionSets.h"
+
+#include <QLineEdit>
+
+namespace {
+
+// Moves the rows below a removed one up and drops the last row.
+void RemoveRow(FlexGrid* grid, int row)
+{
+    const int last = grid->Rows() - 1;
+    for (int r = row + 1; r <= last; ++r)
+        for (int c = 0; c < grid->Cols(); ++c)
+            grid->SetTextMatrix(r - 1, c, grid->TextMatrix(r, c));
+    grid->SetRows(last);
+}
+
+} // namespace
+
+void TourUnit::cmdAddnewRegion_Click()
+{
+    txtRegionKey->setFocus();
+    const QString key = txtRegionKey->text();
+    if (key.trimmed().isEmpty()) {
+        MessagePresenter::Show(InputRules::RegionEmptyMessage);
+        return;
+    }
+    // Not a number, or too large for a region number: refused before any lookup.
+    const auto number = RegionCode::ParseKey(key);
+    if (!number) {
+        txtRegionKey->selectAll();
+        MessagePresenter::Show(InputRules::DataMessage);
+        return;
+    }
+    const QString code = QString::number(RegionCode::Normalise(*number));
+
+    bool found = false;
+    QString name;
+    const bool looked = Guard([&] {
+        Connection::OpenStatConnection();
+        // The blank inside the quotes is ignored by the text comparison.
+        Connection::StatCmd->CommandText = QStringLiteral("SELECT * FROM Area WHERE Areacode=") +
+                                           QStringLiteral(" '") + SqlText::Escape(code) +
+                                           QStringLiteral(" '");
+        Connection::StatRs->Open(*Connection::StatCmd);
+        found = Connection::StatRs->RecordCount() > 0;
+        if (found) {
+            Connection::StatRs->MoveFirst();
+            name = Connection::StatRs->Value(QStringLiteral("Areaname")).toString().trimmed();
+        }
+        Connection::CloseStatConnection();
+    });
+    if (!looked)
+        return;
+
+    if (!found) {
+        MessagePresenter::Show(InputRules::RegionUnknownMessage);
+        txtRegionKey->clear();
+        txtRegionKey->setFocus();
+        return;
+    }
+    regionGrid->AddItem(code.trimmed() + QLatin1Char('\t') + name);
+    txtRegionKey->setFocus();
+}
+
+void TourUnit::cmdDelRegion_Click()
+{
+    // With the header selected there is no region to remove.
+    const int row = regionGrid->RowSel();
+    if (regionGrid->Rows() - 1 == 0 || row == 0)
+        return;
+    RemoveRow(regionGrid, row);
+}
+
+void TourUnit::cmdSave_Click()
+{
+    const QString name = txtSave->text();
+    const int count = regionGrid->Rows() - 1;
+    if (!name.isEmpty()) {
+        if (count == 0) {
+            MessagePresenter::Show(QStringLiteral("保存的是空地址！"));
+        } else {
+            QList<TourUnitRegionSets::Region> regions;
+            for (int i = 1; i <= count; ++i)
+                regions << TourUnitRegionSets::Region{regionGrid->TextMatrix(i, 0),
+                                                      regionGrid->TextMatrix(i, 1)};
+            bool isNew = false;
+            const bool saved = Guard([&] {
+                Connection::OpenTallixConnection();
+                isNew = TourUnitRegionSets::Save(name, regions, txtYear->text());
+                Connection::CloseTallixConnection();
+            });
+            if (!saved)
+                return; // the name stays for another try
+            if (isNew)
+                MSfgSave->AddItem(name);
+        }
+    }
+    txtSave->clear();
+}
+
+void TourUnit::cmdOpen_Click()
+{
+    const int row = MSfgSave->Row();
+    if (row == 0)
+        return;
+    const QString name = MSfgSave->TextMatrix(row, 0);
+    txtSave->setText(name);
+
+    QList<TourUnitRegionSets::StoredRegion> stored;
+    const bool read = Guard([&] {
+        Connection::OpenTallixConnection();
+        stored = TourUnitRegionSets::Open(name);
+        Connection::CloseTallixConnection();
+    });
+    if (!read)
+        return;
+
+    regionGrid->SetRows(1);
+    for (const auto& region : stored) {
+        regionGrid->AddItem(region.Code + QLatin1Char('\t') + region.Name);
+        txtYear->setText(region.Year);
+    }
+}
+
+void TourUnit::cmdDel_Click()
+{
+    // Nothing selected: the header row is no set to delete.
+    const int row = MSfgSave->RowSel();
+    if (row == 0)
+        return;
+    const QString name = MSfgSave->TextMatrix(row, 0);
+    const bool deleted = Guard([&] {
+        Connection::OpenTallixConnection();
+        TourUnitRegionSets::Delete(name);
+        Connection::CloseTallixConnection();
+    });
+    if (deleted)
+        RemoveRow(MSfgSave, row);
+}
