@@ -143,17 +143,10 @@ void TourUnit::cmdCreate_Click()
         report_->Save();
     });
     running_ = false;
-    if (done) {
+    // A run that fails before writing leaves the last report as it was, like the hotel
+    // window and the command line; one that fails while writing leaves the tables empty.
+    if (done)
         MessagePresenter::Show(QStringLiteral("计算完成"));
-        return;
-    }
-    // Rows of an earlier run must not pass for this one's.
-    report_->Clear();
-    try {
-        Connection::ClearResultTables();
-    } catch (const DatabaseError&) {
-        Connection::CloseAll();
-    }
 }
 
 void TourUnit::CalculateAllRegions(std::int16_t year)

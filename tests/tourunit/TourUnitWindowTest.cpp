@@ -304,7 +304,7 @@ TEST_F(TourUnitWindowTest, PrintingPositionNineShowsTable211AOfTheLastRun)
     EXPECT_EQ(messages, QStringList{Done});
 }
 
-TEST_F(TourUnitWindowTest, FailedRunIsShownAndLeavesNoRowsAndAUsableWindow)
+TEST_F(TourUnitWindowTest, FailedRunIsShownAndLeavesTheLastReportAndAUsableWindow)
 {
     Type("txtYear", "2025");
     AddRegion("43");
@@ -317,8 +317,7 @@ TEST_F(TourUnitWindowTest, FailedRunIsShownAndLeavesNoRowsAndAUsableWindow)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("Base08"))) << messages[0].toStdString();
     EXPECT_FALSE(QApplication::overrideCursor());
-    for (const QString& code : AnnualTableCodes())
-        EXPECT_TRUE(ResultRows(code).isEmpty()) << code.toStdString();
+    EXPECT_EQ(ResultRows("211").size(), 9); // the pass failed before anything was written
 
     messages.clear();
     AddRegion("44");

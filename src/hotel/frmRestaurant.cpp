@@ -1,0 +1,361 @@
+#include "frmRestaurant.h"
+
+#include "AreaSum.h"
+#include "ComboBoxTarget.h"
+#include "Connection.h"
+#include "ConversionError.h"
+#include "DatabaseError.h"
+#include "FlexGrid.h"
+#include "HotelCondition.h"
+#include "HotelReport.h"
+#include "InputRules.h"
+#include "MessagePresenter.h"
+#include "Numeric.h"
+#include "RegionCode.h"
+#include "SqlText.h"
+#include "WaitCursor.h"
+#include "tableprint.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+
+using namespace InputRules;
+
+// The registration codes each box of 注册类型 admits, in ascending order.
+const std::vector<std::int16_t> RegtypeCodes[10] = {
+    {110}, {120}, {130}, {140}, {150}, {160}, {170}, {190}, {210, 220, 230, 240}, {310, 320, 330, 340}};
+const char* const CategoryPrefixes[5] = {"B1", "B2", "B3", "B4", "B9"};
+
+// The range groups in the order the run checks them (positions in RangeGroups()).
+const struct
+{
+    int group;
+    const QString& message;
+} CompletenessChecks[] = {
+    {0, OpenDateEmptyMessage},     {4, FixedAssetsEmptyMessage}, {5, HireRateEmptyMessage},
+    {7, IncomePerEmptyMessage},    {2, OpIncomeEmptyMessage},    {8, ProfitPerEmptyMessage},
+    {6, ReceptionNumEmptyMessage}, {1, RoomEmptyMessage},        {3, ProfitTotalEmptyMessage},
+};
+
+// The two bounds a range group sets, as typed; an open side is empty. "不大于（≤）"
+// takes its upper bound from the start box.
+std::pair<QString, QString> Bounds(const frmRestaurant::RangeGroup& g)
+{
+    switch (g.Combo->currentIndex()) {
+    case AtLeast:
+        return {g.Start->text(), QString()};
+    case AtMost:
+        return {QString(), g.Start->text()};
+    case Between:
+        return {g.Start->text(), g.End->text()};
+    default:
+        return {};
+    }
+}
+
+QString GroupCaption(const QWidget* box)
+{
+    const auto* frame = qobject_cast<const QGroupBox*>(box->parentWidget());
+    return frame ? frame->title() : box->objectName();
+}
+
+double Amount(const QString& text, const QString& caption)
+{
+    if (text.trimmed().isEmpty())
+        return -1.0;
+    try {
+        return Numeric::ToDouble(text.trimmed());
+    } catch (const ConversionError& e) {
+        throw e.WithContext(caption);
+    }
+}
+
+std::int16_t Whole(const QString& text, const QString& caption)
+{
+    if (text.trimmed().isEmpty())
+        return -1;
+    try {
+        return Numeric::ToInt16(text.trimmed());
+    } catch (const ConversionError& e) {
+        throw e.WithContext(caption);
+    }
+}
+
+} // namespace
+
+frmRestaurant::OpenSets::OpenSets()
+{
+    Connection::OpenTallixConnection();
+    Connection::OpenStatConnection();
+}
+
+frmRestaurant::OpenSets::~OpenSets()
+{
+    Connection::CloseStatConnection();
+    Connection::CloseTallixConnection();
+}
+
+bool frmRestaurant::Guarded(const std::function<void()>& work)
+{
+    try {
+        work();
+        return true;
+    } catch (const DatabaseError& e) {
+        Connection::CloseAll();
+        MessagePresenter::Show(e.UserText());
+    } catch (const ConversionError& e) {
+        Connection::CloseAll();
+        MessagePresenter::Show(e.UserText());
+    }
+    return false;
+}
+
+frmRestaurant::frmRestaurant(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmRestaurant"));
+    setWindowTitle(QStringLiteral("饭店分析报表条件设置"));
+    CreateControls();
+    resize(1180, 560);
+    Form_Load();
+}
+
+frmRestaurant::~frmRestaurant() = default;
+
+void frmRestaurant::Form_Load()
+{
+    FlexGrid->SetColWidth(1, 2200);
+    InitHotelWindow();
+    Guarded([this] {
+        ComboBoxTarget target(*ComboPrint);
+        Connection::FillComboFromDictionary(target, QStringLiteral("DIC_tablename"), 1);
+    });
+    condition_ = std::make_unique<HotelCondition>();
+    report_ = std::make_unique<HotelReport>();
+    engine_ = std::make_unique<AreaSum>();
+}
+
+void frmRestaurant::InitHotelWindow()
+{
+    for (int g = 0; g < RangeCount; ++g) {
+        QComboBox* combo = RangeGroups()[g].Combo;
+        const QSignalBlocker block(combo);
+        for (const QString& item : RangeItemTexts)
+            combo->addItem(item);
+    }
+    for (int g = 0; g < RangeCount; ++g)
+        SelectRangeItem(g, Unlimited);
+    for (QCheckBox* box : chkRegtype)
+        box->setChecked(true);
+    for (QCheckBox* box : chkStar)
+        box->setChecked(true);
+    for (QCheckBox* box : chkB)
+        box->setChecked(true);
+    FlexGrid->SetTextMatrix(0, 0, QStringLiteral("地区代号"));
+    FlexGrid->SetTextMatrix(0, 1, QStringLiteral("地区名称"));
+
+    Guarded([this] {
+        const OpenSets sets;
+        Connection::TallixCmd->CommandText = QStringLiteral("SELECT Conditionname FROM Condition");
+        Connection::TallixRs->Open(*Connection::TallixCmd);
+        for (Connection::TallixRs->MoveFirst(); !Connection::TallixRs->IsEOF();
+             Connection::TallixRs->MoveNext())
+            lstConditon->addItem(
+                Connection::TallixRs->Value(QStringLiteral("Conditionname")).toString().trimmed());
+    });
+}
+
+void frmRestaurant::cmdAddnewRegion_Click()
+{
+    Guarded([this] {
+        const OpenSets sets;
+        txtRegionKey->setFocus();
+        if (txtRegionKey->text().isEmpty()) {
+            MessagePresenter::Show(RegionEmptyMessage);
+            return;
+        }
+        // Blanks only, or a number beyond 32 bits, names no region.
+        const auto number = RegionCode::ParseKey(txtRegionKey->text());
+        if (!number) {
+            txtRegionKey->selectAll();
+            MessagePresenter::Show(DataMessage);
+            return;
+        }
+        const QString code = QString::number(RegionCode::Normalise(*number));
+        Connection::StatCmd->CommandText = QStringLiteral("select * from Area where Areacode='") +
+                                           SqlText::Escape(code) + QStringLiteral("'");
+        Connection::StatRs->Open(*Connection::StatCmd);
+        if (Connection::StatRs->RecordCount() == 0) {
+            MessagePresenter::Show(RegionUnknownMessage);
+            txtRegionKey->clear();
+            return;
+        }
+        Connection::StatRs->MoveFirst();
+        const int row = FlexGrid->Rows();
+        FlexGrid->AddItem(QString());
+        FlexGrid->SetTextMatrix(row, 0, code);
+        FlexGrid->SetTextMatrix(row, 1, Connection::StatRs->Value(QStringLiteral("Areaname")).toString());
+        txtRegionKey->clear();
+    });
+}
+
+void frmRestaurant::cmdDelRegion_Click()
+{
+    Guarded([this] {
+        const OpenSets sets;
+        const int rows = FlexGrid->Rows();
+        const int selected = FlexGrid->RowSel();
+        if (rows <= 1 || selected == 0)
+            return;
+        for (int row = selected; row < rows - 1; ++row) {
+            FlexGrid->SetTextMatrix(row, 0, FlexGrid->TextMatrix(row + 1, 0));
+            FlexGrid->SetTextMatrix(row, 1, FlexGrid->TextMatrix(row + 1, 1));
+        }
+        FlexGrid->SetRows(rows - 1);
+    });
+}
+
+void frmRestaurant::RangeClick(int group)
+{
+    const RangeGroup g = RangeGroups()[group];
+    const int item = g.Combo->currentIndex();
+    g.Start->clear();
+    g.End->clear();
+    g.Start->setEnabled(item != Unlimited);
+    g.End->setEnabled(item != Unlimited && item != AtLeast && item != AtMost);
+}
+
+void frmRestaurant::SelectRangeItem(int group, int index)
+{
+    QComboBox* combo = RangeGroups()[group].Combo;
+    {
+        const QSignalBlocker block(combo);
+        combo->setCurrentIndex(index);
+    }
+    RangeClick(group);
+}
+
+bool frmRestaurant::RangesComplete()
+{
+    const auto groups = RangeGroups();
+    for (const auto& check : CompletenessChecks) {
+        const RangeGroup& g = groups[check.group];
+        if (!RangeComplete(g.Combo->currentIndex(), g.Start->text(), g.End->text())) {
+            MessagePresenter::Show(check.message);
+            g.Start->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
+void frmRestaurant::FillCondition()
+{
+    HotelCondition& c = *condition_;
+    c.YearStat = Whole(txtYear->text(), QStringLiteral("年"));
+    c.MonthStat = Whole(txtMonth->text(), QStringLiteral("月"));
+
+    const auto groups = RangeGroups();
+    const auto [openFrom, openTo] = Bounds(groups[0]);
+    c.OpenDateStart = Whole(openFrom, GroupCaption(groups[0].Start));
+    c.OpenDateEnd = Whole(openTo, GroupCaption(groups[0].Start));
+    double* const fields[RangeCount][2] = {
+        {nullptr, nullptr},
+        {&c.RoomsStart, &c.RoomsEnd},
+        {&c.OperateIncomeStart, &c.OperateIncomeEnd},
+        {&c.ProfitTotalStart, &c.ProfitTotalEnd},
+        {&c.FixedAssetsStart, &c.FixedAssetsEnd},
+        {&c.RentPercentStart, &c.RentPercentEnd},
+        {&c.ReceptionNumStart, &c.ReceptionNumEnd},
+        {&c.IncomePerStart, &c.IncomePerEnd},
+        {&c.ProfitPerStart, &c.ProfitPerEnd},
+    };
+    for (int g = 1; g < RangeCount; ++g) {
+        const auto [from, to] = Bounds(groups[g]);
+        *fields[g][0] = Amount(from, GroupCaption(groups[g].Start));
+        *fields[g][1] = Amount(to, GroupCaption(groups[g].Start));
+    }
+
+    std::vector<std::int16_t> regtypes;
+    for (int i = 0; i < 10; ++i)
+        if (chkRegtype[i]->isChecked())
+            regtypes.insert(regtypes.end(), RegtypeCodes[i].begin(), RegtypeCodes[i].end());
+    c.SetRegType(regtypes);
+
+    std::vector<std::int16_t> stars;
+    for (int i = 0; i < 6; ++i)
+        if (chkStar[i]->isChecked())
+            stars.push_back(static_cast<std::int16_t>(i));
+    c.SetStarlevel(stars);
+
+    QStringList categories;
+    for (int i = 0; i < 5; ++i)
+        if (chkB[i]->isChecked())
+            categories << QLatin1String(CategoryPrefixes[i]);
+    c.SetStatCategory(categories);
+}
+
+void frmRestaurant::RunRegions()
+{
+    const int regions = FlexGrid->Rows() - 1;
+    // Appears only when the run takes longer than a second; it blocks this window meanwhile.
+    QProgressDialog progress(this);
+    progress.setWindowTitle(MessagePresenter::ApplicationTitle());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setCancelButton(nullptr);
+    progress.setMinimumDuration(1000);
+    progress.setRange(0, regions);
+    progress.setValue(0);
+    for (int row = 1; row <= regions; ++row) {
+        progress.setLabelText(QStringLiteral("正在计算第 %1 个地区，共 %2 个").arg(row).arg(regions));
+        report_->Add(engine_->CalculateHotel(FlexGrid->TextMatrix(row, 0), *condition_));
+        progress.setValue(row);
+    }
+}
+
+void frmRestaurant::cmdExec_Click()
+{
+    if (txtYear->text().trimmed().isEmpty() || txtMonth->text().trimmed().isEmpty()) {
+        MessagePresenter::Show(PeriodEmptyMessage);
+        txtYear->setFocus();
+        return;
+    }
+    if (!RangesComplete())
+        return;
+    const bool done = Guarded([this] {
+        const WaitCursor wait;
+        FillCondition();
+        report_->Clear();
+        RunRegions();
+        report_->Save();
+    });
+    if (done)
+        MessagePresenter::Show(QStringLiteral("计算完成"));
+}
+
+void frmRestaurant::btnPrint_Click()
+{
+    const int position = ComboPrint->currentIndex();
+    if (position < 0 || position > 9)
+        return;
+    tableprint* print = tableprint::Shared();
+    print->TableCode = QStringLiteral("1-") + QString::number(position + 1);
+    print->Show();
+}
+
+void frmRestaurant::cmdCancel_Click()
+{
+    // Hidden, not closed: the menu shows it again with everything the user left in it.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->hide();
+    else
+        hide();
+}
