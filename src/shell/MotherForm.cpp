@@ -1,5 +1,6 @@
 #include "MotherForm.h"
 
+#include "AnalysisWindows.h"
 #include "MessagePresenter.h"
 #include "StartUp.h"
 
@@ -68,12 +69,15 @@ MotherForm::MotherForm(QString appFolder, QWidget* parent)
     factories_[1] = [] { return Placeholder(QStringLiteral("TourUnit"), QStringLiteral("旅游单位综合年报表")); };
     factories_[2] = [] { return Placeholder(QStringLiteral("TuTallix"), QStringLiteral("旅游企业台帐")); };
     TheInstance() = this;
+    AnalysisWindows::SetHideAll([this] { HideAnalysisWindows(); });
 }
 
 MotherForm::~MotherForm()
 {
-    if (TheInstance() == this)
+    if (TheInstance() == this) {
         TheInstance() = nullptr;
+        AnalysisWindows::SetHideAll({});
+    }
 }
 
 MotherForm* MotherForm::Instance()

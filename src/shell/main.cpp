@@ -1,5 +1,8 @@
 #include "Connection.h"
 #include "MotherForm.h"
+#include "TourUnit.h"
+#include "TuTallix.h"
+#include "frmRestaurant.h"
 
 #include <QApplication>
 
@@ -10,6 +13,9 @@ int main(int argc, char** argv)
     Connection::SetAppFolder(QApplication::applicationDirPath());
 
     MotherForm form(Connection::AppFolder());
+    form.SetFactory(MotherForm::Analysis::Restaurant, [] { return new frmRestaurant; });
+    form.SetFactory(MotherForm::Analysis::TourUnit, [] { return new TourUnit; });
+    form.SetFactory(MotherForm::Analysis::TuTallix, [] { return new TuTallix; });
     form.show();
     form.MDIForm_Load();
     return QApplication::exec();
