@@ -207,21 +207,22 @@ void ReportRenderer::LayOutColumns(Geometry& g, QPaintDevice& device) const
     }
 
     // What each column needs: figures on one line, names on one line up to twelve characters
-    // (six when the page is short of room), headings at least two characters a line. A table
+    // (six when the page is short of room), headings at least four characters a line, so that
+    // a narrow figure does not stack its heading one character per line. A table
     // that still does not fit gets a smaller font.
     const double available = g.Width;
     QVector<double> least(n);
     auto needs = [&](QPaintDevice& dev, int nameChars) {
         const QFontMetricsF body(g.BodyFont, &dev);
         const QFontMetricsF head(g.HeadFont, &dev);
-        const double twoChars = head.horizontalAdvance(QStringLiteral("国国"));
+        const double fourChars = head.horizontalAdvance(QStringLiteral("国国国国"));
         const double nameWidth = body.horizontalAdvance(QString(nameChars, QChar(0x56FD)));
         for (int i = 0; i < n; ++i) {
             double widest = 0;
             for (int r = 0; r < rows; ++r)
                 widest = std::max(widest, body.horizontalAdvance(document_.CellText(r, g.Columns[i])));
             // The slack keeps rounding in the line layout from pushing a figure onto a second line.
-            least[i] = std::max(isText[i] ? std::min(widest, nameWidth) : widest, twoChars) +
+            least[i] = std::max(isText[i] ? std::min(widest, nameWidth) : widest, fourChars) +
                        (2 * PadX + 0.5) * g.Mm;
         }
         return std::accumulate(least.begin(), least.end(), 0.0) <= available;
