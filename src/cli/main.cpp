@@ -17,8 +17,20 @@
 namespace {
 
 const char* const Usage =
-    "usage: orvane-report [--app-dir DIR] COMMAND [OPTIONS]\n"
-    "commands: hotel, annual, ledger, rows, print (see the README)\n";
+    "usage: orvane-report [--app-dir DIR] hotel --year YYYY --month MM --region CODE [--region CODE ...]\n"
+    "           [--regtype 110,120,...] [--star 0,1,...] [--category B1,B2,...]\n"
+    "           [--open-year FROM:TO] [--rooms FROM:TO] [--income FROM:TO] [--profit FROM:TO]\n"
+    "           [--fixed-assets FROM:TO] [--occupancy FROM:TO] [--reception FROM:TO]\n"
+    "           [--income-per FROM:TO] [--profit-per FROM:TO]\n"
+    "       orvane-report [--app-dir DIR] annual --year YYYY --region CODE [...]\n"
+    "       orvane-report [--app-dir DIR] ledger --year YYYY --month MM\n"
+    "           --unit accommodation|agency|scenic|other [--hotels] [--other-accommodation]\n"
+    "           [--international] [--domestic]\n"
+    "           --mode current|cumulative|same-period|cumulative-comparison\n"
+    "           (--region CODE ... | --enterprise CODE ... | --enterprises-of REGION ...)\n"
+    "           [--item TABLE:FIELDS[:CAPTION] ...]\n"
+    "       orvane-report [--app-dir DIR] rows [--report CODE]\n"
+    "       orvane-report [--app-dir DIR] print --report CODE (--pdf FILE | --csv FILE)\n";
 
 } // namespace
 
