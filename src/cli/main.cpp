@@ -11,8 +11,12 @@
 #include "StartUp.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTextStream>
+#include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -39,6 +43,12 @@ int main(int argc, char** argv)
     // Rendering needs a GUI application, but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a desktop session Qt warns about a missing runtime folder on every run.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray runtime = QDir::tempPath().toLocal8Bit() + "/orvane-runtime-" + QByteArray::number(getuid());
+        if (::mkdir(runtime.constData(), 0700) == 0 || errno == EEXIST)
+            qputenv("XDG_RUNTIME_DIR", runtime);
+    }
     QApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
