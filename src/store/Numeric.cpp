@@ -27,8 +27,31 @@ double RoundTwo(double value)
     return result == 0.0 ? 0.0 : result;
 }
 
+namespace {
+
+// Codes read as numbers ("110", "3") are plain digits; they need not go through the pattern.
+bool PlainDigits(const QString& text)
+{
+    if (text.isEmpty() || text.size() > 15)
+        return false;
+    for (const QChar c : text)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
+} // namespace
+
 bool ParseNumber(const QString& text, double* result)
 {
+    if (PlainDigits(text)) {
+        double v = 0;
+        for (const QChar c : text)
+            v = v * 10 + (c.unicode() - '0');
+        if (result)
+            *result = v;
+        return true;
+    }
     static const QRegularExpression pattern(QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)\s*$)"));
     if (!pattern.match(text).hasMatch())
         return false;
@@ -42,12 +65,15 @@ bool ParseNumber(const QString& text, double* result)
 double ToDouble(const QVariant& value)
 {
     switch (value.typeId()) {
+    // What the engine hands over for REAL and INTEGER columns, read without a conversion.
     case QMetaType::Double:
+        return *static_cast<const double*>(value.constData());
+    case QMetaType::LongLong:
+        return static_cast<double>(*static_cast<const qlonglong*>(value.constData()));
     case QMetaType::Float:
         return value.toDouble();
     case QMetaType::Int:
     case QMetaType::UInt:
-    case QMetaType::LongLong:
     case QMetaType::ULongLong:
     case QMetaType::Short:
     case QMetaType::UShort:

@@ -65,7 +65,8 @@ void Register(QSqlDatabase& database)
         db = *static_cast<sqlite3* const*>(handle.data());
     if (!db)
         throw DatabaseError(QString(), QStringLiteral("无法取得 SQLite 句柄"));
-    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    // Deterministic and free of side effects, so that the source schema may index them.
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
     if (sqlite3_create_function_v2(db, "YEAR", 1, flags, nullptr, &Year, nullptr, nullptr, nullptr) != SQLITE_OK ||
         sqlite3_create_function_v2(db, "MONTH", 1, flags, nullptr, &Month, nullptr, nullptr, nullptr) != SQLITE_OK)
         throw DatabaseError(QString(), QString::fromUtf8(sqlite3_errmsg(db)));

@@ -102,6 +102,7 @@ struct HotelColumns
 {
     QStringList names; // shares the recordset's list, which stays the same until it reopens
     std::vector<ColumnAction> actions;
+    std::vector<int> groupColumns; // the columns a group sums, in column order
     int codeColumn = -1;
 };
 
@@ -116,8 +117,12 @@ const HotelColumns& ColumnsOf(const Recordset& fields)
         return cache;
     cache.names = names;
     cache.actions.assign(names.size(), ColumnAction{});
-    for (qsizetype i = 0; i < names.size(); ++i)
+    cache.groupColumns.clear();
+    for (qsizetype i = 0; i < names.size(); ++i) {
         cache.actions[i] = byName.value(names[i].toLower());
+        if (cache.actions[i].groupField)
+            cache.groupColumns.push_back(static_cast<int>(i));
+    }
     cache.codeColumn = fields.IndexOf(QStringLiteral("code"));
     return cache;
 }
@@ -285,10 +290,9 @@ void AreaSum::AddToGroup(HotelAreaComplex& group, const Recordset& fields)
     group.HotelNum += 1;
     const HotelColumns& columns = ColumnsOf(fields);
     const QVector<QVariant>& row = fields.CurrentRow();
-    for (int i = 0; i < static_cast<int>(columns.actions.size()); ++i) {
-        const ColumnAction& a = columns.actions[i];
+    for (const int i : columns.groupColumns) {
         // Groups take whole numbers, money included.
-        if (a.groupField && !row[i].isNull())
-            group.*a.groupField += Int32At(fields, columns, i);
+        if (!row[i].isNull())
+            group.*columns.actions[i].groupField += Int32At(fields, columns, i);
     }
 }

@@ -9,6 +9,7 @@
 #include "TourUnitAreaData.h"
 
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -77,6 +78,39 @@ std::optional<double> KindNumber(const Recordset& fields, const QString& column,
         }
     }
     return std::nullopt;
+}
+
+// The index member each column of the current query adds to (null for the others), worked
+// out once per query rather than for every row.
+const std::vector<double TourUnitAreaIndex::*>& MembersOf(const Recordset& fields)
+{
+    struct Sum
+    {
+        const char* Name;
+        double TourUnitAreaIndex::*Member;
+    };
+    static const Sum sums[] = {
+        {"FixAssetsInitialPrice", &TourUnitAreaIndex::FixAssetsInitialPrice},
+        {"AccumulatedDepreciation", &TourUnitAreaIndex::AccumulatedDepreciation},
+        {"OperationIncome", &TourUnitAreaIndex::OperationIncome},
+        {"ProfitTotal", &TourUnitAreaIndex::ProfitTotal},
+        {"OperationTaxAddition", &TourUnitAreaIndex::OperationTaxAddition},
+        {"YearendEmployment", &TourUnitAreaIndex::YearendEmployment},
+    };
+    static QStringList names; // shares the recordset's list, which stays the same until it reopens
+    static std::vector<double TourUnitAreaIndex::*> members;
+    const QStringList& current = fields.FieldNames();
+    // While the cache holds the old list its storage cannot be reused, so equal storage
+    // means the same query.
+    if (names.constData() == current.constData() && names.size() == current.size())
+        return members;
+    names = current;
+    members.assign(current.size(), nullptr);
+    for (qsizetype i = 0; i < current.size(); ++i)
+        for (const Sum& sum : sums)
+            if (current[i].compare(QLatin1String(sum.Name), Qt::CaseInsensitive) == 0)
+                members[i] = sum.Member;
+    return members;
 }
 
 enum class Funding { None, Domestic, Foreign };
@@ -157,31 +191,15 @@ void AreaSum::LoadHotelFinanceRecord(TourUnitAreaData& data, const Recordset& fi
 
 void AreaSum::AddToTourUnitIndex(TourUnitAreaIndex& index, const Recordset& fields)
 {
-    struct Sum
-    {
-        const char* Name;
-        double TourUnitAreaIndex::*Member;
-    };
-    static const Sum sums[] = {
-        {"FixAssetsInitialPrice", &TourUnitAreaIndex::FixAssetsInitialPrice},
-        {"AccumulatedDepreciation", &TourUnitAreaIndex::AccumulatedDepreciation},
-        {"OperationIncome", &TourUnitAreaIndex::OperationIncome},
-        {"ProfitTotal", &TourUnitAreaIndex::ProfitTotal},
-        {"OperationTaxAddition", &TourUnitAreaIndex::OperationTaxAddition},
-        {"YearendEmployment", &TourUnitAreaIndex::YearendEmployment},
-    };
-    for (int i = 0; i < fields.FieldCount(); ++i) {
-        const Recordset::Field field = fields.Fields(i);
-        if (field.IsNull())
+    const auto& members = MembersOf(fields);
+    const QVector<QVariant>& row = fields.CurrentRow();
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        if (!members[i] || row[i].isNull())
             continue;
-        for (const Sum& sum : sums) {
-            if (field.Name.compare(QLatin1String(sum.Name), Qt::CaseInsensitive) != 0)
-                continue;
-            try {
-                index.*sum.Member += Numeric::ToDouble(field.Value);
-            } catch (const ConversionError& e) {
-                throw InContext(e, fields, field.Name);
-            }
+        try {
+            index.*members[i] += Numeric::ToDouble(row[i]);
+        } catch (const ConversionError& e) {
+            throw InContext(e, fields, fields.FieldNames()[i]);
         }
     }
     index.TourUnitNum += 1;

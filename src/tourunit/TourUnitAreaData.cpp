@@ -86,24 +86,26 @@ QString TourUnitAreaData::RegionName() const
 
 void TourUnitAreaData::Save() const
 {
-    SaveT211A();
-    SaveT211B();
-    SaveT211C();
-    SaveT211D();
-    SaveT2_2();
-    SaveT2_3();
-    SaveT2_4();
-    SaveT2_5();
-    SaveT2_6();
-    SaveT2_7();
-    SaveT2_8();
-    SaveT2_9();
+    // One lookup serves the twelve lines of this region.
+    const QString name = RegionName();
+    SaveT211A(name);
+    SaveT211B(name);
+    SaveT211C(name);
+    SaveT211D(name);
+    SaveT2_2(name);
+    SaveT2_3(name);
+    SaveT2_4(name);
+    SaveT2_5(name);
+    SaveT2_6(name);
+    SaveT2_7(name);
+    SaveT2_8(name);
+    SaveT2_9(name);
 }
 
-void TourUnitAreaData::SaveNineCategories(double (*quantity)(const TourUnitAreaIndex&),
+void TourUnitAreaData::SaveNineCategories(const QString& name, double (*quantity)(const TourUnitAreaIndex&),
                                           const QString& tableCode) const
 {
-    const QStringList values{RegionName(),
+    const QStringList values{name,
                              Number(quantity(AllAgencyData())),
                              Number(quantity(TravelAgencyData())),
                              Number(quantity(TravelAgencyDataInternational)),
@@ -116,33 +118,35 @@ void TourUnitAreaData::SaveNineCategories(double (*quantity)(const TourUnitAreaI
     Connection::ExecuteTallixSql(InsertStatement(Type44Columns, values, tableCode));
 }
 
-void TourUnitAreaData::SaveBlockRow(const TourUnitAreaIndex& index, const QString& tableCode) const
+void TourUnitAreaData::SaveBlockRow(const QString& name, const TourUnitAreaIndex& index,
+                                    const QString& tableCode) const
 {
-    const QStringList values = QStringList{RegionName()} + CategoryBlock(index);
+    const QStringList values = QStringList{name} + CategoryBlock(index);
     Connection::ExecuteTallixSql(InsertStatement(Type66Columns, values, tableCode));
 }
 
-void TourUnitAreaData::SaveT211A() const
+void TourUnitAreaData::SaveT211A(const QString& name) const
 {
-    SaveNineCategories([](const TourUnitAreaIndex& i) { return i.TourUnitNum; }, QStringLiteral("211A"));
+    SaveNineCategories(
+        name, [](const TourUnitAreaIndex& i) { return i.TourUnitNum; }, QStringLiteral("211A"));
 }
 
-void TourUnitAreaData::SaveT211B() const
+void TourUnitAreaData::SaveT211B(const QString& name) const
 {
-    SaveNineCategories([](const TourUnitAreaIndex& i) { return i.YearendEmployment; },
-                       QStringLiteral("211B"));
+    SaveNineCategories(
+        name, [](const TourUnitAreaIndex& i) { return i.YearendEmployment; }, QStringLiteral("211B"));
 }
 
-void TourUnitAreaData::SaveT211C() const
+void TourUnitAreaData::SaveT211C(const QString& name) const
 {
-    SaveNineCategories([](const TourUnitAreaIndex& i) { return i.FixAssetsInitialPrice; },
-                       QStringLiteral("211C"));
+    SaveNineCategories(
+        name, [](const TourUnitAreaIndex& i) { return i.FixAssetsInitialPrice; }, QStringLiteral("211C"));
 }
 
-void TourUnitAreaData::SaveT211D() const
+void TourUnitAreaData::SaveT211D(const QString& name) const
 {
     const TourUnitAreaIndex all = AllAgencyData();
-    const QStringList values{RegionName(),
+    const QStringList values{name,
                              Number(all.OperationIncome),
                              Number(all.ProfitTotal),
                              Number(all.OperationTaxAddition),
@@ -152,35 +156,35 @@ void TourUnitAreaData::SaveT211D() const
     Connection::ExecuteTallixSql(InsertStatement(Type22Columns, values, QStringLiteral("211D")));
 }
 
-void TourUnitAreaData::SaveT2_2() const
+void TourUnitAreaData::SaveT2_2(const QString& name) const
 {
-    SaveBlockRow(AllAgencyData(), QStringLiteral("212"));
+    SaveBlockRow(name, AllAgencyData(), QStringLiteral("212"));
 }
-void TourUnitAreaData::SaveT2_3() const
+void TourUnitAreaData::SaveT2_3(const QString& name) const
 {
-    SaveBlockRow(TravelAgencyData(), QStringLiteral("213"));
+    SaveBlockRow(name, TravelAgencyData(), QStringLiteral("213"));
 }
-void TourUnitAreaData::SaveT2_4() const
+void TourUnitAreaData::SaveT2_4(const QString& name) const
 {
-    SaveBlockRow(TravelAgencyDataInternational, QStringLiteral("214"));
+    SaveBlockRow(name, TravelAgencyDataInternational, QStringLiteral("214"));
 }
-void TourUnitAreaData::SaveT2_5() const
+void TourUnitAreaData::SaveT2_5(const QString& name) const
 {
-    SaveBlockRow(TravelAgencyDataDomestic, QStringLiteral("215"));
+    SaveBlockRow(name, TravelAgencyDataDomestic, QStringLiteral("215"));
 }
-void TourUnitAreaData::SaveT2_6() const
+void TourUnitAreaData::SaveT2_6(const QString& name) const
 {
-    SaveBlockRow(TravelRestaurantData(), QStringLiteral("216"));
+    SaveBlockRow(name, TravelRestaurantData(), QStringLiteral("216"));
 }
-void TourUnitAreaData::SaveT2_7() const
+void TourUnitAreaData::SaveT2_7(const QString& name) const
 {
-    SaveBlockRow(HotelDataDomestic, QStringLiteral("217"));
+    SaveBlockRow(name, HotelDataDomestic, QStringLiteral("217"));
 }
-void TourUnitAreaData::SaveT2_8() const
+void TourUnitAreaData::SaveT2_8(const QString& name) const
 {
-    SaveBlockRow(HotelDataInternational, QStringLiteral("218"));
+    SaveBlockRow(name, HotelDataInternational, QStringLiteral("218"));
 }
-void TourUnitAreaData::SaveT2_9() const
+void TourUnitAreaData::SaveT2_9(const QString& name) const
 {
-    SaveBlockRow(TravelSpotData, QStringLiteral("219"));
+    SaveBlockRow(name, TravelSpotData, QStringLiteral("219"));
 }

@@ -34,18 +34,19 @@ public:
 
     // This region's row of each of the twelve per-region tables, 2-1-1A to 2-1-1D, then 2-1-2 to 2-1-9.
     void Save() const;
-    void SaveT211A() const;
-    void SaveT211B() const;
-    void SaveT211C() const;
-    void SaveT211D() const;
-    void SaveT2_2() const;
-    void SaveT2_3() const;
-    void SaveT2_4() const;
-    void SaveT2_5() const;
-    void SaveT2_6() const;
-    void SaveT2_7() const;
-    void SaveT2_8() const;
-    void SaveT2_9() const;
+    // One row each, labelled with the region's name (the trimmed Areaname, "合计" for the total).
+    void SaveT211A(const QString& name) const;
+    void SaveT211B(const QString& name) const;
+    void SaveT211C(const QString& name) const;
+    void SaveT211D(const QString& name) const;
+    void SaveT2_2(const QString& name) const;
+    void SaveT2_3(const QString& name) const;
+    void SaveT2_4(const QString& name) const;
+    void SaveT2_5(const QString& name) const;
+    void SaveT2_6(const QString& name) const;
+    void SaveT2_7(const QString& name) const;
+    void SaveT2_8(const QString& name) const;
+    void SaveT2_9(const QString& name) const;
 
     // The twelve quantities of one category as the tables 2-1-1 to 2-1-9 print them.
     static QStringList CategoryBlock(const TourUnitAreaIndex& index);
@@ -62,6 +63,7 @@ private:
     // value1 of every per-region row: the trimmed region name ("合计" for the total).
     QString RegionName() const;
     // One row of 2-1-1A, 2-1-1B or 2-1-1C: one quantity of the nine categories and views.
-    void SaveNineCategories(double (*quantity)(const TourUnitAreaIndex&), const QString& tableCode) const;
-    void SaveBlockRow(const TourUnitAreaIndex& index, const QString& tableCode) const;
+    void SaveNineCategories(const QString& name, double (*quantity)(const TourUnitAreaIndex&),
+                            const QString& tableCode) const;
+    void SaveBlockRow(const QString& name, const TourUnitAreaIndex& index, const QString& tableCode) const;
 };

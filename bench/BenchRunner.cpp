@@ -1,0 +1,212 @@
+#include "BenchRunner.h"
+
+#include "AreaSum.h"
+#include "Connection.h"
+#include "DbConnection.h"
+#include "EngineFigures.h"
+#include "HotelCondition.h"
+#include "HotelReport.h"
+#include "LowerBound.h"
+#include "Recordset.h"
+#include "ReportRenderer.h"
+#include "ReportSource.h"
+#include "TallixCondition.h"
+#include "TallixReport.h"
+#include "TourUnitReport.h"
+
+#include <QElapsedTimer>
+#include <stdexcept>
+
+namespace {
+
+double Milliseconds(const QElapsedTimer& timer)
+{
+    return timer.nsecsElapsed() / 1e6;
+}
+
+// The hotel window as it opens: every box ticked, every range "不限".
+HotelCondition OpenHotelCondition(const BenchPlan& plan)
+{
+    HotelCondition c;
+    c.YearStat = plan.Year;
+    c.MonthStat = plan.Month;
+    for (double* bound : {&c.RoomsStart, &c.RoomsEnd, &c.FixedAssetsStart, &c.FixedAssetsEnd,
+                          &c.ProfitTotalStart, &c.ProfitTotalEnd, &c.OperateIncomeStart, &c.OperateIncomeEnd,
+                          &c.RentPercentStart, &c.RentPercentEnd, &c.ReceptionNumStart, &c.ReceptionNumEnd,
+                          &c.IncomePerStart, &c.IncomePerEnd, &c.ProfitPerStart, &c.ProfitPerEnd})
+        *bound = -1;
+    c.OpenDateStart = -1;
+    c.OpenDateEnd = -1;
+    c.SetRegType({110, 120, 130, 140, 150, 160, 170, 190, 210, 220, 230, 240, 310, 320, 330, 340});
+    c.SetStarlevel({0, 1, 2, 3, 4, 5});
+    c.SetStatCategory({QStringLiteral("B1"), QStringLiteral("B2"), QStringLiteral("B3"), QStringLiteral("B4"),
+                       QStringLiteral("B9")});
+    return c;
+}
+
+// One run of a report: the passes over every row, then Save, timed apart.
+template <typename Report, typename Pass>
+void TimedRun(BenchRunner::Result& result, Report& report, const QStringList& codes, Pass pass)
+{
+    QElapsedTimer timer;
+    timer.start();
+    report.Clear();
+    for (const QString& code : codes)
+        report.Add(pass(code));
+    const double passes = Milliseconds(timer);
+    timer.restart();
+    report.Save();
+    const double save = Milliseconds(timer);
+    result.Passes.Add(passes);
+    result.Save.Add(save);
+    result.Total.Add(passes + save);
+}
+
+} // namespace
+
+BenchRunner::BenchRunner(BenchPlan plan, Options options) : plan_(std::move(plan)), options_(options) {}
+
+void BenchRunner::Repeat(const std::function<void()>& run) const
+{
+    QElapsedTimer budget;
+    budget.start();
+    for (int i = 0; i < options_.Runs; ++i) {
+        run();
+        if (budget.elapsed() > options_.BudgetSeconds * 1000)
+            break;
+    }
+}
+
+Samples BenchRunner::TimeLowerBound(const QString& sql, const Check& check) const
+{
+    DbConnection connection;
+    connection.Mode = ConnectMode::Read;
+    connection.Open(Connection::StatConnectionString());
+    // Untimed: the check run also brings the pages into the cache, as the engine's runs did.
+    check(connection, sql);
+    Samples samples;
+    Repeat([&] {
+        QElapsedTimer timer;
+        timer.start();
+        Recordset rs;
+        rs.Open(sql, connection);
+        samples.Add(Milliseconds(timer));
+    });
+    return samples;
+}
+
+long long BenchRunner::ResultRows()
+{
+    DbConnection connection;
+    connection.Open(Connection::TallixConnectionString());
+    Recordset rs;
+    rs.Open(QStringLiteral("SELECT (SELECT COUNT(*) FROM type11) + (SELECT COUNT(*) FROM type22) + "
+                           "(SELECT COUNT(*) FROM type33) + (SELECT COUNT(*) FROM type44) + "
+                           "(SELECT COUNT(*) FROM type55) + (SELECT COUNT(*) FROM type66)"),
+            connection);
+    rs.MoveFirst();
+    return rs.Value(0).toLongLong();
+}
+
+BenchRunner::Result BenchRunner::Hotel()
+{
+    Result result;
+    result.Name = QStringLiteral("1 hotel report");
+    const HotelCondition condition = OpenHotelCondition(plan_);
+    AreaSum engine;
+    HotelReport report;
+    Repeat([&] {
+        TimedRun(result, report, plan_.Regions,
+                 [&](const QString& code) { return engine.CalculateHotel(code, condition); });
+    });
+    result.RowsSaved = ResultRows();
+    const LowerBound::Figures figures = EngineFigures::Hotel(report);
+    result.LowerBound =
+        TimeLowerBound(LowerBound::HotelSql(plan_), [&](DbConnection& source, const QString& sql) {
+            result.Differences =
+                LowerBound::Compare(LowerBound::Run(source, sql, LowerBound::HotelChecked), figures);
+        });
+    return result;
+}
+
+BenchRunner::Result BenchRunner::Annual()
+{
+    Result result;
+    result.Name = QStringLiteral("2 annual report");
+    AreaSum engine;
+    TourUnitReport report;
+    Repeat([&] {
+        TimedRun(result, report, plan_.Regions,
+                 [&](const QString& code) { return engine.CalculateTourUnit(code, plan_.Year); });
+    });
+    result.RowsSaved = ResultRows();
+    const LowerBound::Figures figures = EngineFigures::Annual(report);
+    result.LowerBound =
+        TimeLowerBound(LowerBound::AnnualSql(plan_), [&](DbConnection& source, const QString& sql) {
+            result.Differences = LowerBound::Compare(LowerBound::RunAnnual(source, sql), figures);
+        });
+    return result;
+}
+
+BenchRunner::Result BenchRunner::LedgerByRegion()
+{
+    Result result;
+    result.Name = QStringLiteral("3 ledger by region");
+    TallixCondition condition;
+    plan_.FillLedgerCondition(condition, 4);
+    AreaSum engine;
+    TallixReport report;
+    Repeat([&] {
+        TimedRun(result, report, plan_.Regions,
+                 [&](const QString& code) { return engine.CalculateTallix(code, condition, true); });
+    });
+    result.RowsSaved = ResultRows();
+    const LowerBound::Figures figures = EngineFigures::Ledger(report, true);
+    result.LowerBound =
+        TimeLowerBound(LowerBound::LedgerRegionSql(plan_), [&](DbConnection& source, const QString& sql) {
+            result.Differences =
+                LowerBound::Compare(LowerBound::Run(source, sql, LowerBound::LedgerRegionChecked), figures);
+        });
+    return result;
+}
+
+BenchRunner::Result BenchRunner::LedgerByEnterprise()
+{
+    Result result;
+    result.Name = QStringLiteral("4 ledger by enterprise");
+    TallixCondition condition;
+    plan_.FillLedgerCondition(condition, 1);
+    AreaSum engine;
+    TallixReport report;
+    Repeat([&] {
+        TimedRun(result, report, plan_.Enterprises,
+                 [&](const QString& code) { return engine.CalculateTallix(code, condition, false); });
+    });
+    result.RowsSaved = ResultRows();
+    const LowerBound::Figures figures = EngineFigures::Ledger(report, false);
+    result.LowerBound =
+        TimeLowerBound(LowerBound::LedgerEnterpriseSql(plan_), [&](DbConnection& source, const QString& sql) {
+            result.Differences = LowerBound::Compare(
+                LowerBound::Run(source, sql, LowerBound::LedgerEnterpriseChecked), figures);
+        });
+    return result;
+}
+
+BenchRunner::Result BenchRunner::Pdf(const QString& tableCode, const QString& pdfPath)
+{
+    Result result;
+    result.Name = QStringLiteral("5 PDF of ") + tableCode;
+    Repeat([&] {
+        QElapsedTimer timer;
+        timer.start();
+        ReportSource::Request request;
+        request.TableCode = tableCode;
+        const auto document = ReportSource::Load(request);
+        if (!document || !ReportRenderer(*document).RenderPdf(pdfPath))
+            throw std::runtime_error("cannot render " + tableCode.toStdString());
+        const double elapsed = Milliseconds(timer);
+        result.Passes.Add(elapsed);
+        result.Total.Add(elapsed);
+    });
+    return result;
+}

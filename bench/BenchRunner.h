@@ -1,0 +1,53 @@
+#pragma once
+
+#include "BenchPlan.h"
+#include "Samples.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class DbConnection;
+
+// Runs each measured scenario exactly as the window (and orvane-report) runs it, several
+// times, and its lower-bound statement in the same process on the same database.
+class BenchRunner
+{
+public:
+    struct Options
+    {
+        int Runs = 5;
+        // A scenario stops repeating once it has taken this long (after at least one run).
+        double BudgetSeconds = 60;
+    };
+
+    struct Result
+    {
+        QString Name;
+        Samples Passes;
+        Samples Save;  // empty for the PDF scenarios
+        Samples Total; // passes and Save of the same run
+        Samples LowerBound;
+        long long RowsSaved = 0;
+        QStringList Differences; // engine against lower bound; empty when they agree
+    };
+
+    BenchRunner(BenchPlan plan, Options options);
+
+    Result Hotel();
+    Result Annual();
+    Result LedgerByRegion();
+    Result LedgerByEnterprise();
+    // Loads a report from the result tables and renders it to a PDF file, as "print --pdf" does.
+    Result Pdf(const QString& tableCode, const QString& pdfPath);
+
+private:
+    // Calls run until the plan's number of runs or the time budget is reached.
+    void Repeat(const std::function<void()>& run) const;
+    using Check = std::function<void(DbConnection& source, const QString& sql)>;
+    Samples TimeLowerBound(const QString& sql, const Check& check) const;
+    static long long ResultRows();
+
+    BenchPlan plan_;
+    Options options_;
+};

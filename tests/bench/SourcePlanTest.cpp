@@ -1,0 +1,153 @@
+// The engine's statements find their rows through the source schema's indexes: a region's
+// enterprises through the range over regionalismcode, their returns of the period through the
+// indexes on YEAR(TableDate) and MONTH(TableDate). A full scan of a return table for every
+// region is what made a national run take minutes.
+#include "Connection.h"
+#include "DbConnection.h"
+#include "HotelCondition.h"
+#include "Recordset.h"
+#include "TallixCondition.h"
+#include "TallixIndex.h"
+#include "TempAppFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The plan's lines as the engine's own read-only connection sees them.
+QStringList Plan(const QString& sql)
+{
+    DbConnection connection;
+    connection.Mode = ConnectMode::Read;
+    connection.Open(Connection::StatConnectionString());
+    Recordset rs;
+    rs.Open(QStringLiteral("EXPLAIN QUERY PLAN ") + sql, connection);
+    QStringList lines;
+    for (rs.MoveFirst(); !rs.IsEOF(); rs.MoveNext())
+        lines << rs.Value(QStringLiteral("detail")).toString();
+    return lines;
+}
+
+bool Uses(const QStringList& plan, const QString& step)
+{
+    for (const QString& line : plan)
+        if (line.contains(step))
+            return true;
+    return false;
+}
+
+// No table of the statement is read from end to end.
+void ExpectNoFullScan(const QStringList& plan)
+{
+    for (const QString& line : plan)
+        EXPECT_FALSE(line.startsWith(QLatin1String("SCAN "))) << line.toStdString();
+}
+
+HotelCondition AllHotels()
+{
+    HotelCondition c;
+    c.YearStat = 2025;
+    c.MonthStat = 12;
+    c.OpenDateStart = c.OpenDateEnd = -1;
+    for (double* bound : {&c.RoomsStart, &c.RoomsEnd, &c.FixedAssetsStart, &c.FixedAssetsEnd,
+                          &c.ProfitTotalStart, &c.ProfitTotalEnd, &c.OperateIncomeStart, &c.OperateIncomeEnd,
+                          &c.RentPercentStart, &c.RentPercentEnd, &c.ReceptionNumStart, &c.ReceptionNumEnd,
+                          &c.IncomePerStart, &c.IncomePerEnd, &c.ProfitPerStart, &c.ProfitPerEnd})
+        *bound = -1;
+    c.SetRegType({110, 120, 130, 140, 150, 160, 170, 190, 210, 220, 230, 240, 310, 320, 330, 340});
+    c.SetStarlevel({0, 1, 2, 3, 4, 5});
+    c.SetStatCategory({QStringLiteral("B1"), QStringLiteral("B2"), QStringLiteral("B3"), QStringLiteral("B4"),
+                       QStringLiteral("B9")});
+    return c;
+}
+
+// The hotel pass's statement for a region prefix.
+QString HotelStatement(const QString& prefix, const HotelCondition& c)
+{
+    return QStringLiteral(
+               "SELECT * FROM base05 INNER JOIN base01 on base01.code=base05.code  LEFT JOIN base06 on "
+               "base01.code=base06.code AND Year(base06.TableDate) = Year(base05.TableDate) AND  "
+               "Month(base06.TableDate)= Month(base05.TableDate)  WHERE regionalismcode like '") +
+           prefix + QStringLiteral("%'") + QStringLiteral(" AND ") + c.DateSql(QStringLiteral("base05")) +
+           QStringLiteral(" AND ") + c.StarLevelSql() + QStringLiteral(" AND ") + c.StatCategorySql() +
+           QStringLiteral(" AND ") + c.RegTypeSql() + QStringLiteral(" AND ") + c.OpenDateSql() +
+           QStringLiteral(" AND ") + c.RoomsSql() + QStringLiteral(" AND ") + c.FixedAssetsSql() +
+           QStringLiteral(" AND ") + c.ProfitTotalSql() + QStringLiteral(" AND ") + c.OperateIncomeSql();
+}
+
+// The annual pass's statement of one return table.
+QString AnnualStatement(const QString& table, const QString& prefix)
+{
+    const bool own = table == QLatin1String("Base04") || table == QLatin1String("Base06");
+    return QStringLiteral("SELECT Base01.code ") +
+           (own ? QStringLiteral(" ,SUM(FixAssetsInitialPrice) AS FixAssetsInitialPrice"
+                                 " ,SUM(AccumulatedDepreciation) AS AccumulatedDepreciation")
+                : QStringLiteral(" ,SUM(fixcapitalorigin) AS FixAssetsInitialPrice"
+                                 " ,SUM(0) AS AccumulatedDepreciation")) +
+           QStringLiteral(" ,SUM(OperationIncome) AS OperationIncome ,SUM(ProfitTotal) AS ProfitTotal"
+                          " ,SUM(OperationTaxAddition) AS OperationTaxAddition") +
+           (own ? QStringLiteral(" ,SUM(YearendEmployment) AS YearendEmployment")
+                : QStringLiteral(" ,SUM(yearendemployee) AS YearendEmployment")) +
+           QStringLiteral(" FROM Base01  INNER JOIN ") + table + QStringLiteral(" ON ") + table +
+           QStringLiteral(".code=Base01.code  WHERE regionalismcode like '") + prefix +
+           QStringLiteral("%' AND YEAR(") + table + QStringLiteral(".TableDate)=2025 GROUP BY Base01.code");
+}
+
+class SourcePlanTest : public ::testing::TestWithParam<const char*>
+{
+protected:
+    TempAppFolder folder;
+};
+
+INSTANTIATE_TEST_SUITE_P(ProvinceAndPrefecture, SourcePlanTest, ::testing::Values("43", "4301"));
+
+TEST_P(SourcePlanTest, HotelPassFindsTheMonthOfEachHotelOfTheRegion)
+{
+    const QStringList plan = Plan(HotelStatement(QString::fromLatin1(GetParam()), AllHotels()));
+    EXPECT_TRUE(Uses(plan, QStringLiteral("base01 USING INDEX Base01_regionalismcode (regionalismcode>? AND "
+                                          "regionalismcode<?)")))
+        << plan.join('\n').toStdString();
+    EXPECT_TRUE(
+        Uses(plan, QStringLiteral("base05 USING INDEX Base05_code_Year_Month (code=? AND <expr>=? AND "
+                                  "<expr>=?)")))
+        << plan.join('\n').toStdString();
+    EXPECT_TRUE(Uses(plan, QStringLiteral("base06 USING INDEX Base06_code_Year_Month")));
+    ExpectNoFullScan(plan);
+}
+
+TEST_P(SourcePlanTest, AnnualPassFindsTheYearOfEachEnterpriseOfTheRegion)
+{
+    for (const char* table : {"Base04", "Base06", "Base08", "Base09"}) {
+        SCOPED_TRACE(table);
+        const QString name = QString::fromLatin1(table);
+        const QStringList plan = Plan(AnnualStatement(name, QString::fromLatin1(GetParam())));
+        EXPECT_TRUE(Uses(plan, QStringLiteral("Base01 USING INDEX Base01_regionalismcode")))
+            << plan.join('\n').toStdString();
+        EXPECT_TRUE(Uses(plan, name + QStringLiteral(" USING INDEX ") + name +
+                                   QStringLiteral("_code_Year_Month (code=? AND <expr>=?)")))
+            << plan.join('\n').toStdString();
+        ExpectNoFullScan(plan);
+    }
+}
+
+TEST_P(SourcePlanTest, LedgerCheckOfTextValuesFindsTheRegionsReturns)
+{
+    TallixCondition condition;
+    condition.YearStat = 2025;
+    condition.MonthStat = 12;
+    condition.CodeHead = QStringLiteral("B");
+    condition.TableStyle = 4;
+    auto index = std::make_shared<TallixIndex>();
+    index->Tablename = QStringLiteral("Base05");
+    index->FieldName = QStringLiteral("RoomIncome+OtherIncome");
+    condition.SetCustomIndexs({index});
+    const QString region = QString::fromLatin1(GetParam()).leftJustified(6, QLatin1Char('0'));
+    const QStringList plan = Plan(condition.TextValuesSql(region, true));
+    EXPECT_TRUE(Uses(plan, QStringLiteral("Base01 USING INDEX Base01_regionalismcode")))
+        << plan.join('\n').toStdString();
+    EXPECT_TRUE(Uses(plan, QStringLiteral("Base05 USING INDEX Base05_code_Year_Month")))
+        << plan.join('\n').toStdString();
+    ExpectNoFullScan(plan);
+}
+
+} // namespace
