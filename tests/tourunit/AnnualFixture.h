@@ -8,24 +8,16 @@ class TempAppFolder;
 
 // A source database for the annual report: travel agencies of type 1, 2 and 3, hotels with
 // domestic, foreign and unknown registration codes, scenic areas and other enterprises, with
-// returns in 2024 and in two months of 2025, in two provinces.
+// returns in 2024 and in two months of 2025, in two provinces. The reference tables hold the
+// run of 2025 over 430000, 430100, 430102 and 440000, in this order.
 void FillAnnualSource(const TempAppFolder& folder);
 
-// The regions of the reference run, in order: a province, a prefecture, a county, another province.
-QStringList AnnualRegions();
-
-// Result-table codes of the thirteen annual tables, in the order of the print list.
-QStringList AnnualTableCodes();
-
-// The stored rows of one annual table (tab-separated, NULL as "<null>", insertion order).
+// The stored rows of one annual table ("211", "211A"), tab-separated, NULL as "<null>", in insertion order.
 QStringList AnnualRows(const TempAppFolder& folder, const QString& tableCode);
 
-// Compares every annual table with tests/tourunit/reference/<code>.tsv. A difference or a
-// missing file fails with a line-by-line diff; the rows found are left in
-// annual-actual/<code>.tsv under the current folder for inspection.
+// Compares every annual table with tests/tourunit/reference/<code>.tsv; a missing file fails.
 void ExpectAnnualReference(const TempAppFolder& folder);
 
-// Readable QString values in failure messages.
 inline void PrintTo(const QString& text, std::ostream* os)
 {
     *os << '"' << text.toStdString() << '"';

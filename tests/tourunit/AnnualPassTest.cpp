@@ -14,10 +14,6 @@ class AnnualPassTest : public ::testing::Test
 {
 protected:
     void SetUp() override { FillAnnualSource(folder); }
-    std::shared_ptr<TourUnitAreaData> Run(const QString& code, std::int16_t year = 2025)
-    {
-        return engine.CalculateTourUnit(code, year);
-    }
     TempAppFolder folder;
     AreaSum engine;
 };
@@ -25,232 +21,156 @@ protected:
 TEST_F(AnnualPassTest, ReferenceRunWritesEveryAnnualTable)
 {
     TourUnitReport report;
-    for (const QString& code : AnnualRegions())
-        report.Add(engine.CalculateTourUnit(code, 2025));
+    for (const char* code : {"430000", "430100", "430102", "440000"})
+        report.Add(engine.CalculateTourUnit(QLatin1String(code), 2025));
     report.Save();
     ExpectAnnualReference(folder);
 }
 
-TEST_F(AnnualPassTest, CountySumsTwoMonthsOfOneEnterpriseAndCountsItOnce)
+using Pick = TourUnitAreaIndex (*)(const TourUnitAreaData&);
+const Pick International = [](const TourUnitAreaData& d) { return d.TravelAgencyDataInternational; };
+const Pick Domestic = [](const TourUnitAreaData& d) { return d.TravelAgencyDataDomestic; };
+const Pick Agencies = [](const TourUnitAreaData& d) { return d.TravelAgencyData(); };
+const Pick DomesticHotels = [](const TourUnitAreaData& d) { return d.HotelDataDomestic; };
+const Pick ForeignHotels = [](const TourUnitAreaData& d) { return d.HotelDataInternational; };
+const Pick Spots = [](const TourUnitAreaData& d) { return d.TravelSpotData; };
+const Pick Others = [](const TourUnitAreaData& d) { return d.OthersCorpData; };
+const Pick All = [](const TourUnitAreaData& d) { return d.AllAgencyData(); };
+
+TEST_F(AnnualPassTest, SumsTheRegionsEnterprisesOfTheYearIntoTheirCategory)
 {
-    const auto data = Run(QStringLiteral("430102"));
-    EXPECT_EQ(data->areacode, QStringLiteral("430102"));
-    EXPECT_EQ(data->TravelAgencyDataInternational.TourUnitNum, 1);
-    EXPECT_EQ(data->TravelAgencyDataInternational.OperationIncome, 800);
-    EXPECT_EQ(data->TravelAgencyDataInternational.AccumulatedDepreciation, 25);
-    EXPECT_EQ(data->TravelAgencyDataDomestic.TourUnitNum, 0); // A002 lies in 430103
-    // B101 only: 900 and NULL registration types go nowhere
-    EXPECT_EQ(data->HotelDataDomestic.TourUnitNum, 1);
-    EXPECT_EQ(data->HotelDataDomestic.OperationIncome, 3);
-    EXPECT_EQ(data->HotelDataInternational.TourUnitNum, 0);
-    // C001 of 2025; C003 has returns of 2024 only
-    EXPECT_EQ(data->TravelSpotData.TourUnitNum, 1);
-    EXPECT_EQ(data->TravelSpotData.AccumulatedDepreciation, 0);
-    EXPECT_EQ(data->TravelSpotData.FixAssetsNetValue(), 200);
-    EXPECT_EQ(data->OthersCorpData.TourUnitNum, 0); // E001 lies in 430101
+    const struct
+    {
+        const char* code;
+        std::int16_t year;
+        Pick category;
+        double units, income, netValue;
+        const char* why;
+    } cases[] = {
+        {"430102", 2025, International, 1, 800, 125, "a county: A001's two returns are one enterprise"},
+        {"430102", 2025, Domestic, 0, 0, 0, "a county takes its own code only: A002 lies in 430103"},
+        {"430102", 2025, Spots, 1, 150, 200, "C003 has returns of 2024 only; no depreciation"},
+        {"430102 ", 2025, International, 1, 800, 125, "a blank after the code changes nothing"},
+        {"430100", 2025, All, 7, 1403, 1701, "a city takes its four digits"},
+        {"430000", 2025, Agencies, 2, 1040, 195, "a province; the type 3 agency is in no figure"},
+        {"430000", 2025, DomesticHotels, 2, 3, 836, "B105's NULL income adds nothing but B105 counts"},
+        {"430000", 2025, Others, 2, 66, 28, "other enterprises have no depreciation"},
+        {"430000", 2024, Domestic, 2, 1049, 954, "the returns of the year asked for"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        const auto data = engine.CalculateTourUnit(QLatin1String(c.code), c.year);
+        EXPECT_EQ(data->areacode, QLatin1String(c.code));
+        const TourUnitAreaIndex index = c.category(*data);
+        EXPECT_EQ(index.TourUnitNum, c.units);
+        EXPECT_EQ(index.OperationIncome, c.income);
+        EXPECT_EQ(index.FixAssetsNetValue(), c.netValue);
+    }
 }
-
-TEST_F(AnnualPassTest, ProvinceTakesEveryEnterpriseOfItsTwoDigits)
-{
-    const auto data = Run(QStringLiteral("430000"));
-    EXPECT_EQ(data->TravelAgencyData().TourUnitNum, 2); // the type 3 agency is in no figure
-    EXPECT_EQ(data->TravelAgencyData().OperationIncome, 1040);
-    EXPECT_EQ(data->AllAgencyData().TourUnitNum, 11);
-    // B105's income is NULL: it adds nothing to the income but is counted
-    EXPECT_EQ(data->HotelDataDomestic.TourUnitNum, 2);
-    EXPECT_EQ(data->HotelDataDomestic.OperationIncome, 3);
-    EXPECT_EQ(data->HotelDataInternational.TourUnitNum, 3); // 310, 230 and group 12
-    EXPECT_EQ(data->OthersCorpData.FixAssetsNetValue(), 28);
-}
-
-TEST_F(AnnualPassTest, ACodeWithATrailingBlankSelectsWhatTheBareCodeSelects)
-{
-    const auto blank = Run(QStringLiteral("430102 "));
-    const auto bare = Run(QStringLiteral("430102"));
-    EXPECT_EQ(blank->areacode, QStringLiteral("430102 "));
-    EXPECT_EQ(blank->AllAgencyData().TourUnitNum, bare->AllAgencyData().TourUnitNum);
-    EXPECT_EQ(blank->AllAgencyData().OperationIncome, bare->AllAgencyData().OperationIncome);
-    EXPECT_EQ(Run(QStringLiteral("430000 "))->AllAgencyData().TourUnitNum, 11);
-}
-
-TEST_F(AnnualPassTest, OnlyReturnsOfTheChosenYearCount)
-{
-    const auto data = Run(QStringLiteral("430000"), 2024);
-    EXPECT_EQ(data->TravelAgencyDataDomestic.TourUnitNum, 2); // A002 and A004
-    EXPECT_EQ(data->TravelAgencyDataDomestic.OperationIncome, 1049);
-    EXPECT_EQ(data->TravelSpotData.TourUnitNum, 1);
-    EXPECT_EQ(data->HotelDataDomestic.TourUnitNum, 0);
-    EXPECT_EQ(Run(QStringLiteral("430000"), 2023)->AllAgencyData().TourUnitNum, 0);
-}
-
-struct StatementCase
-{
-    const char* dropped;
-    const char* statement;
-};
-
-class AnnualStatementTest : public ::testing::TestWithParam<StatementCase>
-{
-};
 
 // A missing return table makes its statement fail, and the error carries the statement's text.
-TEST_P(AnnualStatementTest, StatementTextIsExact)
+TEST(AnnualPass, StatementTextsAreExact)
 {
-    TempAppFolder folder;
-    folder.Source(QStringLiteral("DROP TABLE ") + QLatin1String(GetParam().dropped));
-    AreaSum engine;
-    try {
-        engine.CalculateTourUnit(QStringLiteral("430100"), 2025);
-        FAIL() << "no error";
-    } catch (const DatabaseError& e) {
-        EXPECT_EQ(e.Statement(), QString::fromUtf8(GetParam().statement));
+    const std::pair<const char*, const char*> cases[] = {
+        {"Base04",
+         "SELECT Base01.code  ,SUM(FixAssetsInitialPrice) AS FixAssetsInitialPrice"
+         " ,SUM(AccumulatedDepreciation) AS AccumulatedDepreciation ,SUM(OperationIncome) AS "
+         "OperationIncome ,SUM(ProfitTotal) AS ProfitTotal ,SUM(OperationTaxAddition) AS "
+         "OperationTaxAddition ,SUM(YearendEmployment) AS YearendEmployment ,Base01.TravelAgencyType AS "
+         "TravelAgencyType FROM Base01  INNER JOIN Base04 ON Base04.code=Base01.code  WHERE "
+         "regionalismcode like '4301%' AND YEAR(Base04.TableDate)=2025 GROUP BY Base01.code"},
+        {"Base06",
+         "SELECT Base01.code  ,SUM(FixAssetsInitialPrice) AS FixAssetsInitialPrice"
+         " ,SUM(AccumulatedDepreciation) AS AccumulatedDepreciation ,SUM(OperationIncome) AS "
+         "OperationIncome ,SUM(ProfitTotal) AS ProfitTotal ,SUM(OperationTaxAddition) AS "
+         "OperationTaxAddition ,SUM(YearendEmployment) AS YearendEmployment ,Base01.RegistrationType AS "
+         "RegistrationType FROM Base01  INNER JOIN Base06 ON Base06.code=Base01.code  WHERE "
+         "regionalismcode like '4301%' AND YEAR(Base06.TableDate)=2025 GROUP BY Base01.code"},
+        {"Base08", "SELECT Base01.code  ,SUM(fixcapitalorigin) AS FixAssetsInitialPrice ,SUM(0) AS "
+                   "AccumulatedDepreciation ,SUM(OperationIncome) AS OperationIncome ,SUM(ProfitTotal) AS "
+                   "ProfitTotal ,SUM(OperationTaxAddition) AS OperationTaxAddition ,SUM(yearendemployee) AS "
+                   "YearendEmployment FROM Base01  INNER JOIN Base08 ON Base08.code=Base01.code  WHERE "
+                   "regionalismcode like '4301%' AND YEAR(Base08.TableDate)=2025 GROUP BY Base01.code"},
+        {"Base09", "SELECT Base01.code  ,SUM(fixcapitalorigin) AS FixAssetsInitialPrice ,SUM(0) AS "
+                   "AccumulatedDepreciation ,SUM(OperationIncome) AS OperationIncome ,SUM(ProfitTotal) AS "
+                   "ProfitTotal ,SUM(OperationTaxAddition) AS OperationTaxAddition ,SUM(yearendemployee) AS "
+                   "YearendEmployment FROM Base01  INNER JOIN Base09 ON Base09.code=Base01.code  WHERE "
+                   "regionalismcode like '4301%' AND YEAR(Base09.TableDate)=2025 GROUP BY Base01.code"},
+    };
+    for (const auto& [dropped, statement] : cases) {
+        TempAppFolder folder;
+        folder.Source(QStringLiteral("DROP TABLE ") + QLatin1String(dropped));
+        try {
+            AreaSum().CalculateTourUnit(QStringLiteral("430100"), 2025);
+            ADD_FAILURE() << "no error without " << dropped;
+        } catch (const DatabaseError& e) {
+            EXPECT_EQ(e.Statement(), QString::fromUtf8(statement));
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Annual, AnnualStatementTest,
-    ::testing::Values(
-        StatementCase{
-            "Base04",
-            "SELECT Base01.code  ,SUM(FixAssetsInitialPrice) AS FixAssetsInitialPrice"
-            " ,SUM(AccumulatedDepreciation) AS AccumulatedDepreciation ,SUM(OperationIncome) AS "
-            "OperationIncome ,SUM(ProfitTotal) AS ProfitTotal ,SUM(OperationTaxAddition) AS "
-            "OperationTaxAddition ,SUM(YearendEmployment) AS YearendEmployment ,Base01.TravelAgencyType AS "
-            "TravelAgencyType FROM Base01  INNER JOIN Base04 ON Base04.code=Base01.code  WHERE "
-            "regionalismcode like '4301%' AND YEAR(Base04.TableDate)=2025 GROUP BY Base01.code"},
-        StatementCase{
-            "Base06",
-            "SELECT Base01.code  ,SUM(FixAssetsInitialPrice) AS FixAssetsInitialPrice"
-            " ,SUM(AccumulatedDepreciation) AS AccumulatedDepreciation ,SUM(OperationIncome) AS "
-            "OperationIncome ,SUM(ProfitTotal) AS ProfitTotal ,SUM(OperationTaxAddition) AS "
-            "OperationTaxAddition ,SUM(YearendEmployment) AS YearendEmployment ,Base01.RegistrationType AS "
-            "RegistrationType FROM Base01  INNER JOIN Base06 ON Base06.code=Base01.code  WHERE "
-            "regionalismcode like '4301%' AND YEAR(Base06.TableDate)=2025 GROUP BY Base01.code"},
-        StatementCase{
-            "Base08",
-            "SELECT Base01.code  ,SUM(fixcapitalorigin) AS FixAssetsInitialPrice ,SUM(0) AS "
-            "AccumulatedDepreciation ,SUM(OperationIncome) AS OperationIncome ,SUM(ProfitTotal) AS "
-            "ProfitTotal ,SUM(OperationTaxAddition) AS OperationTaxAddition ,SUM(yearendemployee) AS "
-            "YearendEmployment FROM Base01  INNER JOIN Base08 ON Base08.code=Base01.code  WHERE "
-            "regionalismcode like '4301%' AND YEAR(Base08.TableDate)=2025 GROUP BY Base01.code"},
-        StatementCase{
-            "Base09",
-            "SELECT Base01.code  ,SUM(fixcapitalorigin) AS FixAssetsInitialPrice ,SUM(0) AS "
-            "AccumulatedDepreciation ,SUM(OperationIncome) AS OperationIncome ,SUM(ProfitTotal) AS "
-            "ProfitTotal ,SUM(OperationTaxAddition) AS OperationTaxAddition ,SUM(yearendemployee) AS "
-            "YearendEmployment FROM Base01  INNER JOIN Base09 ON Base09.code=Base01.code  WHERE "
-            "regionalismcode like '4301%' AND YEAR(Base09.TableDate)=2025 GROUP BY Base01.code"}),
-    [](const auto& info) { return std::string(info.param.dropped); });
+// Where an enterprise is counted: the first category (domestic hotels, international
+// agencies), the second (foreign hotels, domestic agencies), neither, or both.
+enum class Filed { Nowhere, First, Second, Both };
 
-enum class Filed { Nowhere, First, Second };
-
-struct KindCase
+void PrintTo(Filed filed, std::ostream* os)
 {
-    const char* value; // nullptr: NULL
-    Filed filed;
-};
+    static const char* const names[] = {"Nowhere", "First", "Second", "Both"};
+    *os << names[static_cast<int>(filed)];
+}
 
-// One enterprise of the given kind in 430102 with one return of 2025.
-std::shared_ptr<TourUnitAreaData> RunOne(const char* column, const char* value, const char* returns)
+// Files one enterprise of 430102 with one return of 2025 and the given type (nullptr: NULL).
+Filed FiledAs(const TempAppFolder& folder, bool hotel, const char* type)
 {
-    TempAppFolder folder;
-    const QString kind =
-        value ? QStringLiteral("'") + QString::fromUtf8(value) + QStringLiteral("'") : QStringLiteral("NULL");
     folder.Source(
-        QStringLiteral("INSERT INTO Base01 (code, regionalismcode, %1) VALUES ('X1', '430102', %2);"
+        QStringLiteral("DELETE FROM Base01; DELETE FROM Base04; DELETE FROM Base06;"
+                       "INSERT INTO Base01 (code, regionalismcode, %1) VALUES ('X1', '430102', %2);"
                        "INSERT INTO %3 (code, TableDate, OperationIncome) VALUES ('X1', '2025-12-31', 7)")
-            .arg(QLatin1String(column), kind, QLatin1String(returns)));
-    AreaSum engine;
-    return engine.CalculateTourUnit(QStringLiteral("430102"), 2025);
+            .arg(hotel ? QStringLiteral("RegistrationType") : QStringLiteral("TravelAgencyType"),
+                 type ? QStringLiteral("'%1'").arg(QLatin1String(type)) : QStringLiteral("NULL"),
+                 hotel ? QStringLiteral("Base06") : QStringLiteral("Base04")));
+    const auto data = AreaSum().CalculateTourUnit(QStringLiteral("430102"), 2025);
+    const bool first =
+        (hotel ? data->HotelDataDomestic : data->TravelAgencyDataInternational).TourUnitNum == 1;
+    const bool second =
+        (hotel ? data->HotelDataInternational : data->TravelAgencyDataDomestic).TourUnitNum == 1;
+    EXPECT_EQ(data->AllAgencyData().OperationIncome, first || second ? 7 : 0) << type;
+    return first ? (second ? Filed::Both : Filed::First) : (second ? Filed::Second : Filed::Nowhere);
 }
 
-std::string CaseName(const char* value)
+using enum Filed;
+
+// Three-digit registration codes and the hotel pass's group numbers both decide the funding.
+TEST(AnnualPass, RegistrationTypeAndAgencyTypeDecideTheCategory)
 {
-    if (!value)
-        return "Null";
-    std::string name;
-    for (const char* c = value; *c; ++c)
-        name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
-    return name.empty() ? "Empty" : "v" + name;
-}
+    const std::pair<const char*, Filed> registrationTypes[] = {
+        {"100", First},   {"110", First},   {"199", First},    {"1", First},    {"9", First},
+        {"200", Second},  {"240", Second},  {"340", Second},   {"399", Second}, {"11", Second},
+        {"29", Second},   {"0", Nowhere},   {"10", Nowhere},   {"30", Nowhere}, {"99", Nowhere},
+        {"400", Nowhere}, {"900", Nowhere}, {"-110", Nowhere}, {" ", Nowhere},  {nullptr, Nowhere}};
+    const std::pair<const char*, Filed> agencyTypes[] = {{"1", First},   {"2", Second},  {"3", Nowhere},
+                                                         {"0", Nowhere}, {" ", Nowhere}, {nullptr, Nowhere}};
+    TempAppFolder folder;
+    for (const auto& [type, filed] : registrationTypes)
+        EXPECT_EQ(FiledAs(folder, true, type), filed) << (type ? type : "NULL");
+    for (const auto& [type, filed] : agencyTypes)
+        EXPECT_EQ(FiledAs(folder, false, type), filed) << (type ? type : "NULL");
 
-class HotelFundingTest : public ::testing::TestWithParam<KindCase>
-{
-};
-
-TEST_P(HotelFundingTest, RegistrationTypeDecidesTheHotelCategory)
-{
-    const auto data = RunOne("RegistrationType", GetParam().value, "Base06");
-    EXPECT_EQ(data->HotelDataDomestic.TourUnitNum, GetParam().filed == Filed::First ? 1 : 0);
-    EXPECT_EQ(data->HotelDataInternational.TourUnitNum, GetParam().filed == Filed::Second ? 1 : 0);
-    EXPECT_EQ(data->AllAgencyData().OperationIncome, GetParam().filed == Filed::Nowhere ? 0 : 7);
-}
-
-INSTANTIATE_TEST_SUITE_P(Codes, HotelFundingTest,
-                         ::testing::Values(KindCase{"100", Filed::First}, KindCase{"110", Filed::First},
-                                           KindCase{"199", Filed::First}, KindCase{"200", Filed::Second},
-                                           KindCase{"240", Filed::Second}, KindCase{"340", Filed::Second},
-                                           KindCase{"399", Filed::Second}, KindCase{"1", Filed::First},
-                                           KindCase{"9", Filed::First}, KindCase{"11", Filed::Second},
-                                           KindCase{"29", Filed::Second}, KindCase{"0", Filed::Nowhere},
-                                           KindCase{"10", Filed::Nowhere}, KindCase{"30", Filed::Nowhere},
-                                           KindCase{"99", Filed::Nowhere}, KindCase{"400", Filed::Nowhere},
-                                           KindCase{"900", Filed::Nowhere}, KindCase{"-110", Filed::Nowhere},
-                                           KindCase{" ", Filed::Nowhere}, KindCase{nullptr, Filed::Nowhere}),
-                         [](const auto& info) { return CaseName(info.param.value); });
-
-class AgencyTypeTest : public ::testing::TestWithParam<KindCase>
-{
-};
-
-TEST_P(AgencyTypeTest, TravelAgencyTypeDecidesTheAgencyCategory)
-{
-    const auto data = RunOne("TravelAgencyType", GetParam().value, "Base04");
-    EXPECT_EQ(data->TravelAgencyDataInternational.TourUnitNum, GetParam().filed == Filed::First ? 1 : 0);
-    EXPECT_EQ(data->TravelAgencyDataDomestic.TourUnitNum, GetParam().filed == Filed::Second ? 1 : 0);
-    EXPECT_EQ(data->AllAgencyData().TourUnitNum, GetParam().filed == Filed::Nowhere ? 0 : 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(Types, AgencyTypeTest,
-                         ::testing::Values(KindCase{"1", Filed::First}, KindCase{"2", Filed::Second},
-                                           KindCase{"3", Filed::Nowhere}, KindCase{"0", Filed::Nowhere},
-                                           KindCase{" ", Filed::Nowhere}, KindCase{nullptr, Filed::Nowhere}),
-                         [](const auto& info) { return CaseName(info.param.value); });
-
-struct BadKindCase
-{
-    const char* column;
-    const char* returns;
-};
-
-class BadKindTest : public ::testing::TestWithParam<BadKindCase>
-{
-};
-
-TEST_P(BadKindTest, ATypeThatIsNoNumberStopsTheRunNamingEnterpriseColumnAndValue)
-{
-    try {
-        RunOne(GetParam().column, "Q7", GetParam().returns);
-        FAIL() << "no error";
-    } catch (const ConversionError& e) {
-        const QString text = e.UserText();
-        EXPECT_TRUE(text.contains(QStringLiteral("X1"))) << text.toStdString();
-        EXPECT_TRUE(text.contains(QLatin1String(GetParam().column))) << text.toStdString();
-        EXPECT_TRUE(text.contains(QStringLiteral("Q7"))) << text.toStdString();
+    // a type that is no number stops the run, naming enterprise, column and value
+    for (const bool hotel : {true, false}) {
+        try {
+            FiledAs(folder, hotel, "Q7");
+            ADD_FAILURE() << "no error";
+        } catch (const ConversionError& e) {
+            for (const char* part : {"X1", hotel ? "RegistrationType" : "TravelAgencyType", "Q7"})
+                EXPECT_TRUE(e.UserText().contains(QLatin1String(part))) << e.UserText().toStdString();
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Columns, BadKindTest,
-                         ::testing::Values(BadKindCase{"RegistrationType", "Base06"},
-                                           BadKindCase{"TravelAgencyType", "Base04"}),
-                         [](const auto& info) { return std::string(info.param.column); });
-
-TEST(AnnualPass, AConversionFailureLeavesTheLastReportAsItWas)
+TEST_F(AnnualPassTest, AConversionFailureLeavesTheLastReportAndTheEngineRunsAgain)
 {
-    TempAppFolder folder;
-    FillAnnualSource(folder);
     TourUnitReport report;
-    AreaSum engine;
     report.Add(engine.CalculateTourUnit(QStringLiteral("430102"), 2025));
     report.Save();
     const QStringList before = AnnualRows(folder, QStringLiteral("212"));
@@ -259,7 +179,7 @@ TEST(AnnualPass, AConversionFailureLeavesTheLastReportAsItWas)
     report.Clear();
     EXPECT_THROW(report.Add(engine.CalculateTourUnit(QStringLiteral("430000"), 2025)), ConversionError);
     EXPECT_EQ(AnnualRows(folder, QStringLiteral("212")), before);
-    // the engine closed its connection on the way out and runs again
+    // the engine closed its connection on the way out
     EXPECT_EQ(engine.CalculateTourUnit(QStringLiteral("430100"), 2025)->AllAgencyData().TourUnitNum, 7);
 }
 

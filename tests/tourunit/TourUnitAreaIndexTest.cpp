@@ -1,22 +1,23 @@
 #include "TourUnitAreaIndex.h"
 #include "TourUnitAreaData.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 namespace {
 
+using Seven = std::array<double, 7>;
+
 TourUnitAreaIndex Sums(double fixAssets, double depreciation, double income, double profit, double tax,
                        double employees, double units = 1)
 {
-    TourUnitAreaIndex index;
-    index.FixAssetsInitialPrice = fixAssets;
-    index.AccumulatedDepreciation = depreciation;
-    index.OperationIncome = income;
-    index.ProfitTotal = profit;
-    index.OperationTaxAddition = tax;
-    index.YearendEmployment = employees;
-    index.TourUnitNum = units;
-    return index;
+    return TourUnitAreaIndex{fixAssets, depreciation, income, profit, tax, employees, units};
+}
+
+Seven SevenSums(const TourUnitAreaIndex& i)
+{
+    return {i.FixAssetsInitialPrice, i.AccumulatedDepreciation, i.OperationIncome, i.ProfitTotal,
+            i.OperationTaxAddition,  i.YearendEmployment,       i.TourUnitNum};
 }
 
 struct IndicatorCase
@@ -59,95 +60,67 @@ INSTANTIATE_TEST_SUITE_P(
                       IndicatorCase{"loss", Sums(500, 50, 160, -8, 5, 20), 450, -5, 8, -0.15, -0.4, 25}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(TourUnitAreaIndex, ClearZeroesAllSevenSums)
-{
-    TourUnitAreaIndex index = Sums(1, 2, 3, 4, 5, 6, 7);
-    index.Clear();
-    for (double sum :
-         {index.FixAssetsInitialPrice, index.AccumulatedDepreciation, index.OperationIncome,
-          index.ProfitTotal, index.OperationTaxAddition, index.YearendEmployment, index.TourUnitNum})
-        EXPECT_EQ(sum, 0);
-}
-
-TEST(TourUnitAreaIndex, AddingChangesOnlyTheTarget)
+TEST(TourUnitAreaIndex, AddingChangesOnlyTheTargetAndClearZeroesIt)
 {
     TourUnitAreaIndex dest = Sums(1, 2, 3, 4, 5, 6, 1);
     const TourUnitAreaIndex source = Sums(10, 20, 30, 40, 50, 60, 2);
-    TourUnitAreaIndex bystander;
-    bystander.AddTourUnitAreaIndex(dest, source); // the instance it is called on plays no part
-    EXPECT_EQ(dest.FixAssetsInitialPrice, 11);
-    EXPECT_EQ(dest.AccumulatedDepreciation, 22);
-    EXPECT_EQ(dest.OperationIncome, 33);
-    EXPECT_EQ(dest.ProfitTotal, 44);
-    EXPECT_EQ(dest.OperationTaxAddition, 55);
-    EXPECT_EQ(dest.YearendEmployment, 66);
-    EXPECT_EQ(dest.TourUnitNum, 3);
-    EXPECT_EQ(source.FixAssetsInitialPrice, 10);
-    EXPECT_EQ(bystander.TourUnitNum, 0);
+    TourUnitAreaIndex::AddTourUnitAreaIndex(dest, source);
+    EXPECT_EQ(SevenSums(dest), (Seven{11, 22, 33, 44, 55, 66, 3}));
+    EXPECT_EQ(SevenSums(source), (Seven{10, 20, 30, 40, 50, 60, 2}));
+    dest.Clear();
+    EXPECT_EQ(SevenSums(dest), Seven{});
 }
 
-TourUnitAreaData Region(const QString& code, double scale)
+// Every category gets its own figures, so a mix-up between two categories shows.
+TourUnitAreaData Region(double scale)
 {
     TourUnitAreaData data;
-    data.areacode = code;
-    data.TravelAgencyDataInternational = Sums(1 * scale, 0, 10 * scale, 1 * scale, 0, 1, 1);
-    data.TravelAgencyDataDomestic = Sums(2 * scale, 0, 20 * scale, 2 * scale, 0, 2, 2);
-    data.HotelDataDomestic = Sums(3 * scale, 1, 30 * scale, 3 * scale, 0, 3, 3);
-    data.HotelDataInternational = Sums(4 * scale, 1, 40 * scale, 4 * scale, 0, 4, 4);
-    data.TravelSpotData = Sums(5 * scale, 0, 50 * scale, 5 * scale, 0, 5, 5);
-    data.OthersCorpData = Sums(6 * scale, 0, 60 * scale, 6 * scale, 0, 6, 6);
+    data.areacode = QStringLiteral("430100");
+    data.TravelAgencyDataInternational = Sums(1 * scale, 0, 10 * scale, 1, 0, 1, 1);
+    data.TravelAgencyDataDomestic = Sums(2 * scale, 0, 20 * scale, 2, 0, 2, 2);
+    data.HotelDataDomestic = Sums(3 * scale, 1, 30 * scale, 3, 0, 3, 3);
+    data.HotelDataInternational = Sums(4 * scale, 1, 40 * scale, 4, 0, 4, 4);
+    data.TravelSpotData = Sums(5 * scale, 0, 50 * scale, 5, 0, 5, 5);
+    data.OthersCorpData = Sums(6 * scale, 0, 60 * scale, 6, 0, 6, 6);
     return data;
 }
 
-TEST(TourUnitAreaData, ViewsAreIndependentSnapshots)
+TEST(TourUnitAreaData, ViewsAreSumsOfTheirCategoriesTakenAsSnapshots)
 {
-    TourUnitAreaData data = Region(QStringLiteral("430100"), 1);
-    TourUnitAreaIndex first = data.AllAgencyData();
-    const TourUnitAreaIndex second = data.AllAgencyData();
-    first.OperationIncome = -1;
-    EXPECT_EQ(first.OperationIncome + 1, 0);
-    EXPECT_EQ(second.OperationIncome, 210);               // two objects, not one shared
-    EXPECT_EQ(data.AllAgencyData().OperationIncome, 210); // a changed view leaves the region alone
+    TourUnitAreaData data = Region(1);
+    EXPECT_EQ(data.TravelAgencyData().OperationIncome, 30);
+    EXPECT_EQ(data.TravelRestaurantData().OperationIncome, 70);
+    EXPECT_EQ(data.TravelRestaurantData().AccumulatedDepreciation, 2);
+    const TourUnitAreaIndex all = data.AllAgencyData();
+    EXPECT_EQ(SevenSums(all), (Seven{21, 2, 210, 21, 0, 21, 21}));
     data.OthersCorpData.OperationIncome += 1000;
-    EXPECT_EQ(second.OperationIncome, 210);
+    EXPECT_EQ(all.OperationIncome, 210); // a view read earlier does not follow the region
     EXPECT_EQ(data.AllAgencyData().OperationIncome, 1210);
-    const TourUnitAreaIndex agencies = data.TravelAgencyData();
-    data.TravelAgencyDataDomestic.Clear();
-    EXPECT_EQ(agencies.OperationIncome, 30);
 }
 
-TEST(TourUnitAreaData, TotalOfTwoRegionsAddsEveryCategoryAndKeepsAnEmptyCode)
+TEST(TourUnitAreaData, TotalAddsEveryCategoryAndKeepsAnEmptyCode)
 {
     TourUnitAreaData total;
-    const TourUnitAreaData a = Region(QStringLiteral("430100"), 1);
-    const TourUnitAreaData b = Region(QStringLiteral("430200"), 10);
+    const TourUnitAreaData a = Region(1);
     TourUnitAreaData::AddTourUnitAreaData(total, a);
-    TourUnitAreaData::AddTourUnitAreaData(total, b);
+    TourUnitAreaData::AddTourUnitAreaData(total, Region(10));
     EXPECT_TRUE(total.areacode.isEmpty());
-    EXPECT_EQ(total.TravelAgencyDataInternational.OperationIncome, 110);
-    EXPECT_EQ(total.TravelAgencyDataDomestic.OperationIncome, 220);
-    EXPECT_EQ(total.HotelDataDomestic.OperationIncome, 330);
-    EXPECT_EQ(total.HotelDataInternational.OperationIncome, 440);
-    EXPECT_EQ(total.TravelSpotData.OperationIncome, 550);
-    EXPECT_EQ(total.OthersCorpData.OperationIncome, 660);
-    EXPECT_EQ(total.OthersCorpData.TourUnitNum, 12);
-    EXPECT_EQ(total.AllAgencyData().TourUnitNum, 42);
-    EXPECT_EQ(a.OthersCorpData.OperationIncome, 60); // the source stays as it was
-}
+    EXPECT_EQ(SevenSums(total.TravelAgencyDataInternational), (Seven{11, 0, 110, 2, 0, 2, 2}));
+    EXPECT_EQ(SevenSums(total.TravelAgencyDataDomestic), (Seven{22, 0, 220, 4, 0, 4, 4}));
+    EXPECT_EQ(SevenSums(total.HotelDataDomestic), (Seven{33, 2, 330, 6, 0, 6, 6}));
+    EXPECT_EQ(SevenSums(total.HotelDataInternational), (Seven{44, 2, 440, 8, 0, 8, 8}));
+    EXPECT_EQ(SevenSums(total.TravelSpotData), (Seven{55, 0, 550, 10, 0, 10, 10}));
+    EXPECT_EQ(SevenSums(total.OthersCorpData), (Seven{66, 0, 660, 12, 0, 12, 12}));
+    EXPECT_EQ(SevenSums(a.OthersCorpData), SevenSums(Region(1).OthersCorpData)); // the source stays
 
-TEST(TourUnitAreaData, TotalProfitRateIsTheRatioOfSumsNotTheAverageOfRates)
-{
-    TourUnitAreaData a;
-    a.TravelSpotData = Sums(0, 0, 100, 10, 0, 0);
-    TourUnitAreaData b;
-    b.TravelSpotData = Sums(0, 0, 300, 90, 0, 0);
-    EXPECT_EQ(a.TravelSpotData.ProfitPercent(), 10);
-    EXPECT_EQ(b.TravelSpotData.ProfitPercent(), 30);
-    TourUnitAreaData total;
-    TourUnitAreaData::AddTourUnitAreaData(total, a);
-    TourUnitAreaData::AddTourUnitAreaData(total, b);
-    EXPECT_EQ(total.TravelSpotData.ProfitPercent(), 25);
-    EXPECT_EQ(total.AllAgencyData().ProfitPercent(), 25);
+    // indicators of a total are ratios of its sums, not averages of the regions' ratios (10 and 30)
+    TourUnitAreaData low, high, spots;
+    low.TravelSpotData = Sums(0, 0, 100, 10, 0, 0);
+    high.TravelSpotData = Sums(0, 0, 300, 90, 0, 0);
+    TourUnitAreaData::AddTourUnitAreaData(spots, low);
+    TourUnitAreaData::AddTourUnitAreaData(spots, high);
+    EXPECT_EQ(spots.TravelSpotData.ProfitPercent(), 25);
+    EXPECT_EQ(spots.AllAgencyData().ProfitPercent(), 25);
 }
 
 } // namespace
