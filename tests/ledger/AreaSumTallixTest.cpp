@@ -9,180 +9,125 @@
 
 #include <gtest/gtest.h>
 
+// The unit types' selections are summed through the command line's runs.
 namespace {
 
+using LedgerFixture::AccommodationItems;
 using LedgerFixture::Condition;
-using Items = std::vector<std::pair<QString, QString>>;
+using LedgerFixture::Items;
 
-std::vector<double> Values(const TallixAreaData& row)
+const char* const TextIn2005 =
+    "INSERT INTO Base06 (code, TableDate, OperationIncome) VALUES ('B1002', '2005-02-01', 'abc')";
+
+TEST(AreaSumTallix, SumsTheReturnsOfThePeriod)
 {
-    std::vector<double> values;
-    for (int i = 0; i < row.ColumnCount(); ++i)
-        values.push_back(row.Item(static_cast<std::int16_t>(i)).SumValue());
-    return values;
-}
-
-class AreaSumTallix : public testing::Test
-{
-protected:
-    void SetUp() override { LedgerFixture::FillSource(folder); }
-    TempAppFolder folder;
-    AreaSum engine;
-};
-
-// B1001 has three returns in each of Base05 and Base06 for months 1 to 3: paired on the
-// enterprise code they would make nine rows and triple every sum.
-TEST_F(AreaSumTallix, NoReturnIsCountedTwice)
-{
-    TallixCondition c = Condition(2, QStringLiteral("B"), QString(), LedgerFixture::AccommodationItems());
-
-    const auto unit = engine.CalculateTallix(QStringLiteral("B1001"), c, false);
-    EXPECT_EQ(unit->Name, QStringLiteral("芙蓉宾馆"));
-    EXPECT_EQ(unit->code, QStringLiteral("B1001"));
-    EXPECT_EQ(Values(*unit), (std::vector<double>{53, 370, 67, 200}));
-
-    // 长沙市: B1001 and B1002 (28, 210, 12, 120); the register's rooms once per enterprise.
-    const auto region = engine.CalculateTallix(QStringLiteral("430100"), c, true);
-    EXPECT_EQ(region->Name, QStringLiteral("长沙市"));
-    EXPECT_EQ(Values(*region), (std::vector<double>{81, 580, 79, 320}));
-}
-
-TEST_F(AreaSumTallix, ASumOfFieldsAddsTheFieldsOfEachReturn)
-{
-    TallixCondition c = Condition(1, QStringLiteral("B"), QString(),
-                                  {{QStringLiteral("Base05"), QStringLiteral("RoomIncome+RestaurantIncome")},
-                                   {QStringLiteral("base05"), QStringLiteral("RoomIncome")}});
-    // 株洲市 in March: B2001 1.5 + 0.5, B1003 30 + 10.
-    EXPECT_EQ(Values(*engine.CalculateTallix(QStringLiteral("430200"), c, true)),
-              (std::vector<double>{42, 31.5}));
-}
-
-TEST_F(AreaSumTallix, UnitTypesSelectTheirEnterprises)
-{
-    const Items agencies = {{QStringLiteral("Base04"), QStringLiteral("OrganizePersons")}};
-    TallixCondition international = Condition(1, QStringLiteral("A"), QStringLiteral("1"), agencies);
-    TallixCondition all = Condition(1, QStringLiteral("A"), QString(), agencies);
-    EXPECT_EQ(Values(*engine.CalculateTallix(QStringLiteral("43"), international, true)),
-              std::vector<double>{90});
-    EXPECT_EQ(Values(*engine.CalculateTallix(QStringLiteral("430000"), all, true)), std::vector<double>{240});
-
-    const Items rooms = {{QStringLiteral("Base01"), QStringLiteral("Rooms")}};
-    TallixCondition hotels = Condition(1, QStringLiteral("B"), QStringLiteral("1"), rooms);
-    TallixCondition others = Condition(1, QStringLiteral("B"), QStringLiteral("2"), rooms);
-    TallixCondition rest = Condition(1, QStringLiteral("D"), QString(), rooms);
-    EXPECT_EQ(Values(*engine.CalculateTallix(QStringLiteral("430000"), hotels, true)),
-              std::vector<double>{620});
-    EXPECT_EQ(Values(*engine.CalculateTallix(QStringLiteral("430000"), others, true)),
-              std::vector<double>{40});
-    EXPECT_EQ(Values(*engine.CalculateTallix(QStringLiteral("430000"), rest, true)), std::vector<double>{10});
-}
-
-TEST_F(AreaSumTallix, NothingToSumGivesZeros)
-{
-    TallixCondition c = Condition(1, QStringLiteral("C"), QString(), LedgerFixture::AccommodationItems());
-    const auto region = engine.CalculateTallix(QStringLiteral("440000"), c, true); // no scenic area there
-    EXPECT_EQ(region->Name, QStringLiteral("广东省"));
-    EXPECT_EQ(Values(*region), (std::vector<double>{0, 0, 0, 0}));
-
-    TallixCondition march2004 =
-        Condition(1, QStringLiteral("B"), QString(), LedgerFixture::AccommodationItems(), 2004);
-    EXPECT_EQ(Values(*engine.CalculateTallix(QStringLiteral("B1002"), march2004, false)),
-              (std::vector<double>{0, 0, 0, 120}));
-}
-
-TEST_F(AreaSumTallix, SamePeriodComparisonReadsTheMonthAYearEarlier)
-{
-    folder.Source(QStringLiteral("INSERT INTO Base05 (code, TableDate, InTourist) VALUES "
-                                 "('B1002', '2005-04-01', 1000), ('B1002', '2006-04-01', 1000)"));
-    const Items items = {{QStringLiteral("Base05"), QStringLiteral("InTourist")}};
-    TallixCondition c = Condition(3, QStringLiteral("B"), QString(), items);
-
-    // 230 in March 2006 against 184 in March 2005; 株洲市 42 / 2.
-    const auto changsha = engine.CalculateTallix(QStringLiteral("430100"), c, true);
-    EXPECT_EQ(c.YearStat, 2006);
-    EXPECT_TRUE(changsha->Item(0).IsCompare);
-    EXPECT_EQ(changsha->Item(0).SumValueNew, 230);
-    EXPECT_EQ(changsha->Item(0).SumValueOld, 184);
-    EXPECT_EQ(changsha->Item(0).SumValue(), 0.25);
-
-    // The next row of the same run is again 2006 against 2005.
-    const auto zhuzhou = engine.CalculateTallix(QStringLiteral("430200"), c, true);
-    EXPECT_EQ(zhuzhou->Item(0).SumValueNew, 270);
-    EXPECT_EQ(zhuzhou->Item(0).SumValueOld, 25);
-    EXPECT_EQ(c.YearStat, 2006);
-
-    TallixReport report;
-    report.Add(changsha);
-    report.Add(zhuzhou);
-    EXPECT_DOUBLE_EQ(report.Total()->Item(0).SumValue(), 500.0 / 209 - 1);
-}
-
-TEST_F(AreaSumTallix, ComparisonWithAFallAndWithNothingBefore)
-{
-    folder.Source(QStringLiteral("INSERT INTO Base08 (code, TableDate, VisitorNum) VALUES "
-                                 "('C0001', '2005-01-01', 200), ('C0001', '2006-01-01', 50), "
-                                 "('C0001', '2006-02-01', 100)"));
-    TallixCondition c = Condition(4, QStringLiteral("C"), QString(),
-                                  {{QStringLiteral("Base08"), QStringLiteral("VisitorNum")},
-                                   {QStringLiteral("Base08"), QStringLiteral("TicketIncome")}},
-                                  2006, 2);
-    const auto scenic = engine.CalculateTallix(QStringLiteral("C0001"), c, false);
-    EXPECT_EQ(Values(*scenic), (std::vector<double>{-0.25, 0}));
-    EXPECT_EQ(c.YearStat, 2006);
-}
-
-TEST_F(AreaSumTallix, AnUnreadableTextStopsTheRunNamingWhereItStands)
-{
-    folder.Source(QStringLiteral("INSERT INTO Base06 (code, TableDate, OperationIncome) VALUES "
-                                 "('B1002', '2005-02-01', 'abc')"));
-    TallixCondition c = Condition(4, QStringLiteral("B"), QString(), LedgerFixture::AccommodationItems());
-    try {
-        engine.CalculateTallix(QStringLiteral("430000"), c, true);
-        FAIL() << "the text was summed";
-    } catch (const ConversionError& e) {
-        const QString text = e.UserText();
-        EXPECT_TRUE(text.contains(QStringLiteral("Base06"))) << text.toStdString();
-        EXPECT_TRUE(text.contains(QStringLiteral("OperationIncome"))) << text.toStdString();
-        EXPECT_TRUE(text.contains(QStringLiteral("B1002"))) << text.toStdString();
-        EXPECT_TRUE(text.contains(QStringLiteral("abc"))) << text.toStdString();
+    const struct
+    {
+        const char* setup; // source rows of this case only
+        const char* code;
+        bool isArea;
+        std::int16_t style;
+        const char* codeHead;
+        Items items;
+        std::int16_t year;
+        std::int16_t month;
+        std::vector<double> expected;
+    } cases[] = {// clang-format off
+        // B1001 has three returns in each of Base05 and Base06 for months 1 to 3: paired on the
+        // enterprise code they would make nine rows and triple every sum.
+        {"", "B1001", false, 2, "B", AccommodationItems(), 2006, 3, {53, 370, 67, 200}},
+        // B1001 and B1002 (28, 210, 12, 120); the register's rooms once per enterprise; a text
+        // outside the period is never read.
+        {TextIn2005, "430100", true, 2, "B", AccommodationItems(), 2006, 3, {81, 580, 79, 320}},
+        // 株洲市 in March: B2001 1.5 + 0.5, B1003 30 + 10
+        {"", "430200", true, 1, "B", {{"Base05", "RoomIncome+RestaurantIncome"}, {"base05", "RoomIncome"}}, 2006, 3,
+         {42, 31.5}},
+        // nothing to sum: no scenic area in 广东, no return of B1002 in 2004
+        {"", "440000", true, 1, "C", AccommodationItems(), 2006, 3, {0, 0, 0, 0}},
+        {"", "B1002", false, 1, "B", AccommodationItems(), 2004, 3, {0, 0, 0, 120}},
+        // months 1 and 2: 150 against 200, and nothing at all before
+        {"INSERT INTO Base08 (code, TableDate, VisitorNum) VALUES ('C0001', '2005-01-01', 200), "
+         "('C0001', '2006-01-01', 50), ('C0001', '2006-02-01', 100)",
+         "C0001", false, 4, "C", {{"Base08", "VisitorNum"}, {"Base08", "TicketIncome"}}, 2006, 2, {-0.25, 0}}};
+    // clang-format on
+    for (const auto& c : cases) {
+        TempAppFolder folder;
+        LedgerFixture::FillSource(folder);
+        folder.Source(c.setup);
+        TallixCondition condition = Condition(c.style, c.codeHead, QString(), c.items, c.year, c.month);
+        std::vector<double> values;
+        const auto row = AreaSum().CalculateTallix(c.code, condition, c.isArea);
+        for (int i = 0; i < row->ColumnCount(); ++i)
+            values.push_back(row->Item(static_cast<std::int16_t>(i)).SumValue());
+        EXPECT_EQ(values, c.expected) << c.code;
+        EXPECT_EQ(condition.YearStat, c.year) << c.code;
     }
-    // It failed in the previous-year query: the year is back all the same.
-    EXPECT_EQ(c.YearStat, 2006);
-
-    // Outside the period the text is never read.
-    TallixCondition current =
-        Condition(2, QStringLiteral("B"), QString(), LedgerFixture::AccommodationItems());
-    EXPECT_EQ(Values(*engine.CalculateTallix(QStringLiteral("430100"), current, true))[2], 79);
 }
 
-TEST_F(AreaSumTallix, AnUnreadableRegisterFieldIsNamedToo)
+// The run stops naming where it failed, and the year is back even when the previous-year
+// query failed.
+TEST(AreaSumTallix, AFailureNamesWhereItStands)
 {
-    folder.Source(QStringLiteral("UPDATE Base01 SET Rooms = 'viele' WHERE code = 'B1003'"));
-    TallixCondition c =
-        Condition(1, QStringLiteral("B"), QString(), {{QStringLiteral("Base01"), QStringLiteral("Rooms")}});
-    for (const bool isArea : {true, false}) {
+    const char* const unreadableRooms = "UPDATE Base01 SET Rooms = 'viele' WHERE code = 'B1003'";
+    const Items rooms = {{"Base01", "Rooms"}};
+    const struct
+    {
+        const char* setup;
+        const char* code;
+        bool isArea;
+        std::int16_t style;
+        Items items;
+        QStringList mentions; // the kind of failure first
+    } cases[] = {{TextIn2005,
+                  "430000",
+                  true,
+                  4,
+                  AccommodationItems(),
+                  {"conversion:", "Base06", "OperationIncome", "B1002", "abc"}},
+                 {unreadableRooms, "430200", true, 1, rooms, {"conversion:", "Base01", "Rooms", "B1003"}},
+                 {unreadableRooms, "B1003", false, 1, rooms, {"conversion:", "Base01", "Rooms", "B1003"}},
+                 {"", "430000", true, 3, {{"Base05", "Nope"}}, {"database:", "Nope"}}};
+    for (const auto& c : cases) {
+        TempAppFolder folder;
+        LedgerFixture::FillSource(folder);
+        folder.Source(c.setup);
+        TallixCondition condition = Condition(c.style, "B", QString(), c.items);
+        QString text = QStringLiteral("<no failure>");
         try {
-            engine.CalculateTallix(isArea ? QStringLiteral("430200") : QStringLiteral("B1003"), c, isArea);
-            FAIL() << "the text was summed";
+            AreaSum().CalculateTallix(c.code, condition, c.isArea);
         } catch (const ConversionError& e) {
-            EXPECT_TRUE(e.UserText().contains(QStringLiteral("Base01"))) << e.UserText().toStdString();
-            EXPECT_TRUE(e.UserText().contains(QStringLiteral("Rooms"))) << e.UserText().toStdString();
-            EXPECT_TRUE(e.UserText().contains(QStringLiteral("B1003"))) << e.UserText().toStdString();
+            text = QStringLiteral("conversion: ") + e.UserText();
+        } catch (const DatabaseError& e) {
+            text = QStringLiteral("database: ") + e.UserText();
         }
+        for (const QString& mention : c.mentions)
+            EXPECT_TRUE(text.contains(mention)) << mention.toStdString() << " not in " << text.toStdString();
+        EXPECT_EQ(condition.YearStat, 2006) << c.code;
     }
 }
 
-TEST_F(AreaSumTallix, AnUnknownColumnIsADatabaseErrorNamingIt)
+// The window's run: clear, one pass per row in order, save.
+TEST(AreaSumTallix, LedgersMatchTheReferenceRows)
 {
-    TallixCondition c =
-        Condition(3, QStringLiteral("B"), QString(), {{QStringLiteral("Base05"), QStringLiteral("Nope")}});
-    try {
-        engine.CalculateTallix(QStringLiteral("430000"), c, true);
-        FAIL() << "the query ran";
-    } catch (const DatabaseError& e) {
-        EXPECT_TRUE(e.UserText().contains(QStringLiteral("Nope"))) << e.UserText().toStdString();
+    TempAppFolder folder;
+    LedgerFixture::FillSource(folder);
+    const std::tuple<const char*, std::int16_t, bool> runs[] = {
+        {"region_current.tsv", 1, true},
+        {"region_cumulative.tsv", 2, true},
+        {"region_same_period.tsv", 3, true},
+        {"region_cumulative_comparison.tsv", 4, true},
+        {"enterprise_cumulative_comparison.tsv", 4, false}};
+    for (const auto& [reference, style, isArea] : runs) {
+        TallixCondition condition = Condition(style, "B", QString(), AccommodationItems());
+        TallixReport report;
+        AreaSum engine;
+        report.Clear();
+        for (const char* code : isArea ? QList<const char*>{"430000", "430100", "430200"}
+                                       : QList<const char*>{"B1001", "B1002", "B2001", "B1003"})
+            report.Add(engine.CalculateTallix(code, condition, isArea));
+        report.Save();
+        LedgerFixture::ExpectReference(folder, reference);
     }
-    EXPECT_EQ(c.YearStat, 2006);
 }
 
 } // namespace

@@ -7,162 +7,108 @@ namespace {
 
 using LedgerFixture::Condition;
 
-const QString Base04Cumulative = QStringLiteral(
-    " LEFT JOIN (SELECT code, SUM(f1) AS f1, SUM(f2) AS f2 FROM Base04 WHERE YEAR(Base04.TableDate)=2005"
-    " AND MONTH(Base04.TableDate)<=3 GROUP BY code) AS Base04 ON Base01.code=Base04.code");
-
-TEST(CustomIndexsSql, TwoTablesByRegionCumulative)
+struct StatementCase
 {
-    const TallixCondition c = Condition(2, QStringLiteral("C"), QString(),
-                                        {{QStringLiteral("Base04"), QStringLiteral("f1+f2")},
-                                         {QStringLiteral("Base05"), QStringLiteral("f3")}},
-                                        2005, 3);
-    EXPECT_EQ(c.CustomIndexsSql(QStringLiteral("110000"), true),
-              QStringLiteral("SELECT 1 ,SUM(Base04.f1+Base04.f2) ,SUM(Base05.f3) FROM Base01 ") +
-                  Base04Cumulative +
-                  QStringLiteral(
-                      " LEFT JOIN (SELECT code, SUM(f3) AS f3 FROM Base05 WHERE YEAR(Base05.TableDate)=2005"
-                      " AND MONTH(Base05.TableDate)<=3 GROUP BY code) AS Base05 ON Base01.code=Base05.code"
-                      " WHERE Base01.regionalismcode like '11%' AND Base01.code LIKE 'C%'"));
-}
+    std::int16_t style;
+    const char* codeHead;
+    LedgerFixture::Items items;
+    const char* code;
+    bool isArea;
+    std::int16_t year;
+    std::int16_t month;
+    const char* sql;
+};
 
-TEST(CustomIndexsSql, OneTableInTwoSpellingsIsJoinedOnceAsFirstWritten)
+// Each return table is summed per enterprise before the join, so two return tables never pair
+// their rows; one table in two spellings is joined once as first written; a register field
+// needs no join; every term of a sum is qualified.
+TEST(CustomIndexsSql, IsTheExactStatement)
 {
-    const TallixCondition c = Condition(4, QStringLiteral("C"), QString(),
-                                        {{QStringLiteral("Base04"), QStringLiteral("f1")},
-                                         {QStringLiteral("base04"), QStringLiteral("F1+f2")}},
-                                        2005, 3);
-    EXPECT_EQ(c.CustomIndexsSql(QStringLiteral("110000"), true),
-              QStringLiteral("SELECT 1 ,SUM(Base04.f1) ,SUM(base04.F1+base04.f2) FROM Base01 ") +
-                  Base04Cumulative +
-                  QStringLiteral(" WHERE Base01.regionalismcode like '11%' AND Base01.code LIKE 'C%'"));
-}
-
-TEST(CustomIndexsSql, RegisterFieldNeedsNoJoinAndLongSumsAreQualifiedTermByTerm)
-{
-    const TallixCondition c = Condition(1, QStringLiteral("B"), QString(),
-                                        {{QStringLiteral("Base01"), QStringLiteral("Rooms+Beds")},
-                                         {QStringLiteral("Base06"), QStringLiteral("x+y+z")}},
-                                        2006, 12);
-    EXPECT_EQ(
-        c.CustomIndexsSql(QStringLiteral("B1001"), false),
-        QStringLiteral("SELECT 1 ,Base01.Rooms+Base01.Beds ,Base06.x+Base06.y+Base06.z FROM Base01 "
-                       " LEFT JOIN (SELECT code, SUM(x) AS x, SUM(y) AS y, SUM(z) AS z FROM Base06"
-                       " WHERE YEAR(Base06.TableDate)=2006 AND MONTH(Base06.TableDate)=12 GROUP BY code)"
-                       " AS Base06 ON Base01.code=Base06.code"
-                       " WHERE Base01.code='B1001' AND Base01.code LIKE 'B%'"));
-}
-
-TEST(CustomIndexsSql, WithoutColumnsOnlyTheSelectionRemains)
-{
-    const TallixCondition c = Condition(0, QStringLiteral("B"), QString(), {});
-    EXPECT_EQ(c.CustomIndexsSql(QStringLiteral("430000"), true),
-              QStringLiteral(
-                  "SELECT 1 FROM Base01  WHERE Base01.regionalismcode like '43%' AND Base01.code LIKE 'B%'"));
-}
-
-TEST(CustomIndexsSql, CodesArePastedSafely)
-{
-    const TallixCondition c = Condition(1, QStringLiteral("D"), QString(), {});
-    EXPECT_TRUE(c.CustomIndexsSql(QStringLiteral("O'B1"), false)
-                    .contains(QStringLiteral("WHERE Base01.code='O''B1'")));
-    EXPECT_TRUE(c.CustomIndexsSql(QStringLiteral("4'1"), true).contains(QStringLiteral("like '4''1%'")));
-}
-
-TEST(CustomIndexs, TheListIsSharedNotCopied)
-{
-    TallixCondition c;
-    auto index = std::make_shared<TallixIndex>();
-    c.SetCustomIndexs({index});
-    index->SumValueNew = 7;
-    ASSERT_EQ(c.CustomIndexs().size(), 1u);
-    EXPECT_EQ(c.CustomIndexs()[0].get(), index.get());
+    // clang-format off
+    const StatementCase cases[] = {{2, "C", {{"Base04", "f1+f2"}, {"Base05", "f3"}}, "110000", true, 2005, 3,
+        "SELECT 1 ,SUM(Base04.f1+Base04.f2) ,SUM(Base05.f3) FROM Base01  LEFT JOIN (SELECT code, SUM(f1) AS f1, "
+        "SUM(f2) AS f2 FROM Base04 WHERE YEAR(Base04.TableDate)=2005 AND MONTH(Base04.TableDate)<=3 GROUP BY "
+        "code) AS Base04 ON Base01.code=Base04.code LEFT JOIN (SELECT code, SUM(f3) AS f3 FROM Base05 WHERE "
+        "YEAR(Base05.TableDate)=2005 AND MONTH(Base05.TableDate)<=3 GROUP BY code) AS Base05 ON "
+        "Base01.code=Base05.code WHERE Base01.regionalismcode like '11%' AND Base01.code LIKE 'C%'"},
+    StatementCase{4, "C", {{"Base04", "f1"}, {"base04", "F1+f2"}}, "110000", true, 2005, 3,
+        "SELECT 1 ,SUM(Base04.f1) ,SUM(base04.F1+base04.f2) FROM Base01  LEFT JOIN (SELECT code, SUM(f1) AS f1, "
+        "SUM(f2) AS f2 FROM Base04 WHERE YEAR(Base04.TableDate)=2005 AND MONTH(Base04.TableDate)<=3 GROUP BY "
+        "code) AS Base04 ON Base01.code=Base04.code WHERE Base01.regionalismcode like '11%' AND "
+        "Base01.code LIKE 'C%'"},
+    {1, "B", {{"Base01", "Rooms+Beds"}, {"Base06", "x+y+z"}}, "B1001", false, 2006, 12,
+        "SELECT 1 ,Base01.Rooms+Base01.Beds ,Base06.x+Base06.y+Base06.z FROM Base01  LEFT JOIN (SELECT code, "
+        "SUM(x) AS x, SUM(y) AS y, SUM(z) AS z FROM Base06 WHERE YEAR(Base06.TableDate)=2006 AND "
+        "MONTH(Base06.TableDate)=12 GROUP BY code) AS Base06 ON Base01.code=Base06.code WHERE "
+        "Base01.code='B1001' AND Base01.code LIKE 'B%'"}};
+    // clang-format on
+    for (const StatementCase& c : cases) {
+        EXPECT_EQ(Condition(c.style, c.codeHead, QString(), c.items, c.year, c.month)
+                      .CustomIndexsSql(c.code, c.isArea),
+                  QString::fromUtf8(c.sql));
+    }
 }
 
 struct SelectionCase
 {
     const char* code;
-    const char* like;
-};
-
-class RegionSelection : public testing::TestWithParam<SelectionCase>
-{
-};
-
-TEST_P(RegionSelection, FollowsTheRegionPrefixRule)
-{
-    const TallixCondition c = Condition(1, QStringLiteral("C"), QString(), {});
-    EXPECT_TRUE(c.CustomIndexsSql(QString::fromLatin1(GetParam().code), true)
-                    .endsWith(QStringLiteral(" WHERE Base01.regionalismcode like '") +
-                              QString::fromLatin1(GetParam().like) +
-                              QStringLiteral("%' AND Base01.code LIKE 'C%'")));
-}
-
-INSTANTIATE_TEST_SUITE_P(Codes, RegionSelection,
-                         testing::Values(SelectionCase{"430000", "43"}, SelectionCase{"430100", "4301"},
-                                         SelectionCase{"430102", "430102"}, SelectionCase{"000000", "00"},
-                                         SelectionCase{" 430000 ", "43"}, SelectionCase{"43010", "43010"},
-                                         SelectionCase{"", ""}));
-
-struct PeriodCase
-{
-    std::int16_t style;
-    const char* comparison;
-};
-
-class PeriodByStyle : public testing::TestWithParam<PeriodCase>
-{
-};
-
-TEST_P(PeriodByStyle, CumulativeModesReadEveryMonthUpToTheReportMonth)
-{
-    const TallixCondition c = Condition(GetParam().style, QStringLiteral("C"), QString(),
-                                        {{QStringLiteral("Base08"), QStringLiteral("v")}}, 2006, 5);
-    EXPECT_TRUE(
-        c.CustomIndexsSql(QStringLiteral("430000"), true)
-            .contains(QStringLiteral("WHERE YEAR(Base08.TableDate)=2006 AND MONTH(Base08.TableDate)") +
-                      QString::fromLatin1(GetParam().comparison) + QStringLiteral("5 GROUP BY code)")));
-}
-
-INSTANTIATE_TEST_SUITE_P(Styles, PeriodByStyle,
-                         testing::Values(PeriodCase{0, "="}, PeriodCase{1, "="}, PeriodCase{2, "<="},
-                                         PeriodCase{3, "="}, PeriodCase{4, "<="}));
-
-struct UnitCase
-{
+    bool isArea;
     const char* codeHead;
     const char* subType;
-    const char* clause;
+    const char* selection;
+    const char* unit;
 };
 
-class UnitType : public testing::TestWithParam<UnitCase>
-{
-};
+const char* const Scenic = " AND Base01.code LIKE 'C%'";
+const char* const Others = " AND Base01.code NOT LIKE 'A%' AND Base01.code NOT LIKE 'B%' AND Base01.code NOT "
+                           "LIKE 'C%' AND Base01.code NOT LIKE 'D%'";
+const char* const B1 = "Base01.code='B1'";
 
-TEST_P(UnitType, SelectsTheUnitsOfTheType)
+// Without columns only the selection of the enterprises remains. The region prefix rule itself
+// is proved with RegionCode.
+TEST(CustomIndexsSql, SelectsByRegionPrefixOrCodeAndUnitType)
 {
-    const TallixCondition c =
-        Condition(1, QString::fromLatin1(GetParam().codeHead), QString::fromLatin1(GetParam().subType), {});
-    EXPECT_EQ(c.CustomIndexsSql(QStringLiteral("B1"), false),
-              QStringLiteral("SELECT 1 FROM Base01  WHERE Base01.code='B1'") +
-                  QString::fromLatin1(GetParam().clause));
+    // clang-format off
+    const SelectionCase cases[] = {
+        {"430000", true, "C", "", "Base01.regionalismcode like '43%'", Scenic},
+        {"430100", true, "C", "", "Base01.regionalismcode like '4301%'", Scenic},
+        {"430102", true, "C", "", "Base01.regionalismcode like '430102%'", Scenic},
+        // a value between apostrophes never ends the text early
+        {"4'1", true, "C", "", "Base01.regionalismcode like '4''1%'", Scenic},
+        {"O'B1", false, "D", "", "Base01.code='O''B1'", Others},
+        {"B1", false, "A", "1", B1, " AND Base01.code LIKE 'A%' AND Base01.travelagencytype = '1'"},
+        {"B1", false, "A", "2", B1, " AND Base01.code LIKE 'A%' AND Base01.travelagencytype = '2'"},
+        {"B1", false, "A", "", B1, " AND Base01.code LIKE 'A%'"},
+        {"B1", false, "A", "3", B1, " AND Base01.code LIKE 'A%'"},
+        {"B1", false, "a", "1", B1, " AND Base01.code LIKE 'A%' AND Base01.travelagencytype = '1'"},
+        {"B1", false, "B", "1", B1, " AND Base01.code LIKE 'B1%'"},
+        {"B1", false, "B", "2", B1, " AND Base01.code NOT LIKE 'B1%' AND Base01.code LIKE 'B%'"},
+        {"B1", false, "B", "", B1, " AND Base01.code LIKE 'B%'"},
+        {"B1", false, "C", "1", B1, Scenic}, {"B1", false, "D", "", B1, Others},
+        {"B1", false, "D", "2", B1, Others}, {"B1", false, "", "", B1, Others},
+        {"B1", false, "X", "1", B1, Others}};
+    // clang-format on
+    for (const SelectionCase& c : cases) {
+        EXPECT_EQ(Condition(0, c.codeHead, c.subType, {}).CustomIndexsSql(c.code, c.isArea),
+                  QStringLiteral("SELECT 1 FROM Base01  WHERE ") + QLatin1String(c.selection) +
+                      QLatin1String(c.unit))
+            << c.code << " " << c.codeHead << c.subType;
+    }
 }
 
-const char* const OtherUnits = " AND Base01.code NOT LIKE 'A%' AND Base01.code NOT LIKE 'B%'"
-                               " AND Base01.code NOT LIKE 'C%' AND Base01.code NOT LIKE 'D%'";
-
-INSTANTIATE_TEST_SUITE_P(
-    Types, UnitType,
-    testing::Values(UnitCase{"A", "1", " AND Base01.code LIKE 'A%' AND Base01.travelagencytype = '1'"},
-                    UnitCase{"A", "2", " AND Base01.code LIKE 'A%' AND Base01.travelagencytype = '2'"},
-                    UnitCase{"A", "", " AND Base01.code LIKE 'A%'"},
-                    UnitCase{"A", "3", " AND Base01.code LIKE 'A%'"},
-                    UnitCase{"a", "1", " AND Base01.code LIKE 'A%' AND Base01.travelagencytype = '1'"},
-                    UnitCase{"B", "1", " AND Base01.code LIKE 'B1%'"},
-                    UnitCase{"B", "2", " AND Base01.code NOT LIKE 'B1%' AND Base01.code LIKE 'B%'"},
-                    UnitCase{"B", "", " AND Base01.code LIKE 'B%'"},
-                    UnitCase{"C", "1", " AND Base01.code LIKE 'C%'"}, UnitCase{"D", "", OtherUnits},
-                    UnitCase{"D", "2", OtherUnits}, UnitCase{"", "", OtherUnits},
-                    UnitCase{"X", "1", OtherUnits}));
+// Style 0 (never set) reads like the current period.
+TEST(CustomIndexsSql, CumulativeModesReadEveryMonthUpToTheReportMonth)
+{
+    const std::pair<std::int16_t, const char*> styles[] = {
+        {0, "="}, {1, "="}, {2, "<="}, {3, "="}, {4, "<="}};
+    for (const auto& [style, comparison] : styles) {
+        EXPECT_TRUE(
+            Condition(style, "C", QString(), {{"Base08", "v"}}, 2006, 5)
+                .CustomIndexsSql("430000", true)
+                .contains(QStringLiteral("WHERE YEAR(Base08.TableDate)=2006 AND MONTH(Base08.TableDate)") +
+                          comparison + "5 GROUP BY code)"))
+            << style;
+    }
+}
 
 } // namespace
