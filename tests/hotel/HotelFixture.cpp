@@ -2,6 +2,11 @@
 
 #include "TempAppFolder.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
 void LoadHotelFixture(const TempAppFolder& folder)
 {
     folder.Source(QStringLiteral(R"(
@@ -81,4 +86,32 @@ INSERT INTO Base06 (code, TableDate, FixAssetsInitialPrice, FixAssetsTotal, Oper
 INSERT INTO Base06 (code, TableDate, FixAssetsInitialPrice, FixAssetsTotal, OperationIncome, ProfitTotal, OperationTaxAddition, YearendEmployment) VALUES ('B5020', '2025-12-31', 30, 25, 0.5, 0.02, 0.02, 5);
 INSERT INTO Base06 (code, TableDate, FixAssetsInitialPrice, FixAssetsTotal, OperationIncome, ProfitTotal, OperationTaxAddition, YearendEmployment) VALUES ('B1001', '2025-11-30', 4900, 4150, 20, 3, 1.1, 198);
 )"));
+}
+
+QString ResultTables(const TempAppFolder& folder)
+{
+    QString text;
+    for (const char* table : {"type11", "type22", "type33", "type44", "type55", "type66"}) {
+        const QString sql = QStringLiteral("select * from ") + QLatin1String(table);
+        text += QStringLiteral("## ") + sql + QLatin1Char('\n');
+        for (const QString& row : folder.OwnRows(sql))
+            text += row + QLatin1Char('\n');
+    }
+    return text;
+}
+
+void ExpectReference(const QString& relative, const QString& actual)
+{
+    bool exists = false;
+    const QString expected = ReadTestFile(relative, &exists);
+    if (exists && expected == actual)
+        return;
+    const QString keep = QDir::temp().filePath(QStringLiteral("orvane-reference/") + relative);
+    QDir().mkpath(QFileInfo(keep).path());
+    QFile file(keep);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(actual.toUtf8());
+    EXPECT_TRUE(exists) << "missing reference tests/" << relative.toStdString();
+    EXPECT_EQ(actual.toStdString(), expected.toStdString())
+        << "tests/" << relative.toStdString() << "; the actual rows are in " << keep.toStdString();
 }

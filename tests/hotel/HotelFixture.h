@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class TempAppFolder;
 
 // The window's lists (sixteen registration codes, stars 0 to 5) keep B1013, B2017 and B2018
@@ -32,3 +34,10 @@ class TempAppFolder;
 //  B5020  440103  110  40    0     category B5: never admitted
 //  B1021  430102  110  150   3     returns of November 2025 only
 void LoadHotelFixture(const TempAppFolder& folder);
+
+// Every result table as stored: a line "## select * from typeNN", then its rows.
+QString ResultTables(const TempAppFolder& folder);
+
+// Compares with tests/<relative>; a missing or differing reference fails, and the actual text
+// is left in the temporary folder for a reviewer to compare.
+void ExpectReference(const QString& relative, const QString& actual);

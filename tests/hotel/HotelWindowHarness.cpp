@@ -1,36 +1,23 @@
 #include "HotelWindowHarness.h"
 
 #include "FlexGrid.h"
+#include "HotelFixture.h"
 #include "MessagePresenter.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
 HotelWindowTest::HotelWindowTest()
 {
     MessagePresenter::SetHandler([this](const MessagePresenter::Message& m) { messages << m.Text; });
-    folder.Source(QStringLiteral(R"(
-INSERT INTO Area (Areacode, Areaname) VALUES ('430000', '湖南省');
-INSERT INTO Area (Areacode, Areaname) VALUES ('430100', '长沙市');
-INSERT INTO Area (Areacode, Areaname) VALUES ('430102', '芙蓉区');
-INSERT INTO Area (Areacode, Areaname) VALUES ('430200', '株洲市');
-INSERT INTO Base01 (code, unitname, regionalismcode, RegistrationType, Rooms, Beds, UnitType, AccommodationStar, OpenDate) VALUES ('B1001', '芙蓉宾馆', '430102', '110', 300, 500, '1', '5', '2000-01-01');
-INSERT INTO Base01 (code, unitname, regionalismcode, RegistrationType, Rooms, Beds, UnitType, AccommodationStar, OpenDate) VALUES ('B1002', '长沙饭店', '430100', '170', 120, 200, '1', '3', '2008-06-01');
-INSERT INTO Base01 (code, unitname, regionalismcode, RegistrationType, Rooms, Beds, UnitType, AccommodationStar, OpenDate) VALUES ('B2003', '株洲酒店', '430200', '150', 200, 350, '2', '4', '2012-03-01');
-INSERT INTO Base01 (code, unitname, regionalismcode, RegistrationType, Rooms, Beds, UnitType, AccommodationStar, OpenDate) VALUES ('B1004', '炎陵旅社', '430200', '110', 60, 100, '1', '2', '2018-09-01');
-INSERT INTO Base05 (code, TableDate, RealRoomDay, CheckRoomDay, RoomIncome, RestaurantIncome, OtherIncome) VALUES ('B1001', '2025-12-01', 6000, 9000, 10, 5, 1);
-INSERT INTO Base05 (code, TableDate, RealRoomDay, CheckRoomDay, RoomIncome, RestaurantIncome, OtherIncome) VALUES ('B1002', '2025-12-01', 2000, 3600, 3, 1, 0.5);
-INSERT INTO Base05 (code, TableDate, RealRoomDay, CheckRoomDay, RoomIncome, RestaurantIncome, OtherIncome) VALUES ('B2003', '2025-12-01', 4500, 6000, 6, 2, 1);
-INSERT INTO Base05 (code, TableDate, RealRoomDay, CheckRoomDay, RoomIncome, RestaurantIncome, OtherIncome) VALUES ('B1004', '2025-12-01', 900, 1800, 1, 0.5, 0);
-INSERT INTO Base06 (code, TableDate, FixAssetsInitialPrice, FixAssetsTotal, OperationIncome, ProfitTotal, OperationTaxAddition, YearendEmployment) VALUES ('B1001', '2025-12-31', 3000, 2500, 16, 2, 0.8, 100);
-INSERT INTO Base06 (code, TableDate, FixAssetsInitialPrice, FixAssetsTotal, OperationIncome, ProfitTotal, OperationTaxAddition, YearendEmployment) VALUES ('B1002', '2025-12-31', 800, 600, 4.5, 0.3, 0.2, 30);
-INSERT INTO Base06 (code, TableDate, FixAssetsInitialPrice, FixAssetsTotal, OperationIncome, ProfitTotal, OperationTaxAddition, YearendEmployment) VALUES ('B2003', '2025-12-31', 1500, 1200, 9, 1, 0.5, 60);
-INSERT INTO Base06 (code, TableDate, FixAssetsInitialPrice, FixAssetsTotal, OperationIncome, ProfitTotal, OperationTaxAddition, YearendEmployment) VALUES ('B1004', '2025-12-31', 200, 150, 1.5, 0.1, 0.1, 12)
-)"));
+    LoadHotelFixture(folder);
 }
 
 HotelWindowTest::~HotelWindowTest()
@@ -54,6 +41,14 @@ frmRestaurant& HotelWindowTest::Reload()
 {
     window_.reset();
     return Window();
+}
+
+bool HotelWindowTest::IsOwnControl(const QWidget* window, const QWidget* control)
+{
+    for (const QWidget* p = control->parentWidget(); p && p != window; p = p->parentWidget())
+        if (qobject_cast<const QAbstractItemView*>(p) || qobject_cast<const QComboBox*>(p))
+            return false;
+    return true;
 }
 
 void HotelWindowTest::Type(const QString& box, const QString& text)
@@ -90,18 +85,51 @@ void HotelWindowTest::Click(const QString& button)
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
+void HotelWindowTest::Tick(const QString& box, bool ticked)
+{
+    auto* b = Control<QCheckBox>(box);
+    ASSERT_NE(b, nullptr);
+    if (b->isChecked() != ticked)
+        QTest::mouseClick(b, Qt::LeftButton);
+}
+
 void HotelWindowTest::AddRegion(const QString& key)
 {
     Type(QStringLiteral("txtRegionKey"), key);
     Click(QStringLiteral("cmdAddnewRegion"));
 }
 
-void HotelWindowTest::ChooseRange(const QString& combo, int item)
+void HotelWindowTest::TypePeriod()
 {
-    auto* c = Control<QComboBox>(combo);
-    ASSERT_NE(c, nullptr);
-    c->setFocus();
-    c->setCurrentIndex(item);
+    Type(QStringLiteral("txtYear"), QStringLiteral("2025"));
+    Tab();
+    Type(QStringLiteral("txtMonth"), QStringLiteral("12"));
+    Tab();
+}
+
+void HotelWindowTest::SetRange(const QString& combo, int item, const QString& start, const QString& end)
+{
+    for (const frmRestaurant::RangeGroup& g : Window().RangeGroups()) {
+        if (g.Combo->objectName() != combo)
+            continue;
+        g.Combo->setFocus();
+        g.Combo->setCurrentIndex(item);
+        if (!start.isEmpty())
+            Type(g.Start->objectName(), start);
+        if (!end.isEmpty())
+            Type(g.End->objectName(), end);
+    }
+}
+
+QString HotelWindowTest::RangeStates()
+{
+    QStringList states;
+    for (const frmRestaurant::RangeGroup& g : Window().RangeGroups())
+        states << QStringLiteral("%1[%2|%3]%4%5")
+                      .arg(g.Combo->currentIndex())
+                      .arg(g.Start->text(), g.End->text(), g.Start->isEnabled() ? "+" : "-",
+                           g.End->isEnabled() ? "+" : "-");
+    return states.join(QStringLiteral("; "));
 }
 
 QStringList HotelWindowTest::GridRows()
@@ -111,4 +139,20 @@ QStringList HotelWindowTest::GridRows()
     for (int r = 1; r < grid->Rows(); ++r)
         rows << grid->TextMatrix(r, 0) + QLatin1Char('\t') + grid->TextMatrix(r, 1);
     return rows;
+}
+
+QStringList HotelWindowTest::Listed()
+{
+    QStringList names;
+    for (int i = 0; i < Window().lstConditon->count(); ++i)
+        names << Window().lstConditon->item(i)->text();
+    return names;
+}
+
+void HotelWindowTest::Select(const QString& name)
+{
+    QListWidget* list = Window().lstConditon;
+    const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << name.toStdString();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
 }

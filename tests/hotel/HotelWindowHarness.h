@@ -7,21 +7,14 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-class QLineEdit;
+// Failures show texts, not UTF-16 bytes.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
-// A hotel conditions window over a throw-away application folder with a small source
-// database (December 2025), every message captured instead of shown.
-//
-//  code   region  reg  star opened rooms beds  room-days    incomes       tax  assets     income profit staff
-//                                              real/check   room/rest/oth      initial/net
-//  B1001  430102  110  5    2000   300   500   6000 / 9000  10 / 5 / 1    0.8  3000/2500  16     2      100
-//  B1002  430100  170  3    2008   120   200   2000 / 3600  3 / 1 / 0.5   0.2  800/600    4.5    0.3    30
-//  B2003  430200  150  4    2012   200   350   4500 / 6000  6 / 2 / 1     0.5  1500/1200  9      1      60
-//  B1004  430200  110  2    2018   60    100   900 / 1800   1 / 0.5 / 0   0.1  200/150    1.5    0.1    12
-//
-// B2003 is category B2, the others B1. No guests are recorded.
-//
-// Regions: 湖南省 430000, 长沙市 430100, 芙蓉区 430102, 株洲市 430200.
+// A hotel conditions window over a throw-away application folder holding the shared source
+// database of HotelFixture.h, every message captured instead of shown.
 class HotelWindowTest : public ::testing::Test
 {
 protected:
@@ -40,14 +33,36 @@ protected:
         return control;
     }
 
+    // The window's own controls (of a kind), not the parts of a grid, list or combo.
+    static bool IsOwnControl(const QWidget* window, const QWidget* control);
+    template <typename T> QList<T*> OwnControls()
+    {
+        QList<T*> controls;
+        for (T* c : Window().findChildren<T*>())
+            if (IsOwnControl(&Window(), c))
+                controls << c;
+        return controls;
+    }
+
     // Puts the focus into a box and types over its text, as a user would.
     void Type(const QString& box, const QString& text);
     // Leaves the focused box with Tab.
     void Tab();
     void Click(const QString& button);
+    void Tick(const QString& box, bool ticked);
     void AddRegion(const QString& key);
-    void ChooseRange(const QString& combo, int item);
+    // Year 2025, month 12.
+    void TypePeriod();
+    // Chooses a range item and types its numbers ("" leaves a box alone).
+    void SetRange(const QString& combo, int item, const QString& start = {}, const QString& end = {});
+    // Each range group as "item[start|end]" and its boxes' enabled states ("+" or "-"),
+    // joined by "; ": "2[150|]+-" is "不大于（≤）" with 150 in the start box.
+    QString RangeStates();
+    // The region grid's rows, code and name tab-joined.
     QStringList GridRows();
+    // The names in the stored-condition list, and a click on one of them.
+    QStringList Listed();
+    void Select(const QString& name);
 
     QStringList messages;
     TempAppFolder folder;

@@ -4,30 +4,14 @@
 
 namespace {
 
-using InputRules::Verdict;
+using Family = InputRules::Verdict (*)(const QString&);
 
 struct RuleCase
 {
-    const char* family;
+    Family family;
     const char* typed;
-    bool accepted;
-    const char* text; // what the box holds afterwards when accepted
+    const char* after; // what the box holds once accepted; nullptr: refused
 };
-
-Verdict Apply(const RuleCase& k)
-{
-    const QString typed = QString::fromUtf8(k.typed);
-    const std::string family = k.family;
-    if (family == "year")
-        return InputRules::Year(typed);
-    if (family == "month")
-        return InputRules::Month(typed);
-    if (family == "amount")
-        return InputRules::NonNegativeAmount(typed);
-    if (family == "signed")
-        return InputRules::SignedAmount(typed);
-    return InputRules::RegionKey(typed);
-}
 
 class InputRuleTest : public ::testing::TestWithParam<RuleCase>
 {
@@ -36,98 +20,68 @@ class InputRuleTest : public ::testing::TestWithParam<RuleCase>
 TEST_P(InputRuleTest, AcceptsOrRefusesWhatIsTyped)
 {
     const RuleCase& k = GetParam();
-    const Verdict v = Apply(k);
-    EXPECT_EQ(v.accepted, k.accepted);
-    if (k.accepted) {
-        EXPECT_EQ(v.text, QString::fromUtf8(k.text));
+    const InputRules::Verdict v = k.family(QString::fromUtf8(k.typed));
+    EXPECT_EQ(v.accepted, k.after != nullptr);
+    if (k.after) {
+        EXPECT_EQ(v.text, QString::fromUtf8(k.after));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Year, InputRuleTest,
-    ::testing::Values(RuleCase{"year", "", true, ""}, RuleCase{"year", "1000", true, "1000"},
-                      RuleCase{"year", "2005", true, "2005"}, RuleCase{"year", "2999", true, "2999"},
-                      RuleCase{"year", " 2005 ", true, " 2005 "}, RuleCase{"year", "0999", false, ""},
-                      RuleCase{"year", "3000", false, ""}, RuleCase{"year", "99", false, ""},
-                      RuleCase{"year", "20051", false, ""}, RuleCase{"year", "2O05", false, ""},
-                      RuleCase{"year", "   ", false, ""}, RuleCase{"year", "-200", false, ""},
-                      RuleCase{"year", "2005.", false, ""}));
+using namespace InputRules;
 
-INSTANTIATE_TEST_SUITE_P(
-    Month, InputRuleTest,
-    ::testing::Values(RuleCase{"month", "", true, ""}, RuleCase{"month", "1", true, "1"},
-                      RuleCase{"month", "12", true, "12"}, RuleCase{"month", "01", true, "01"},
-                      RuleCase{"month", "09", true, "09"}, RuleCase{"month", " 6 ", true, " 6 "},
-                      RuleCase{"month", "0", false, ""}, RuleCase{"month", "00", false, ""},
-                      RuleCase{"month", "13", false, ""}, RuleCase{"month", "100", false, ""},
-                      RuleCase{"month", "012", false, ""}, RuleCase{"month", "6.", false, ""},
-                      RuleCase{"month", "-1", false, ""}, RuleCase{"month", " ", false, ""},
-                      RuleCase{"month", "a", false, ""}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Year, InputRuleTest, ::testing::Values(
+    RuleCase{Year, "", ""}, RuleCase{Year, "1000", "1000"}, RuleCase{Year, "2999", "2999"},
+    RuleCase{Year, " 2005 ", " 2005 "}, RuleCase{Year, "0999", nullptr}, RuleCase{Year, "3000", nullptr},
+    RuleCase{Year, "99", nullptr}, RuleCase{Year, "20051", nullptr}, RuleCase{Year, "2O05", nullptr},
+    RuleCase{Year, "   ", nullptr}, RuleCase{Year, "-200", nullptr}, RuleCase{Year, "2005.", nullptr}));
 
-INSTANTIATE_TEST_SUITE_P(
-    NonNegativeAmount, InputRuleTest,
-    ::testing::Values(RuleCase{"amount", "", true, ""}, RuleCase{"amount", "12.3456", true, "12.35"},
-                      RuleCase{"amount", "7.50", true, "7.5"}, RuleCase{"amount", "3.00", true, "3"},
-                      RuleCase{"amount", " 100 ", true, "100"}, RuleCase{"amount", "+5", true, "5"},
-                      RuleCase{"amount", "0.125", true, "0.12"}, RuleCase{"amount", "0.375", true, "0.38"},
-                      RuleCase{"amount", ".5", true, "0.5"}, RuleCase{"amount", "5.", true, "5"},
-                      RuleCase{"amount", "0.001", true, "0"},
-                      RuleCase{"amount", "1234567.891", true, "1234567.89"},
-                      RuleCase{"amount", "-5", false, ""}, RuleCase{"amount", " -0", false, ""},
-                      RuleCase{"amount", "abc", false, ""}, RuleCase{"amount", "1e3", false, ""},
-                      RuleCase{"amount", "1,000", false, ""}, RuleCase{"amount", "  ", false, ""},
-                      RuleCase{"amount", "1 2", false, ""}));
+INSTANTIATE_TEST_SUITE_P(Month, InputRuleTest, ::testing::Values(
+    RuleCase{Month, "", ""}, RuleCase{Month, "1", "1"}, RuleCase{Month, "12", "12"},
+    RuleCase{Month, "01", "01"}, RuleCase{Month, "09", "09"}, RuleCase{Month, " 6 ", " 6 "},
+    RuleCase{Month, "0", nullptr}, RuleCase{Month, "00", nullptr}, RuleCase{Month, "13", nullptr},
+    RuleCase{Month, "100", nullptr}, RuleCase{Month, "012", nullptr}, RuleCase{Month, "6.", nullptr},
+    RuleCase{Month, "-1", nullptr}, RuleCase{Month, " ", nullptr}, RuleCase{Month, "a", nullptr}));
 
-INSTANTIATE_TEST_SUITE_P(
-    SignedAmount, InputRuleTest,
-    ::testing::Values(RuleCase{"signed", "", true, ""}, RuleCase{"signed", "-5", true, "-5"},
-                      RuleCase{"signed", "-0.001", true, "0"},
-                      RuleCase{"signed", " -12.3456", true, "-12.35"},
-                      RuleCase{"signed", "7.50", true, "7.5"}, RuleCase{"signed", "--5", false, ""},
-                      RuleCase{"signed", "5-", false, ""}, RuleCase{"signed", "x", false, ""}));
+INSTANTIATE_TEST_SUITE_P(NonNegativeAmount, InputRuleTest, ::testing::Values(
+    RuleCase{NonNegativeAmount, "", ""}, RuleCase{NonNegativeAmount, "12.3456", "12.35"},
+    RuleCase{NonNegativeAmount, "7.50", "7.5"}, RuleCase{NonNegativeAmount, "3.00", "3"},
+    RuleCase{NonNegativeAmount, " 100 ", "100"}, RuleCase{NonNegativeAmount, "+5", "5"},
+    RuleCase{NonNegativeAmount, "0.125", "0.12"}, RuleCase{NonNegativeAmount, "0.375", "0.38"},
+    RuleCase{NonNegativeAmount, ".5", "0.5"}, RuleCase{NonNegativeAmount, "5.", "5"},
+    RuleCase{NonNegativeAmount, "0.001", "0"}, RuleCase{NonNegativeAmount, "1234567.891", "1234567.89"},
+    RuleCase{NonNegativeAmount, "-5", nullptr}, RuleCase{NonNegativeAmount, " -0", nullptr},
+    RuleCase{NonNegativeAmount, "abc", nullptr}, RuleCase{NonNegativeAmount, "1e3", nullptr},
+    RuleCase{NonNegativeAmount, "1,000", nullptr}, RuleCase{NonNegativeAmount, "  ", nullptr},
+    RuleCase{NonNegativeAmount, "1 2", nullptr}));
 
-INSTANTIATE_TEST_SUITE_P(
-    RegionKey, InputRuleTest,
-    ::testing::Values(RuleCase{"region", "", true, ""}, RuleCase{"region", "   ", true, "   "},
-                      RuleCase{"region", "43", true, "43"}, RuleCase{"region", " 430102 ", true, " 430102 "},
-                      RuleCase{"region", "4301.5", true, "4301.5"}, RuleCase{"region", "43a", false, ""},
-                      RuleCase{"region", "湖南", false, ""}));
+INSTANTIATE_TEST_SUITE_P(SignedAmount, InputRuleTest, ::testing::Values(
+    RuleCase{SignedAmount, "", ""}, RuleCase{SignedAmount, "-5", "-5"}, RuleCase{SignedAmount, "-0.001", "0"},
+    RuleCase{SignedAmount, " -12.3456", "-12.35"}, RuleCase{SignedAmount, "7.50", "7.5"},
+    RuleCase{SignedAmount, "--5", nullptr}, RuleCase{SignedAmount, "5-", nullptr},
+    RuleCase{SignedAmount, "x", nullptr}));
 
-struct CompletenessCase
+INSTANTIATE_TEST_SUITE_P(RegionKey, InputRuleTest, ::testing::Values(
+    RuleCase{RegionKey, "", ""}, RuleCase{RegionKey, "   ", "   "}, RuleCase{RegionKey, "43", "43"},
+    RuleCase{RegionKey, " 430102 ", " 430102 "}, RuleCase{RegionKey, "4301.5", "4301.5"},
+    RuleCase{RegionKey, "43a", nullptr}, RuleCase{RegionKey, "湖南", nullptr}));
+// clang-format on
+
+TEST(InputRules, ChosenRangesNeedTheirNumbers)
 {
-    int item;
-    const char* start;
-    const char* end;
-    bool complete;
-};
-
-class RangeCompletenessTest : public ::testing::TestWithParam<CompletenessCase>
-{
-};
-
-TEST_P(RangeCompletenessTest, ChosenRangesNeedTheirNumbers)
-{
-    const CompletenessCase& k = GetParam();
-    EXPECT_EQ(InputRules::RangeComplete(k.item, QString::fromUtf8(k.start), QString::fromUtf8(k.end)),
-              k.complete);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Items, RangeCompletenessTest,
-    ::testing::Values(CompletenessCase{0, "", "", true}, CompletenessCase{0, "5", "x", true},
-                      CompletenessCase{-1, "", "", true}, CompletenessCase{1, "100", "", true},
-                      CompletenessCase{1, "", "100", false}, CompletenessCase{1, "  ", "", false},
-                      CompletenessCase{2, "150", "", true}, CompletenessCase{2, "", "", false},
-                      CompletenessCase{3, "1", "2", true}, CompletenessCase{3, "1", " ", false},
-                      CompletenessCase{3, "", "2", false}));
-
-TEST(InputRules, RangeItemsAndMessages)
-{
-    EXPECT_EQ(InputRules::RangeItemTexts[InputRules::Unlimited], QStringLiteral("不限"));
-    EXPECT_EQ(InputRules::RangeItemTexts[InputRules::AtLeast], QStringLiteral("不小于(≥)"));
-    EXPECT_EQ(InputRules::RangeItemTexts[InputRules::AtMost], QStringLiteral("不大于（≤）"));
-    EXPECT_EQ(InputRules::RangeItemTexts[InputRules::Between], QStringLiteral("区间"));
-    EXPECT_EQ(InputRules::FixedAssetsMessage, QStringLiteral("请输入正确数据！（固定资产）"));
+    const struct
+    {
+        int item;
+        const char* start;
+        const char* end;
+        bool complete;
+    } cases[] = {{Unlimited, "", "", true},  {Unlimited, "5", "x", true}, {-1, "", "", true},
+                 {AtLeast, "100", "", true}, {AtLeast, "", "100", false}, {AtLeast, "  ", "", false},
+                 {AtMost, "150", "", true},  {AtMost, "", "", false},     {Between, "1", "2", true},
+                 {Between, "1", " ", false}, {Between, "", "2", false}};
+    for (const auto& k : cases)
+        EXPECT_EQ(RangeComplete(k.item, QString::fromUtf8(k.start), QString::fromUtf8(k.end)), k.complete)
+            << k.item << " '" << k.start << "' '" << k.end << "'";
 }
 
 } // namespace
