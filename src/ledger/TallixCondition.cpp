@@ -38,8 +38,9 @@ QString TallixCondition::CustomIndexsSql(const QString& code, bool isArea) const
         for (const QString& column : SummedColumns(table))
             sums += QStringLiteral(", SUM(") + column + QStringLiteral(") AS ") + column;
         sql += QStringLiteral(" LEFT JOIN (SELECT code") + sums + QStringLiteral(" FROM ") + table +
-               QStringLiteral(" WHERE ") + PeriodSql(table) + QStringLiteral(" GROUP BY code) AS ") + table +
-               QStringLiteral(" ON Base01.code=") + table + QStringLiteral(".code");
+               QStringLiteral(" WHERE ") + SelectedCodesSql(table, code, isArea) + QStringLiteral(" AND ") +
+               PeriodSql(table) + QStringLiteral(" GROUP BY code) AS ") + table + QStringLiteral(" ON Base01.code=") +
+               table + QStringLiteral(".code");
     }
     return sql + SelectionSql(code, isArea) + UnitTypeSql();
 }
@@ -65,16 +66,15 @@ QString TallixCondition::TextValuesSql(const QString& code, bool isArea) const
             seen << key;
             const QString value = table + QLatin1Char('.') + column;
             QString part = QStringLiteral("SELECT ") + SqlText::Quoted(table) +
-                           QStringLiteral(" AS tablename, ") + SqlText::Quoted(column) +
-                           QStringLiteral(" AS fieldname, Base01.code AS code, ") + value +
-                           QStringLiteral(" AS value FROM Base01");
-            if (!onRegister)
-                part += QStringLiteral(" INNER JOIN ") + table + QStringLiteral(" ON Base01.code=") + table +
-                        QStringLiteral(".code");
-            part += SelectionSql(code, isArea);
-            if (!onRegister)
-                part += QStringLiteral(" AND ") + PeriodSql(table);
-            part += QStringLiteral(" AND typeof(") + value + QStringLiteral(")='text'") + UnitTypeSql();
+                           QStringLiteral(" AS tablename, ") + SqlText::Quoted(column) + QStringLiteral(" AS fieldname, ") +
+                           (onRegister ? QStringLiteral("Base01") : table) + QStringLiteral(".code AS code, ") + value +
+                           QStringLiteral(" AS value FROM ");
+            if (onRegister)
+                part += QStringLiteral("Base01") + SelectionSql(code, isArea) + UnitTypeSql();
+            else
+                part += table + QStringLiteral(" WHERE ") + SelectedCodesSql(table, code, isArea) +
+                        QStringLiteral(" AND ") + PeriodSql(table);
+            part += QStringLiteral(" AND typeof(") + value + QStringLiteral(")='text'");
             parts << part;
         }
     }
@@ -149,6 +149,12 @@ QString TallixCondition::PeriodSql(const QString& tableName) const
     return QStringLiteral("YEAR(") + tableName + QStringLiteral(".TableDate)=") + QString::number(YearStat) +
            QStringLiteral(" AND MONTH(") + tableName + QStringLiteral(".TableDate)") +
            (cumulative ? QStringLiteral("<=") : QStringLiteral("=")) + QString::number(MonthStat);
+}
+
+QString TallixCondition::SelectedCodesSql(const QString& tableName, const QString& code, bool isArea) const
+{
+    return tableName + QStringLiteral(".code IN (SELECT Base01.code FROM Base01") + SelectionSql(code, isArea) +
+           UnitTypeSql() + QStringLiteral(")");
 }
 
 QString TallixCondition::SelectionSql(const QString& code, bool isArea)

@@ -27,8 +27,10 @@ public:
     // it meets the register, so no return is counted twice and a register field counts once
     // per enterprise:
     //   SELECT 1 ,SUM(Base04.f1+Base04.f2) ,SUM(Base01.Rooms) FROM Base01  LEFT JOIN
-    //   (SELECT code, SUM(f1) AS f1, SUM(f2) AS f2 FROM Base04 WHERE YEAR(Base04.TableDate)=2005
-    //   AND MONTH(Base04.TableDate)<=3 GROUP BY code) AS Base04 ON Base01.code=Base04.code
+    //   (SELECT code, SUM(f1) AS f1, SUM(f2) AS f2 FROM Base04 WHERE Base04.code IN (SELECT
+    //   Base01.code FROM Base01 WHERE Base01.regionalismcode like '11%' AND Base01.code LIKE 'C%')
+    //   AND YEAR(Base04.TableDate)=2005 AND MONTH(Base04.TableDate)<=3 GROUP BY code) AS Base04
+    //   ON Base01.code=Base04.code
     //   WHERE Base01.regionalismcode like '11%' AND Base01.code LIKE 'C%'
     // By enterprise the columns are not wrapped in SUM and the selection is
     // " WHERE Base01.code='<code>'"; the current-period modes test MONTH(...)=M.
@@ -50,6 +52,9 @@ private:
     // The distinct column names the columns of one table name, in order of first appearance.
     QStringList SummedColumns(const QString& tableName) const;
     QString PeriodSql(const QString& tableName) const;
+    // "<table>.code IN (SELECT Base01.code FROM Base01 <selection><unit type>)": a return table
+    // is summed for the selected enterprises only, not for the whole country.
+    QString SelectedCodesSql(const QString& tableName, const QString& code, bool isArea) const;
     static QString SelectionSql(const QString& code, bool isArea);
 
     TallixIndexList indexs_;

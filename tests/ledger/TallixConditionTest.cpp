@@ -19,26 +19,31 @@ struct StatementCase
     const char* sql;
 };
 
-// Each return table is summed per enterprise before the join, so two return tables never pair
-// their rows; one table in two spellings is joined once as first written; a register field
+// Each return table is summed per enterprise (of the selection only) before the join, so two
+// return tables never pair their rows; one table in two spellings is joined once as first written; a register field
 // needs no join; every term of a sum is qualified.
 TEST(CustomIndexsSql, IsTheExactStatement)
 {
     // clang-format off
     const StatementCase cases[] = {{2, "C", {{"Base04", "f1+f2"}, {"Base05", "f3"}}, "110000", true, 2005, 3,
         "SELECT 1 ,SUM(Base04.f1+Base04.f2) ,SUM(Base05.f3) FROM Base01  LEFT JOIN (SELECT code, SUM(f1) AS f1, "
-        "SUM(f2) AS f2 FROM Base04 WHERE YEAR(Base04.TableDate)=2005 AND MONTH(Base04.TableDate)<=3 GROUP BY "
-        "code) AS Base04 ON Base01.code=Base04.code LEFT JOIN (SELECT code, SUM(f3) AS f3 FROM Base05 WHERE "
-        "YEAR(Base05.TableDate)=2005 AND MONTH(Base05.TableDate)<=3 GROUP BY code) AS Base05 ON "
-        "Base01.code=Base05.code WHERE Base01.regionalismcode like '11%' AND Base01.code LIKE 'C%'"},
+        "SUM(f2) AS f2 FROM Base04 WHERE Base04.code IN (SELECT Base01.code FROM Base01 WHERE "
+        "Base01.regionalismcode like '11%' AND Base01.code LIKE 'C%') AND YEAR(Base04.TableDate)=2005 AND "
+        "MONTH(Base04.TableDate)<=3 GROUP BY code) AS Base04 ON Base01.code=Base04.code LEFT JOIN (SELECT code, "
+        "SUM(f3) AS f3 FROM Base05 WHERE Base05.code IN (SELECT Base01.code FROM Base01 WHERE "
+        "Base01.regionalismcode like '11%' AND Base01.code LIKE 'C%') AND YEAR(Base05.TableDate)=2005 AND "
+        "MONTH(Base05.TableDate)<=3 GROUP BY code) AS Base05 ON Base01.code=Base05.code WHERE "
+        "Base01.regionalismcode like '11%' AND Base01.code LIKE 'C%'"},
     StatementCase{4, "C", {{"Base04", "f1"}, {"base04", "F1+f2"}}, "110000", true, 2005, 3,
         "SELECT 1 ,SUM(Base04.f1) ,SUM(base04.F1+base04.f2) FROM Base01  LEFT JOIN (SELECT code, SUM(f1) AS f1, "
-        "SUM(f2) AS f2 FROM Base04 WHERE YEAR(Base04.TableDate)=2005 AND MONTH(Base04.TableDate)<=3 GROUP BY "
-        "code) AS Base04 ON Base01.code=Base04.code WHERE Base01.regionalismcode like '11%' AND "
-        "Base01.code LIKE 'C%'"},
+        "SUM(f2) AS f2 FROM Base04 WHERE Base04.code IN (SELECT Base01.code FROM Base01 WHERE "
+        "Base01.regionalismcode like '11%' AND Base01.code LIKE 'C%') AND YEAR(Base04.TableDate)=2005 AND "
+        "MONTH(Base04.TableDate)<=3 GROUP BY code) AS Base04 ON Base01.code=Base04.code WHERE "
+        "Base01.regionalismcode like '11%' AND Base01.code LIKE 'C%'"},
     {1, "B", {{"Base01", "Rooms+Beds"}, {"Base06", "x+y+z"}}, "B1001", false, 2006, 12,
         "SELECT 1 ,Base01.Rooms+Base01.Beds ,Base06.x+Base06.y+Base06.z FROM Base01  LEFT JOIN (SELECT code, "
-        "SUM(x) AS x, SUM(y) AS y, SUM(z) AS z FROM Base06 WHERE YEAR(Base06.TableDate)=2006 AND "
+        "SUM(x) AS x, SUM(y) AS y, SUM(z) AS z FROM Base06 WHERE Base06.code IN (SELECT Base01.code FROM Base01 "
+        "WHERE Base01.code='B1001' AND Base01.code LIKE 'B%') AND YEAR(Base06.TableDate)=2006 AND "
         "MONTH(Base06.TableDate)=12 GROUP BY code) AS Base06 ON Base01.code=Base06.code WHERE "
         "Base01.code='B1001' AND Base01.code LIKE 'B%'"}};
     // clang-format on
@@ -105,7 +110,7 @@ TEST(CustomIndexsSql, CumulativeModesReadEveryMonthUpToTheReportMonth)
         EXPECT_TRUE(
             Condition(style, "C", QString(), {{"Base08", "v"}}, 2006, 5)
                 .CustomIndexsSql("430000", true)
-                .contains(QStringLiteral("WHERE YEAR(Base08.TableDate)=2006 AND MONTH(Base08.TableDate)") +
+                .contains(QStringLiteral(" AND YEAR(Base08.TableDate)=2006 AND MONTH(Base08.TableDate)") +
                           comparison + "5 GROUP BY code)"))
             << style;
     }
