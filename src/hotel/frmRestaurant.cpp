@@ -9,6 +9,7 @@
 #include "HotelCondition.h"
 #include "HotelReport.h"
 #include "InputRules.h"
+#include "HandlerGuard.h"
 #include "MessagePresenter.h"
 #include "Numeric.h"
 #include "RegionCode.h"
@@ -104,21 +105,6 @@ frmRestaurant::OpenSets::~OpenSets()
     Connection::CloseTallixConnection();
 }
 
-bool frmRestaurant::Guarded(const std::function<void()>& work)
-{
-    try {
-        work();
-        return true;
-    } catch (const DatabaseError& e) {
-        Connection::CloseAll();
-        MessagePresenter::Show(e.UserText());
-    } catch (const ConversionError& e) {
-        Connection::CloseAll();
-        MessagePresenter::Show(e.UserText());
-    }
-    return false;
-}
-
 frmRestaurant::frmRestaurant(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmRestaurant"));
@@ -134,7 +120,7 @@ void frmRestaurant::Form_Load()
 {
     FlexGrid->SetColWidth(1, 2200);
     InitHotelWindow();
-    Guarded([this] {
+    HandlerGuard::Run([this] {
         ComboBoxTarget target(*ComboPrint);
         Connection::FillComboFromDictionary(target, QStringLiteral("DIC_tablename"), 1);
     });
@@ -162,7 +148,7 @@ void frmRestaurant::InitHotelWindow()
     FlexGrid->SetTextMatrix(0, 0, QStringLiteral("地区代号"));
     FlexGrid->SetTextMatrix(0, 1, QStringLiteral("地区名称"));
 
-    Guarded([this] {
+    HandlerGuard::Run([this] {
         const OpenSets sets;
         Connection::TallixCmd->CommandText = QStringLiteral("SELECT Conditionname FROM Condition");
         Connection::TallixRs->Open(*Connection::TallixCmd);
@@ -175,7 +161,7 @@ void frmRestaurant::InitHotelWindow()
 
 void frmRestaurant::cmdAddnewRegion_Click()
 {
-    Guarded([this] {
+    HandlerGuard::Run([this] {
         const OpenSets sets;
         txtRegionKey->setFocus();
         if (txtRegionKey->text().isEmpty()) {
@@ -209,7 +195,7 @@ void frmRestaurant::cmdAddnewRegion_Click()
 
 void frmRestaurant::cmdDelRegion_Click()
 {
-    Guarded([this] {
+    HandlerGuard::Run([this] {
         const OpenSets sets;
         const int rows = FlexGrid->Rows();
         const int selected = FlexGrid->RowSel();
@@ -330,7 +316,7 @@ void frmRestaurant::cmdExec_Click()
     }
     if (!RangesComplete())
         return;
-    const bool done = Guarded([this] {
+    const bool done = HandlerGuard::Run([this] {
         const WaitCursor wait;
         FillCondition();
         report_->Clear();

@@ -141,9 +141,6 @@ private:
 
     QString SelectedConditionName() const;
 
-    // Runs a handler's database work. A database or conversion failure closes every set
-    // and is shown; the window stays usable. True when the work ran to its end.
-    static bool Guarded(const std::function<void()>& work);
 
     // The working and the source set, open for the lifetime of the object.
     class OpenSets

@@ -1,6 +1,7 @@
 // The stored-condition buttons of the hotel conditions window.
 #include "frmRestaurant.h"
 
+#include "HandlerGuard.h"
 #include "MessagePresenter.h"
 #include "TemplateHotel.h"
 
@@ -15,7 +16,7 @@ QString frmRestaurant::SelectedConditionName() const
 
 void frmRestaurant::cmdSave_Click()
 {
-    Guarded([this] {
+    HandlerGuard::Run([this] {
         const OpenSets sets;
         // One trimmed name for the statements and the list alike.
         const QString name = txtNewcondition->text().trimmed();
@@ -31,7 +32,7 @@ void frmRestaurant::cmdSave_Click()
 
 void frmRestaurant::cmdOpen_Click()
 {
-    Guarded([this] {
+    HandlerGuard::Run([this] {
         const OpenSets sets;
         const QString name = SelectedConditionName().trimmed();
         if (name.isEmpty()) {
@@ -44,7 +45,7 @@ void frmRestaurant::cmdOpen_Click()
 
 void frmRestaurant::cmdDelete_Click()
 {
-    Guarded([this] {
+    HandlerGuard::Run([this] {
         const OpenSets sets;
         Template::DeleteHotelCondition(SelectedConditionName());
         const QList<QListWidgetItem*> selected = lstConditon->selectedItems();

@@ -6,6 +6,7 @@
 #include "ConversionError.h"
 #include "DatabaseError.h"
 #include "FlexGrid.h"
+#include "HandlerGuard.h"
 #include "MessagePresenter.h"
 #include "Numeric.h"
 #include "RegionCode.h"
@@ -78,21 +79,6 @@ TuTallix::TuTallix(QWidget* parent) : QWidget(parent)
 }
 
 TuTallix::~TuTallix() = default;
-
-bool TuTallix::Guarded(const std::function<void()>& work)
-{
-    try {
-        work();
-        return true;
-    } catch (const DatabaseError& e) {
-        Connection::CloseAll();
-        MessagePresenter::Show(e.UserText());
-    } catch (const ConversionError& e) {
-        Connection::CloseAll();
-        MessagePresenter::Show(e.UserText());
-    }
-    return false;
-}
 
 void TuTallix::Form_Load()
 {
@@ -203,7 +189,7 @@ void TuTallix::CmdAddItem_Click()
         CmbSel->clear();
     }
     cmbTablename->clear();
-    Guarded([&] { FillTableList(UnitNumber()); });
+    HandlerGuard::Run([&] { FillTableList(UnitNumber()); });
     FlexGridSubItem->SetRows(1);
     CmbSel->setFocus();
 }
@@ -231,7 +217,7 @@ void TuTallix::FillTableList(int unit)
 void TuTallix::CmbSel_Click()
 {
     cmbTablename->setCurrentIndex(CmbSel->currentIndex());
-    Guarded([&] { FillSubItems(UnitNumber()); });
+    HandlerGuard::Run([&] { FillSubItems(UnitNumber()); });
 }
 
 void TuTallix::FillSubItems(int unit)
@@ -309,7 +295,7 @@ void TuTallix::cmdAddnewRegion_Click()
         MessagePresenter::Show(message);
         return;
     }
-    Guarded([&] {
+    HandlerGuard::Run([&] {
         const auto name = TallixLookup::RegionName(*code);
         if (!name)
             MessagePresenter::Show(TallixInput::NoRegionMessage);
@@ -338,7 +324,7 @@ void TuTallix::CmdAddArea_Click()
         MessagePresenter::Show(message);
         return;
     }
-    Guarded([&] {
+    HandlerGuard::Run([&] {
         const auto enterprises = TallixLookup::EnterprisesOfRegion(*code);
         if (enterprises.isEmpty())
             MessagePresenter::Show(TallixInput::NoRegionMessage);
@@ -356,7 +342,7 @@ void TuTallix::CmdAddCompany_Click()
         MessagePresenter::Show(TallixInput::CodeEmptyMessage);
         return;
     }
-    Guarded([&] {
+    HandlerGuard::Run([&] {
         const auto name = TallixLookup::EnterpriseName(code);
         if (!name)
             MessagePresenter::Show(TallixInput::NoEnterpriseMessage);
@@ -474,7 +460,7 @@ void TuTallix::CmdExe_Click()
         TxtYear->setFocus();
         return;
     }
-    const bool done = Guarded([&] {
+    const bool done = HandlerGuard::Run([&] {
         const WaitCursor wait;
         SetConditionYear();
         SetConditionMonth();
@@ -491,7 +477,7 @@ void TuTallix::CmdExe_Click()
     }
     // A stopped run leaves no ledger behind, not even the previous one under new headings.
     report_.Clear();
-    Guarded([] { Connection::ClearResultTables(); });
+    HandlerGuard::Run([] { Connection::ClearResultTables(); });
 }
 
 void TuTallix::CmdCancle_Click()

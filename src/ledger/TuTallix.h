@@ -109,9 +109,6 @@ private:
     void SaveTallixConfiguration(const QString& name);
     void ReadTallixConfiguration(const QString& name);
 
-    // Runs a handler's database work; a database or conversion failure closes the sets and
-    // is shown, and the window stays usable. False when the work failed.
-    static bool Guarded(const std::function<void()>& work);
 
     TallixCondition condition_;
     TallixReport report_;

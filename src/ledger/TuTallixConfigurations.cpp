@@ -3,6 +3,7 @@
 #include "TuTallix.h"
 
 #include "FlexGrid.h"
+#include "HandlerGuard.h"
 #include "MessagePresenter.h"
 #include "TemplateTallix.h"
 
@@ -64,7 +65,7 @@ QListWidgetItem* SelectedEntry(const QListWidget* list)
 
 void TuTallix::ListTallixConfigurations()
 {
-    Guarded([&] { List1->addItems(Template::ListTallixConfigurations()); });
+    HandlerGuard::Run([&] { List1->addItems(Template::ListTallixConfigurations()); });
 }
 
 void TuTallix::CmdSave_Click()
@@ -74,7 +75,7 @@ void TuTallix::CmdSave_Click()
         MessagePresenter::Show(NameEmptyMessage);
         return;
     }
-    Guarded([&] {
+    HandlerGuard::Run([&] {
         if (Template::TallixConfigurationExists(name)) {
             MessagePresenter::Show(NameTakenMessage);
             return;
@@ -122,7 +123,7 @@ void TuTallix::CmdOpen_Click()
         MessagePresenter::Show(NothingSelectedMessage);
         return;
     }
-    Guarded([&] { ReadTallixConfiguration(name); });
+    HandlerGuard::Run([&] { ReadTallixConfiguration(name); });
 }
 
 void TuTallix::ReadTallixConfiguration(const QString& name)
@@ -162,7 +163,7 @@ void TuTallix::CmdDel_Click()
 {
     QListWidgetItem* entry = SelectedEntry(List1);
     const QString name = entry ? entry->text() : QString();
-    Guarded([&] {
+    HandlerGuard::Run([&] {
         Template::DeleteTallixConfiguration(name);
         delete entry;
     });

@@ -8,6 +8,7 @@
 #include "FlexGrid.h"
 #include "FocusValidator.h"
 #include "InputRules.h"
+#include "HandlerGuard.h"
 #include "MessagePresenter.h"
 #include "Numeric.h"
 #include "TourUnitRegionSets.h"
@@ -82,22 +83,6 @@ void TourUnit::ConnectHandlers()
     bind(cmdExit, &TourUnit::cmdExit_Click);
 }
 
-bool TourUnit::Guard(const std::function<void()>& action)
-{
-    QString failure;
-    try {
-        action();
-        return true;
-    } catch (const DatabaseError& e) {
-        failure = e.UserText();
-    } catch (const ConversionError& e) {
-        failure = e.UserText();
-    }
-    Connection::CloseAll();
-    MessagePresenter::Show(failure);
-    return false;
-}
-
 void TourUnit::Form_Load()
 {
     // The engine and the grid headers need no database, so a failed load still leaves them.
@@ -107,7 +92,7 @@ void TourUnit::Form_Load()
     regionGrid->SetTextMatrix(0, 1, QStringLiteral("地区名称"));
     MSfgSave->SetTextMatrix(0, 0, QStringLiteral("条件名称"));
 
-    Guard([this] {
+    HandlerGuard::Run([this] {
         Connection::OpenTallixConnection();
         ComboBoxTarget target(*Comboprint2);
         Connection::FillComboFromDictionary(target, QStringLiteral("DIC_tablename"), 2);
@@ -137,7 +122,7 @@ void TourUnit::cmdCreate_Click()
     }
 
     running_ = true;
-    const bool done = Guard([this, &year] {
+    const bool done = HandlerGuard::Run([this, &year] {
         report_->Clear();
         CalculateAllRegions(Numeric::ToInt16(year));
         report_->Save();

@@ -52,9 +52,6 @@ private:
 
     void Form_Load();
     void CalculateAllRegions(std::int16_t year);
-    // Runs a database action; a database or conversion error closes every set, is shown,
-    // and leaves the window as it was. False when the action failed.
-    bool Guard(const std::function<void()>& action);
 
     QLineEdit* txtYear = nullptr;
     QLineEdit* txtRegionKey = nullptr;

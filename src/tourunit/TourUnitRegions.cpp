@@ -3,6 +3,7 @@
 
 #include "Connection.h"
 #include "FlexGrid.h"
+#include "HandlerGuard.h"
 #include "InputRules.h"
 #include "MessagePresenter.h"
 #include "RegionCode.h"
@@ -44,7 +45,7 @@ void TourUnit::cmdAddnewRegion_Click()
 
     bool found = false;
     QString name;
-    const bool looked = Guard([&] {
+    const bool looked = HandlerGuard::Run([&] {
         Connection::OpenStatConnection();
         // The blank inside the quotes is ignored by the text comparison.
         Connection::StatCmd->CommandText = QStringLiteral("SELECT * FROM Area WHERE Areacode=") +
@@ -93,7 +94,7 @@ void TourUnit::cmdSave_Click()
                 regions << TourUnitRegionSets::Region{regionGrid->TextMatrix(i, 0),
                                                       regionGrid->TextMatrix(i, 1)};
             bool isNew = false;
-            const bool saved = Guard([&] {
+            const bool saved = HandlerGuard::Run([&] {
                 Connection::OpenTallixConnection();
                 isNew = TourUnitRegionSets::Save(name, regions, txtYear->text());
                 Connection::CloseTallixConnection();
@@ -116,7 +117,7 @@ void TourUnit::cmdOpen_Click()
     txtSave->setText(name);
 
     QList<TourUnitRegionSets::StoredRegion> stored;
-    const bool read = Guard([&] {
+    const bool read = HandlerGuard::Run([&] {
         Connection::OpenTallixConnection();
         stored = TourUnitRegionSets::Open(name);
         Connection::CloseTallixConnection();
@@ -138,7 +139,7 @@ void TourUnit::cmdDel_Click()
     if (row == 0)
         return;
     const QString name = MSfgSave->TextMatrix(row, 0);
-    const bool deleted = Guard([&] {
+    const bool deleted = HandlerGuard::Run([&] {
         Connection::OpenTallixConnection();
         TourUnitRegionSets::Delete(name);
         Connection::CloseTallixConnection();
