@@ -47,38 +47,38 @@ QString TallixCondition::CustomIndexsSql(const QString& code, bool isArea) const
 
 QString TallixCondition::TextValuesSql(const QString& code, bool isArea) const
 {
-    const QStringList joined = JoinedTables();
+    // One part per table, over the selected enterprises worked out once; a row reports the
+    // first of its columns that holds text.
+    const auto part = [&](const QString& table, const QStringList& columns, const QString& from) {
+        QString which, value, any;
+        for (const QString& column : columns) {
+            const QString test = QStringLiteral("typeof(") + table + QLatin1Char('.') + column + QStringLiteral(")='text'");
+            which += QStringLiteral(" WHEN ") + test + QStringLiteral(" THEN ") + SqlText::Quoted(column);
+            value += QStringLiteral(" WHEN ") + test + QStringLiteral(" THEN ") + table + QLatin1Char('.') + column;
+            any += (any.isEmpty() ? QString() : QStringLiteral(" OR ")) + test;
+        }
+        return QStringLiteral("SELECT ") + SqlText::Quoted(table) + QStringLiteral(" AS tablename, CASE") + which +
+               QStringLiteral(" END AS fieldname, ") + table + QStringLiteral(".code AS code, CASE") + value +
+               QStringLiteral(" END AS value FROM ") + from + QStringLiteral(" AND (") + any + QStringLiteral(")");
+    };
     QStringList parts;
-    QStringList seen;
-    for (const auto& index : indexs_) {
-        const bool onRegister = IsRegister(index->Tablename);
-        // A joined table is written as its first spelling, as in the ledger query.
-        QString table = index->Tablename;
-        if (!onRegister) {
-            for (const QString& t : joined)
-                if (t.compare(table, Qt::CaseInsensitive) == 0)
-                    table = t;
-        }
-        for (const QString& column : Terms(index->FieldName)) {
-            const QString key = (table + QLatin1Char('.') + column).toLower();
-            if (seen.contains(key))
-                continue;
-            seen << key;
-            const QString value = table + QLatin1Char('.') + column;
-            QString part = QStringLiteral("SELECT ") + SqlText::Quoted(table) +
-                           QStringLiteral(" AS tablename, ") + SqlText::Quoted(column) + QStringLiteral(" AS fieldname, ") +
-                           (onRegister ? QStringLiteral("Base01") : table) + QStringLiteral(".code AS code, ") + value +
-                           QStringLiteral(" AS value FROM ");
-            if (onRegister)
-                part += QStringLiteral("Base01") + SelectionSql(code, isArea) + UnitTypeSql();
-            else
-                part += table + QStringLiteral(" WHERE ") + SelectedCodesSql(table, code, isArea) +
-                        QStringLiteral(" AND ") + PeriodSql(table);
-            part += QStringLiteral(" AND typeof(") + value + QStringLiteral(")='text'");
-            parts << part;
-        }
-    }
-    return parts.join(QStringLiteral(" UNION ALL "));
+    QStringList registerColumns;
+    for (const auto& index : indexs_)
+        if (IsRegister(index->Tablename))
+            for (const QString& column : Terms(index->FieldName))
+                if (!registerColumns.contains(column, Qt::CaseInsensitive))
+                    registerColumns << column;
+    if (!registerColumns.isEmpty())
+        parts << part(QStringLiteral("Base01"), registerColumns,
+                      QStringLiteral("Base01") + SelectionSql(code, isArea) + UnitTypeSql());
+    for (const QString& table : JoinedTables())
+        parts << part(table, SummedColumns(table),
+                      table + QStringLiteral(" WHERE ") + table + QStringLiteral(".code IN selected AND ") +
+                          PeriodSql(table));
+    if (parts.isEmpty())
+        return QString();
+    return QStringLiteral("WITH selected AS (SELECT Base01.code FROM Base01") + SelectionSql(code, isArea) +
+           UnitTypeSql() + QStringLiteral(") ") + parts.join(QStringLiteral(" UNION ALL "));
 }
 
 QString TallixCondition::QualifiedFieldExpression(const QString& tableName, const QString& fieldName)

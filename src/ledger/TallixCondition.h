@@ -37,7 +37,8 @@ public:
     QString CustomIndexsSql(const QString& code, bool isArea) const;
 
     // The text values among the figures CustomIndexsSql would sum, for the same enterprises
-    // and period: one row (tablename, fieldname, code, value) per such value. SQL's SUM would
+    // and period: one row (tablename, fieldname, code, value) per row holding one, naming its
+    // first such column. SQL's SUM would
     // quietly take an unreadable text as 0, so the pass looks at these first. Empty without
     // columns.
     QString TextValuesSql(const QString& code, bool isArea) const;
