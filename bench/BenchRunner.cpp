@@ -27,21 +27,7 @@ double Milliseconds(const QElapsedTimer& timer)
 // The hotel window as it opens: every box ticked, every range "不限".
 HotelCondition OpenHotelCondition(const BenchPlan& plan)
 {
-    HotelCondition c;
-    c.YearStat = plan.Year;
-    c.MonthStat = plan.Month;
-    for (double* bound : {&c.RoomsStart, &c.RoomsEnd, &c.FixedAssetsStart, &c.FixedAssetsEnd,
-                          &c.ProfitTotalStart, &c.ProfitTotalEnd, &c.OperateIncomeStart, &c.OperateIncomeEnd,
-                          &c.RentPercentStart, &c.RentPercentEnd, &c.ReceptionNumStart, &c.ReceptionNumEnd,
-                          &c.IncomePerStart, &c.IncomePerEnd, &c.ProfitPerStart, &c.ProfitPerEnd})
-        *bound = -1;
-    c.OpenDateStart = -1;
-    c.OpenDateEnd = -1;
-    c.SetRegType({110, 120, 130, 140, 150, 160, 170, 190, 210, 220, 230, 240, 310, 320, 330, 340});
-    c.SetStarlevel({0, 1, 2, 3, 4, 5});
-    c.SetStatCategory({QStringLiteral("B1"), QStringLiteral("B2"), QStringLiteral("B3"), QStringLiteral("B4"),
-                       QStringLiteral("B9")});
-    return c;
+    return HotelCondition::AllHotels(plan.Year, plan.Month);
 }
 
 // One run of a report: the passes over every row, then Save, timed apart.

@@ -32,6 +32,9 @@ public:
     double ProfitPerStart = 0;
     double ProfitPerEnd = 0;
 
+    // The hotel window's initial state for a period: every box ticked, every range open.
+    static HotelCondition AllHotels(std::int16_t year, std::int16_t month);
+
     // Write-only lists; each call replaces the whole list. An empty list admits nothing.
     void SetRegType(const std::vector<std::int16_t>& codes) { regType_ = codes; }
     void SetStarlevel(const std::vector<std::int16_t>& levels) { starlevel_ = levels; }

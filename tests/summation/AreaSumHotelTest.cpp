@@ -10,23 +10,9 @@
 
 namespace {
 
-// The window's initial state: every box ticked, every range open.
 HotelCondition AllHotels()
 {
-    HotelCondition c;
-    c.YearStat = 2025;
-    c.MonthStat = 12;
-    c.OpenDateStart = c.OpenDateEnd = -1;
-    for (double* bound : {&c.RoomsStart, &c.RoomsEnd, &c.FixedAssetsStart, &c.FixedAssetsEnd,
-                          &c.ProfitTotalStart, &c.ProfitTotalEnd, &c.OperateIncomeStart, &c.OperateIncomeEnd,
-                          &c.RentPercentStart, &c.RentPercentEnd, &c.ReceptionNumStart, &c.ReceptionNumEnd,
-                          &c.IncomePerStart, &c.IncomePerEnd, &c.ProfitPerStart, &c.ProfitPerEnd})
-        *bound = -1;
-    c.SetRegType({110, 120, 130, 140, 150, 160, 170, 190, 210, 220, 230, 240, 310, 320, 330, 340});
-    c.SetStarlevel({0, 1, 2, 3, 4, 5});
-    c.SetStatCategory({QStringLiteral("B1"), QStringLiteral("B2"), QStringLiteral("B3"), QStringLiteral("B4"),
-                       QStringLiteral("B9")});
-    return c;
+    return HotelCondition::AllHotels(2025, 12);
 }
 
 class HotelPassTest : public ::testing::Test
