@@ -111,10 +111,11 @@ const HotelColumns& ColumnsOf(const Recordset& fields)
     static const QHash<QString, ColumnAction> byName = ActionsByName();
     static HotelColumns cache;
     const QStringList& names = fields.FieldNames();
-    // While the cache holds the old list its storage cannot be reused, so equal storage
-    // means the same query.
-    if (cache.names.constData() == names.constData() && cache.names.size() == names.size())
+    // Equal column lists have equal actions; sharing the list makes the next test a pointer test.
+    if (cache.names == names) {
+        cache.names = names;
         return cache;
+    }
     cache.names = names;
     cache.actions.assign(names.size(), ColumnAction{});
     cache.groupColumns.clear();
