@@ -12,6 +12,7 @@
 #include "SqlText.h"
 
 #include <functional>
+#include <optional>
 
 namespace HotelCommand {
 
@@ -170,12 +171,12 @@ QStringList Regions(const CliArguments& args)
     return codes;
 }
 
-std::vector<std::int16_t> Numbers(const CliArguments& args, const char* option,
-                                  const std::vector<std::int16_t>& ticked)
+// A list option as numbers; nullopt when it is not given (the window's boxes stay ticked).
+std::optional<std::vector<std::int16_t>> Numbers(const CliArguments& args, const char* option)
 {
     const auto list = args.List(QString::fromLatin1(option));
     if (!list)
-        return ticked;
+        return std::nullopt;
     std::vector<std::int16_t> numbers;
     for (const QString& item : *list) {
         bool ok = false;
@@ -223,18 +224,16 @@ int Run(const QStringList& arguments, QTextStream& out)
         if (!InputRules::RangeComplete(ranges[i].item, ranges[i].start, ranges[i].end))
             throw CliError(RangeGroups()[i].incomplete);
 
-    HotelCondition condition;
-    condition.YearStat = Numeric::ToInt16(year.trimmed());
-    condition.MonthStat = Numeric::ToInt16(month.trimmed());
+    HotelCondition condition =
+        HotelCondition::AllHotels(Numeric::ToInt16(year.trimmed()), Numeric::ToInt16(month.trimmed()));
     for (std::size_t i = 0; i < ranges.size(); ++i)
         FillRange(condition, RangeGroups()[i], ranges[i]);
-    condition.SetRegType(Numbers(
-        args, "regtype", {110, 120, 130, 140, 150, 160, 170, 190, 210, 220, 230, 240, 310, 320, 330, 340}));
-    condition.SetStarlevel(Numbers(args, "star", {0, 1, 2, 3, 4, 5}));
-    condition.SetStatCategory(
-        args.List(QStringLiteral("category"))
-            .value_or(QStringList{QStringLiteral("B1"), QStringLiteral("B2"), QStringLiteral("B3"),
-                                  QStringLiteral("B4"), QStringLiteral("B9")}));
+    if (const auto codes = Numbers(args, "regtype"))
+        condition.SetRegType(*codes);
+    if (const auto stars = Numbers(args, "star"))
+        condition.SetStarlevel(*stars);
+    if (const auto categories = args.List(QStringLiteral("category")))
+        condition.SetStatCategory(*categories);
 
     // Every region is computed before anything is written: a failing pass leaves the
     // result tables as they were.

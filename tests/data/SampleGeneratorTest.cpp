@@ -31,22 +31,6 @@ const Region kPrefectures[] = {{"430100", "长沙市"}, {"430200", "株洲市"},
                                {"431100", "永州市"}, {"431200", "怀化市"},
                                {"431300", "娄底市"}, {"433100", "湘西土家族苗族自治州"}};
 
-QStringList Rows(const QString& path, const QString& sql)
-{
-    DbConnection connection;
-    connection.Open(path);
-    Recordset rs;
-    rs.Open(sql, connection);
-    QStringList rows;
-    for (rs.MoveFirst(); !rs.IsEOF(); rs.MoveNext()) {
-        QStringList fields;
-        for (int i = 0; i < rs.FieldCount(); ++i)
-            fields << (rs.Value(i).isNull() ? QStringLiteral("<null>") : rs.Value(i).toString());
-        rows << fields.join(QLatin1Char('\t'));
-    }
-    return rows;
-}
-
 // The rows the hotel pass reads for December 2025 with every box ticked and no range.
 const QString kDecemberHotels = QStringLiteral(
     " FROM base05 INNER JOIN base01 on base01.code=base05.code "
@@ -96,9 +80,9 @@ TEST_F(SampleDatabaseTest, SecondRunWritesTheSameRows)
     for (const char* table : kTables) {
         SCOPED_TRACE(table);
         const QString sql = QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(QLatin1String(table));
-        const QStringList first = Rows(folder_->SourceDatabase(), sql);
+        const QStringList first = QueryRows(folder_->SourceDatabase(), sql);
         EXPECT_FALSE(first.isEmpty());
-        EXPECT_EQ(first, Rows(path, sql));
+        EXPECT_EQ(first, QueryRows(path, sql));
     }
     DbConnection::ReleasePooled(other.path());
 }
@@ -365,27 +349,27 @@ TEST(SampleGeneratorConfig, FollowsTheConfiguration)
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/stat.dbc");
     SampleGenerator(SmallConfig()).Write(path);
-    EXPECT_EQ(Rows(path, QStringLiteral("SELECT Areacode FROM Area ORDER BY rowid")),
+    EXPECT_EQ(QueryRows(path, QStringLiteral("SELECT Areacode FROM Area ORDER BY rowid")),
               (QStringList{"420000", "420100", "420102", "420103", "420500", "430000", "430800", "430811"}));
     // the configured share, but never fewer than three hotels and two of the other kinds a prefecture
     for (const char* region : {"4201", "4205", "4308"}) {
         SCOPED_TRACE(region);
         const QString where = QStringLiteral(" WHERE regionalismcode LIKE '%1%'").arg(QLatin1String(region));
-        EXPECT_GE(Rows(path, "SELECT COUNT(*) FROM Base01" + where + " AND code LIKE 'B1%'").value(0).toInt(),
+        EXPECT_GE(QueryRows(path, "SELECT COUNT(*) FROM Base01" + where + " AND code LIKE 'B1%'").value(0).toInt(),
                   3);
-        EXPECT_GE(Rows(path, "SELECT COUNT(*) FROM Base01" + where + " AND code LIKE 'A%'").value(0).toInt(),
+        EXPECT_GE(QueryRows(path, "SELECT COUNT(*) FROM Base01" + where + " AND code LIKE 'A%'").value(0).toInt(),
                   2);
-        EXPECT_GE(Rows(path, "SELECT COUNT(*) FROM Base01" + where + " AND code LIKE 'C%'").value(0).toInt(),
+        EXPECT_GE(QueryRows(path, "SELECT COUNT(*) FROM Base01" + where + " AND code LIKE 'C%'").value(0).toInt(),
                   2);
     }
     EXPECT_GE(
-        Rows(path, QStringLiteral("SELECT COUNT(*) FROM Base01 WHERE code LIKE 'B1%'")).value(0).toInt(), 10);
+        QueryRows(path, QStringLiteral("SELECT COUNT(*) FROM Base01 WHERE code LIKE 'B1%'")).value(0).toInt(), 10);
     // a prefecture without counties keeps its enterprises itself
     EXPECT_EQ(
-        Rows(path, QStringLiteral(
+        QueryRows(path, QStringLiteral(
                        "SELECT DISTINCT regionalismcode FROM Base01 WHERE regionalismcode LIKE '4205%'")),
         QStringList{"420500"});
-    EXPECT_EQ(Rows(path, QStringLiteral(
+    EXPECT_EQ(QueryRows(path, QStringLiteral(
                              "SELECT MIN(TableDate), MAX(TableDate), COUNT(DISTINCT TableDate) FROM Base05")),
               QStringList{"2023-01-31\t2025-12-31\t36"});
 
@@ -394,10 +378,10 @@ TEST(SampleGeneratorConfig, FollowsTheConfiguration)
     reseeded.Seed = 8;
     const QString other = dir.path() + QStringLiteral("/other.dbc");
     SampleGenerator(reseeded).Write(other);
-    EXPECT_EQ(Rows(path, QStringLiteral("SELECT * FROM Area")),
-              Rows(other, QStringLiteral("SELECT * FROM Area")));
-    EXPECT_NE(Rows(path, QStringLiteral("SELECT * FROM Base05")),
-              Rows(other, QStringLiteral("SELECT * FROM Base05")));
+    EXPECT_EQ(QueryRows(path, QStringLiteral("SELECT * FROM Area")),
+              QueryRows(other, QStringLiteral("SELECT * FROM Area")));
+    EXPECT_NE(QueryRows(path, QStringLiteral("SELECT * FROM Base05")),
+              QueryRows(other, QStringLiteral("SELECT * FROM Base05")));
     DbConnection::ReleasePooled(dir.path());
 }
 

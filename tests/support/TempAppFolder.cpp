@@ -18,23 +18,6 @@ void RunScript(const QString& path, const QString& sql)
     connection.Execute(QStringLiteral("COMMIT"));
 }
 
-QStringList Rows(const QString& path, const QString& sql)
-{
-    DbConnection connection;
-    connection.Open(path);
-    Recordset rs;
-    rs.Open(sql, connection);
-    QStringList rows;
-    for (rs.MoveFirst(); !rs.IsEOF(); rs.MoveNext()) {
-        QStringList fields;
-        for (int i = 0; i < rs.FieldCount(); ++i) {
-            const QVariant v = rs.Value(i);
-            fields << (v.isNull() ? QStringLiteral("<null>") : v.toString());
-        }
-        rows << fields.join(QLatin1Char('\t'));
-    }
-    return rows;
-}
 
 } // namespace
 
@@ -66,8 +49,26 @@ QString TempAppFolder::SourceDatabase() const
 
 void TempAppFolder::Source(const QString& sql) const { RunScript(SourceDatabase(), sql); }
 void TempAppFolder::Own(const QString& sql) const { RunScript(OwnDatabase(), sql); }
-QStringList TempAppFolder::OwnRows(const QString& sql) const { return Rows(OwnDatabase(), sql); }
-QStringList TempAppFolder::SourceRows(const QString& sql) const { return Rows(SourceDatabase(), sql); }
+QStringList TempAppFolder::OwnRows(const QString& sql) const { return QueryRows(OwnDatabase(), sql); }
+QStringList TempAppFolder::SourceRows(const QString& sql) const { return QueryRows(SourceDatabase(), sql); }
+
+QStringList QueryRows(const QString& path, const QString& sql)
+{
+    DbConnection connection;
+    connection.Open(path);
+    Recordset rs;
+    rs.Open(sql, connection);
+    QStringList rows;
+    for (rs.MoveFirst(); !rs.IsEOF(); rs.MoveNext()) {
+        QStringList fields;
+        for (int i = 0; i < rs.FieldCount(); ++i) {
+            const QVariant v = rs.Value(i);
+            fields << (v.isNull() ? QStringLiteral("<null>") : v.toString());
+        }
+        rows << fields.join(QLatin1Char('\t'));
+    }
+    return rows;
+}
 
 QString ReadTestFile(const QString& relative, bool* exists)
 {

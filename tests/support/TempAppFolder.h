@@ -31,5 +31,8 @@ private:
     QString previousFolder_;
 };
 
+// Rows of a query on any database file, as TempAppFolder::OwnRows gives them.
+QStringList QueryRows(const QString& path, const QString& sql);
+
 // Reads a text file of the tests folder (tests/<relative>), "" when missing.
 QString ReadTestFile(const QString& relative, bool* exists = nullptr);
