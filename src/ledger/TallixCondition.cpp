@@ -26,17 +26,29 @@ QStringList Terms(const QString& fieldName)
 
 QString TallixCondition::CustomIndexsSql(const QString& code, bool isArea) const
 {
+    const auto aggregate = [isArea](const QString& function, const QString& expression) {
+        return isArea ? function + QLatin1Char('(') + expression + QLatin1Char(')') : expression;
+    };
     QString sql = QStringLiteral("SELECT 1");
-    for (const auto& index : indexs_) {
-        const QString expression = QualifiedFieldExpression(index->Tablename, index->FieldName);
+    for (const auto& index : indexs_)
         sql += QStringLiteral(" ,") +
-               (isArea ? QStringLiteral("SUM(") + expression + QStringLiteral(")") : expression);
+               aggregate(QStringLiteral("SUM"), QualifiedFieldExpression(index->Tablename, index->FieldName));
+    if (!indexs_.empty()) {
+        QStringList found;
+        for (const QString& table : JoinedTables())
+            found << table + QStringLiteral(".TextValueFound");
+        const QStringList registerColumns = RegisterColumns();
+        if (!registerColumns.isEmpty())
+            found << AnyTextTest(QStringLiteral("Base01"), registerColumns);
+        sql += QStringLiteral(" ,") + aggregate(QStringLiteral("MAX"), found.join(QStringLiteral(" OR ")));
     }
     sql += QStringLiteral(" FROM Base01 ");
     for (const QString& table : JoinedTables()) {
         QString sums;
-        for (const QString& column : SummedColumns(table))
+        const QStringList columns = SummedColumns(table);
+        for (const QString& column : columns)
             sums += QStringLiteral(", SUM(") + column + QStringLiteral(") AS ") + column;
+        sums += QStringLiteral(", MAX(") + AnyTextTest(table, columns) + QStringLiteral(") AS TextValueFound");
         sql += QStringLiteral(" LEFT JOIN (SELECT code") + sums + QStringLiteral(" FROM ") + table +
                QStringLiteral(" WHERE ") + SelectedCodesSql(table, code, isArea) + QStringLiteral(" AND ") +
                PeriodSql(table) + QStringLiteral(" GROUP BY code) AS ") + table + QStringLiteral(" ON Base01.code=") +
@@ -50,24 +62,19 @@ QString TallixCondition::TextValuesSql(const QString& code, bool isArea) const
     // One part per table, over the selected enterprises worked out once; a row reports the
     // first of its columns that holds text.
     const auto part = [&](const QString& table, const QStringList& columns, const QString& from) {
-        QString which, value, any;
+        QString which, value;
         for (const QString& column : columns) {
-            const QString test = QStringLiteral("typeof(") + table + QLatin1Char('.') + column + QStringLiteral(")='text'");
+            const QString test = TextTest(table, column);
             which += QStringLiteral(" WHEN ") + test + QStringLiteral(" THEN ") + SqlText::Quoted(column);
             value += QStringLiteral(" WHEN ") + test + QStringLiteral(" THEN ") + table + QLatin1Char('.') + column;
-            any += (any.isEmpty() ? QString() : QStringLiteral(" OR ")) + test;
         }
         return QStringLiteral("SELECT ") + SqlText::Quoted(table) + QStringLiteral(" AS tablename, CASE") + which +
                QStringLiteral(" END AS fieldname, ") + table + QStringLiteral(".code AS code, CASE") + value +
-               QStringLiteral(" END AS value FROM ") + from + QStringLiteral(" AND (") + any + QStringLiteral(")");
+               QStringLiteral(" END AS value FROM ") + from + QStringLiteral(" AND (") + AnyTextTest(table, columns) +
+               QStringLiteral(")");
     };
     QStringList parts;
-    QStringList registerColumns;
-    for (const auto& index : indexs_)
-        if (IsRegister(index->Tablename))
-            for (const QString& column : Terms(index->FieldName))
-                if (!registerColumns.contains(column, Qt::CaseInsensitive))
-                    registerColumns << column;
+    const QStringList registerColumns = RegisterColumns();
     if (!registerColumns.isEmpty())
         parts << part(QStringLiteral("Base01"), registerColumns,
                       QStringLiteral("Base01") + SelectionSql(code, isArea) + UnitTypeSql());
@@ -79,6 +86,35 @@ QString TallixCondition::TextValuesSql(const QString& code, bool isArea) const
         return QString();
     return QStringLiteral("WITH selected AS (SELECT Base01.code FROM Base01") + SelectionSql(code, isArea) +
            UnitTypeSql() + QStringLiteral(") ") + parts.join(QStringLiteral(" UNION ALL "));
+}
+
+int TallixCondition::TextValueField() const
+{
+    return indexs_.empty() ? -1 : static_cast<int>(indexs_.size()) + 1;
+}
+
+QString TallixCondition::TextTest(const QString& table, const QString& column)
+{
+    return QStringLiteral("typeof(") + table + QLatin1Char('.') + column + QStringLiteral(")='text'");
+}
+
+QString TallixCondition::AnyTextTest(const QString& table, const QStringList& columns)
+{
+    QStringList tests;
+    for (const QString& column : columns)
+        tests << TextTest(table, column);
+    return tests.isEmpty() ? QStringLiteral("0") : tests.join(QStringLiteral(" OR "));
+}
+
+QStringList TallixCondition::RegisterColumns() const
+{
+    QStringList columns;
+    for (const auto& index : indexs_)
+        if (IsRegister(index->Tablename))
+            for (const QString& column : Terms(index->FieldName))
+                if (!columns.contains(column, Qt::CaseInsensitive))
+                    columns << column;
+    return columns;
 }
 
 QString TallixCondition::QualifiedFieldExpression(const QString& tableName, const QString& fieldName)

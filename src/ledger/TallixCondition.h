@@ -23,11 +23,14 @@ public:
     TallixIndexList CustomIndexs() const { return indexs_; }
 
     // The ledger query for one region (isArea) or one enterprise. Field 0 is the constant 1,
-    // field i+1 column i. Each return table is summed per enterprise over the period before
+    // field i+1 column i; with columns, one more field (TextValueField) is 1 where a summed
+    // figure is a text. Each return table is summed per enterprise over the period before
     // it meets the register, so no return is counted twice and a register field counts once
     // per enterprise:
-    //   SELECT 1 ,SUM(Base04.f1+Base04.f2) ,SUM(Base01.Rooms) FROM Base01  LEFT JOIN
-    //   (SELECT code, SUM(f1) AS f1, SUM(f2) AS f2 FROM Base04 WHERE Base04.code IN (SELECT
+    //   SELECT 1 ,SUM(Base04.f1+Base04.f2) ,SUM(Base01.Rooms) ,MAX(Base04.TextValueFound OR
+    //   typeof(Base01.Rooms)='text') FROM Base01  LEFT JOIN (SELECT code, SUM(f1) AS f1,
+    //   SUM(f2) AS f2, MAX(typeof(Base04.f1)='text' OR typeof(Base04.f2)='text') AS
+    //   TextValueFound FROM Base04 WHERE Base04.code IN (SELECT
     //   Base01.code FROM Base01 WHERE Base01.regionalismcode like '11%' AND Base01.code LIKE 'C%')
     //   AND YEAR(Base04.TableDate)=2005 AND MONTH(Base04.TableDate)<=3 GROUP BY code) AS Base04
     //   ON Base01.code=Base04.code
@@ -36,15 +39,20 @@ public:
     // " WHERE Base01.code='<code>'"; the current-period modes test MONTH(...)=M.
     QString CustomIndexsSql(const QString& code, bool isArea) const;
 
+    // The field of CustomIndexsSql that tells of text values; -1 without columns.
+    int TextValueField() const;
+
     // The text values among the figures CustomIndexsSql would sum, for the same enterprises
     // and period: one row (tablename, fieldname, code, value) per row holding one, naming its
-    // first such column. SQL's SUM would
-    // quietly take an unreadable text as 0, so the pass looks at these first. Empty without
-    // columns.
+    // first such column. SQL's SUM would quietly take an unreadable text as 0, so where
+    // CustomIndexsSql found text the pass looks at these. Empty without columns.
     QString TextValuesSql(const QString& code, bool isArea) const;
 
 private:
     static QString QualifiedFieldExpression(const QString& tableName, const QString& fieldName);
+    static QString TextTest(const QString& table, const QString& column);
+    static QString AnyTextTest(const QString& table, const QStringList& columns);
+    QStringList RegisterColumns() const;
     QString UnitTypeSql() const;
     // The return tables to join, in order of first appearance and spelled as first written.
     QStringList JoinedTables() const;

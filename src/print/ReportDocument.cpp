@@ -29,7 +29,7 @@ void ReportDocument::SetDataSource(Recordset& rows)
     rows_.clear();
     rows_.reserve(rows.RecordCount());
     for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext()) {
-        const auto& record = rows.CurrentRow();
+        const Recordset::Row record = rows.CurrentRow();
         QStringList line;
         for (int f : fieldOf)
             line << (f >= 0 ? record[f].toString() : QString());

@@ -31,10 +31,9 @@ void Recordset::Open(const QString& sql, DbConnection& connection)
     for (int i = columns - 1; i >= 0; --i)
         index_.insert(names_[i].toLower(), i);
     while (query.next()) {
-        QVector<QVariant> row(columns);
         for (int i = 0; i < columns; ++i)
-            row[i] = query.value(i);
-        rows_.append(std::move(row));
+            cells_.push_back(query.value(i));
+        ++recordCount_;
     }
     if (query.lastError().isValid())
         throw DatabaseError(sql, query.lastError().text());
@@ -47,7 +46,8 @@ void Recordset::Close()
 {
     names_.clear();
     index_.clear();
-    rows_.clear();
+    cells_.clear();
+    recordCount_ = 0;
     position_ = 0;
     open_ = false;
 }
@@ -57,11 +57,12 @@ int Recordset::IndexOf(const QString& name) const
     return index_.value(name.toLower(), -1);
 }
 
-const QVector<QVariant>& Recordset::CurrentRow() const
+Recordset::Row Recordset::CurrentRow() const
 {
     if (IsEOF())
         throw DatabaseError(statement_, QStringLiteral("没有当前记录"));
-    return rows_[position_];
+    const int columns = FieldCount();
+    return Row(cells_.data() + static_cast<std::size_t>(position_) * columns, columns);
 }
 
 Recordset::Field Recordset::Fields(int index) const

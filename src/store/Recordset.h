@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <vector>
 
 class Command;
 class DbConnection;
@@ -21,15 +22,28 @@ public:
         bool IsNull() const { return Value.isNull(); }
     };
 
+    // The fields of one row, valid while the recordset stays open.
+    class Row
+    {
+    public:
+        Row(const QVariant* cells, int count) : cells_(cells), count_(count) {}
+        const QVariant& operator[](qsizetype i) const { return cells_[i]; }
+        int size() const { return count_; }
+
+    private:
+        const QVariant* cells_;
+        int count_;
+    };
+
     void Open(const Command& command);
     void Open(const QString& sql, DbConnection& connection);
     void Close();
     bool IsOpen() const { return open_; }
 
-    int RecordCount() const { return static_cast<int>(rows_.size()); }
+    int RecordCount() const { return recordCount_; }
     void MoveFirst() { position_ = 0; }
     void MoveNext() { ++position_; }
-    bool IsEOF() const { return position_ >= rows_.size(); }
+    bool IsEOF() const { return position_ >= recordCount_; }
 
     int FieldCount() const { return static_cast<int>(names_.size()); }
     const QStringList& FieldNames() const { return names_; }
@@ -41,13 +55,15 @@ public:
     Field Fields(const QString& name) const;
     QVariant Value(int index) const;
     QVariant Value(const QString& name) const;
-    const QVector<QVariant>& CurrentRow() const;
+    Row CurrentRow() const;
 
 private:
     QStringList names_;
     QHash<QString, int> index_;
-    QVector<QVector<QVariant>> rows_;
-    qsizetype position_ = 0;
+    // Row after row in one block: a row costs no allocation of its own.
+    std::vector<QVariant> cells_;
+    int recordCount_ = 0;
+    int position_ = 0;
     bool open_ = false;
     QString statement_;
 };

@@ -213,7 +213,7 @@ std::shared_ptr<HotelAreaData> AreaSum::CalculateHotel(const QString& areacode,
 void AreaSum::LoadHotelRecord(HotelAreaData& record, const Recordset& fields)
 {
     const HotelColumns& columns = ColumnsOf(fields);
-    const QVector<QVariant>& row = fields.CurrentRow();
+    const Recordset::Row row = fields.CurrentRow();
     for (int i = 0; i < static_cast<int>(columns.actions.size()); ++i) {
         const ColumnAction& a = columns.actions[i];
         if (a.action == Action::Ignore || row[i].isNull())
@@ -290,7 +290,7 @@ void AreaSum::AddToGroup(HotelAreaComplex& group, const Recordset& fields)
 {
     group.HotelNum += 1;
     const HotelColumns& columns = ColumnsOf(fields);
-    const QVector<QVariant>& row = fields.CurrentRow();
+    const Recordset::Row row = fields.CurrentRow();
     for (const int i : columns.groupColumns) {
         // Groups take whole numbers, money included.
         if (!row[i].isNull())

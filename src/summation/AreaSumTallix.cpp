@@ -25,6 +25,16 @@ private:
     std::int16_t year_;
 };
 
+bool FoundTextValues(Recordset& sums, int field)
+{
+    if (field < 0 || sums.RecordCount() == 0)
+        return false;
+    for (sums.MoveFirst(); !sums.IsEOF(); sums.MoveNext())
+        if (sums.Value(field).toInt() != 0)
+            return true;
+    return false;
+}
+
 // Every text value the check statement found must read as a number, or the run stops here
 // naming where the value stands.
 void CheckTextValues(Recordset& values)
@@ -73,12 +83,12 @@ std::shared_ptr<TallixAreaData> AreaSum::LoadTallixAreaData(const QString& code,
 
     OpenSourceConnection();
     try {
-        const QString check = condition.TextValuesSql(code, isArea);
-        if (!check.isEmpty()) {
-            OpenRecordset(check);
-            CheckTextValues(*recordset_);
-        }
         OpenRecordset(condition.CustomIndexsSql(code, isArea));
+        if (FoundTextValues(*recordset_, condition.TextValueField())) {
+            Recordset values;
+            values.Open(condition.TextValuesSql(code, isArea), *connection_);
+            CheckTextValues(values);
+        }
         if (recordset_->RecordCount() > 0) {
             for (recordset_->MoveFirst(); !recordset_->IsEOF(); recordset_->MoveNext())
                 AccumulateTallixRow(*row, *recordset_);

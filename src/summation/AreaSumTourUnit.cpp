@@ -192,7 +192,7 @@ void AreaSum::LoadHotelFinanceRecord(TourUnitAreaData& data, const Recordset& fi
 void AreaSum::AddToTourUnitIndex(TourUnitAreaIndex& index, const Recordset& fields)
 {
     const auto& members = MembersOf(fields);
-    const QVector<QVariant>& row = fields.CurrentRow();
+    const Recordset::Row row = fields.CurrentRow();
     for (std::size_t i = 0; i < members.size(); ++i) {
         if (!members[i] || row[i].isNull())
             continue;
