@@ -29,13 +29,14 @@ QString TallixCondition::CustomIndexsSql(const QString& code, bool isArea) const
     const auto aggregate = [isArea](const QString& function, const QString& expression) {
         return isArea ? function + QLatin1Char('(') + expression + QLatin1Char(')') : expression;
     };
+    const QStringList joined = JoinedTables();
     QString sql = QStringLiteral("SELECT 1");
     for (const auto& index : indexs_)
         sql += QStringLiteral(" ,") +
                aggregate(QStringLiteral("SUM"), QualifiedFieldExpression(index->Tablename, index->FieldName));
     if (!indexs_.empty()) {
         QStringList found;
-        for (const QString& table : JoinedTables())
+        for (const QString& table : joined)
             found << table + QStringLiteral(".TextValueFound");
         const QStringList registerColumns = RegisterColumns();
         if (!registerColumns.isEmpty())
@@ -43,7 +44,7 @@ QString TallixCondition::CustomIndexsSql(const QString& code, bool isArea) const
         sql += QStringLiteral(" ,") + aggregate(QStringLiteral("MAX"), found.join(QStringLiteral(" OR ")));
     }
     sql += QStringLiteral(" FROM Base01 ");
-    for (const QString& table : JoinedTables()) {
+    for (const QString& table : joined) {
         QString sums;
         const QStringList columns = SummedColumns(table);
         for (const QString& column : columns)
@@ -100,10 +101,16 @@ QString TallixCondition::TextTest(const QString& table, const QString& column)
 
 QString TallixCondition::AnyTextTest(const QString& table, const QStringList& columns)
 {
-    QStringList tests;
+    if (columns.isEmpty())
+        return QStringLiteral("0");
+    if (columns.size() == 1)
+        return TextTest(table, columns.first());
+    // The type names order blob < integer < null < real < text: the greatest is "text" exactly
+    // when one of them is, and one call is quicker to prepare than a chain of tests.
+    QStringList types;
     for (const QString& column : columns)
-        tests << TextTest(table, column);
-    return tests.isEmpty() ? QStringLiteral("0") : tests.join(QStringLiteral(" OR "));
+        types << QStringLiteral("typeof(") + table + QLatin1Char('.') + column + QLatin1Char(')');
+    return QStringLiteral("max(") + types.join(QLatin1Char(',')) + QStringLiteral(")='text'");
 }
 
 QStringList TallixCondition::RegisterColumns() const
@@ -189,6 +196,10 @@ QString TallixCondition::PeriodSql(const QString& tableName) const
 
 QString TallixCondition::SelectedCodesSql(const QString& tableName, const QString& code, bool isArea) const
 {
+    // One enterprise needs no list: the outer selection already drops it when its unit type
+    // does not match.
+    if (!isArea)
+        return tableName + QStringLiteral(".code='") + SqlText::Escape(code) + QStringLiteral("'");
     return tableName + QStringLiteral(".code IN (SELECT Base01.code FROM Base01") + SelectionSql(code, isArea) +
            UnitTypeSql() + QStringLiteral(")");
 }

@@ -84,6 +84,12 @@ TEST(AreaSumTallix, AFailureNamesWhereItStands)
                   4,
                   AccommodationItems(),
                   {"conversion:", "Base06", "OperationIncome", "B1002", "abc"}},
+                 {TextIn2005,
+                  "B1002",
+                  false,
+                  4,
+                  AccommodationItems(),
+                  {"conversion:", "Base06", "OperationIncome", "B1002", "abc"}},
                  {unreadableRooms, "430200", true, 1, rooms, {"conversion:", "Base01", "Rooms", "B1003"}},
                  {unreadableRooms, "B1003", false, 1, rooms, {"conversion:", "Base01", "Rooms", "B1003"}},
                  {"", "430000", true, 3, {{"Base05", "Nope"}}, {"database:", "Nope"}}};
