@@ -27,9 +27,6 @@ void Recordset::Open(const QString& sql, DbConnection& connection)
     names_.reserve(columns);
     for (int i = 0; i < columns; ++i)
         names_.append(record.fieldName(i));
-    // Inserted backwards so that of equal names (a * over a join) the first one wins.
-    for (int i = columns - 1; i >= 0; --i)
-        index_.insert(names_[i].toLower(), i);
     while (query.next()) {
         for (int i = 0; i < columns; ++i)
             cells_.push_back(query.value(i));
@@ -45,7 +42,6 @@ void Recordset::Open(const QString& sql, DbConnection& connection)
 void Recordset::Close()
 {
     names_.clear();
-    index_.clear();
     cells_.clear();
     recordCount_ = 0;
     position_ = 0;
@@ -54,7 +50,12 @@ void Recordset::Close()
 
 int Recordset::IndexOf(const QString& name) const
 {
-    return index_.value(name.toLower(), -1);
+    // Of equal names (a * over a join) the first one wins. A few dozen columns are searched
+    // faster than a table of them is built for every statement.
+    for (qsizetype i = 0; i < names_.size(); ++i)
+        if (names_[i].compare(name, Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i);
+    return -1;
 }
 
 Recordset::Row Recordset::CurrentRow() const

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -59,7 +58,6 @@ public:
 
 private:
     QStringList names_;
-    QHash<QString, int> index_;
     // Row after row in one block: a row costs no allocation of its own.
     std::vector<QVariant> cells_;
     int recordCount_ = 0;
