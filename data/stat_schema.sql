@@ -29,7 +29,10 @@ CREATE TABLE Base01 (
 CREATE UNIQUE INDEX Base01_code ON Base01 (code);
 -- A region selects its enterprises with "regionalismcode like '<prefix>%'"; the engine reads
 -- such a LIKE as a range only over an index in NOCASE order, which for digits is the plain one.
-CREATE INDEX Base01_regionalismcode ON Base01 (regionalismcode COLLATE NOCASE);
+-- The code and the two category columns ride along, so the annual passes and the ledger's
+-- selection of enterprises never visit the register's rows.
+CREATE INDEX Base01_regionalismcode ON Base01
+    (regionalismcode COLLATE NOCASE, code, RegistrationType, TravelAgencyType);
 
 -- Travel agencies, yearly returns.
 CREATE TABLE Base04 (
@@ -140,7 +143,7 @@ ANALYZE sqlite_schema;
 INSERT INTO sqlite_stat1 (tbl, idx, stat) VALUES
     ('Area',   'Area_Areacode',           '3200 1'),
     ('Base01', 'Base01_code',             '40000 1'),
-    ('Base01', 'Base01_regionalismcode',  '40000 12'),
+    ('Base01', 'Base01_regionalismcode',  '40000 12 1 1 1'),
     ('Base04', 'Base04_code_TableDate',   '30000 3 1'),
     ('Base04', 'Base04_code_Year_Month',  '30000 3 1 1'),
     ('Base05', 'Base05_TableDate_code',   '700000 20000 1'),

@@ -108,7 +108,7 @@ TEST_P(SourcePlanTest, AnnualPassFindsTheYearOfEachEnterpriseOfTheRegion)
         SCOPED_TRACE(table);
         const QString name = QString::fromLatin1(table);
         const QStringList plan = Plan(AnnualStatement(name, QString::fromLatin1(GetParam())));
-        EXPECT_TRUE(Uses(plan, QStringLiteral("Base01 USING INDEX Base01_regionalismcode")))
+        EXPECT_TRUE(Uses(plan, QStringLiteral("Base01 USING COVERING INDEX Base01_regionalismcode")))
             << plan.join('\n').toStdString();
         EXPECT_TRUE(Uses(plan, name + QStringLiteral(" USING INDEX ") + name +
                                    QStringLiteral("_code_Year_Month (code=? AND <expr>=?)")))
@@ -117,7 +117,7 @@ TEST_P(SourcePlanTest, AnnualPassFindsTheYearOfEachEnterpriseOfTheRegion)
     }
 }
 
-TEST_P(SourcePlanTest, LedgerCheckOfTextValuesFindsTheRegionsReturns)
+TEST_P(SourcePlanTest, LedgerFindsTheRegionsReturns)
 {
     TallixCondition condition;
     condition.YearStat = 2025;
@@ -129,8 +129,8 @@ TEST_P(SourcePlanTest, LedgerCheckOfTextValuesFindsTheRegionsReturns)
     index->FieldName = QStringLiteral("RoomIncome+OtherIncome");
     condition.SetCustomIndexs({index});
     const QString region = QString::fromLatin1(GetParam()).leftJustified(6, QLatin1Char('0'));
-    const QStringList plan = Plan(condition.TextValuesSql(region, true));
-    EXPECT_TRUE(Uses(plan, QStringLiteral("Base01 USING INDEX Base01_regionalismcode")))
+    const QStringList plan = Plan(condition.CustomIndexsSql(region, true));
+    EXPECT_TRUE(Uses(plan, QStringLiteral("Base01 USING COVERING INDEX Base01_regionalismcode")))
         << plan.join('\n').toStdString();
     EXPECT_TRUE(Uses(plan, QStringLiteral("Base05 USING INDEX Base05_code_Year_Month")))
         << plan.join('\n').toStdString();
