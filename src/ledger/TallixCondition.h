@@ -29,14 +29,15 @@ public:
     // per enterprise:
     //   SELECT 1 ,SUM(Base04.f1+Base04.f2) ,SUM(Base01.Rooms) ,MAX(Base04.TextValueFound OR
     //   typeof(Base01.Rooms)='text') FROM Base01  LEFT JOIN (SELECT code, SUM(f1) AS f1,
-    //   SUM(f2) AS f2, MAX(typeof(Base04.f1)='text' OR typeof(Base04.f2)='text') AS
+    //   SUM(f2) AS f2, MAX(max(typeof(Base04.f1),typeof(Base04.f2))='text') AS
     //   TextValueFound FROM Base04 WHERE Base04.code IN (SELECT
     //   Base01.code FROM Base01 WHERE Base01.regionalismcode like '11%' AND Base01.code LIKE 'C%')
     //   AND YEAR(Base04.TableDate)=2005 AND MONTH(Base04.TableDate)<=3 GROUP BY code) AS Base04
     //   ON Base01.code=Base04.code
     //   WHERE Base01.regionalismcode like '11%' AND Base01.code LIKE 'C%'
-    // By enterprise the columns are not wrapped in SUM and the selection is
-    // " WHERE Base01.code='<code>'"; the current-period modes test MONTH(...)=M.
+    // By enterprise the columns are not wrapped in SUM, the selection is
+    // " WHERE Base01.code='<code>'" and a return table picks "Base04.code='<code>'"; the
+    // current-period modes test MONTH(...)=M.
     QString CustomIndexsSql(const QString& code, bool isArea) const;
 
     // The field of CustomIndexsSql that tells of text values; -1 without columns.
