@@ -22,6 +22,11 @@ QStringList Terms(const QString& fieldName)
     return terms;
 }
 
+QString TypeOf(const QString& table, const QString& column)
+{
+    return QStringLiteral("typeof(") + table + QLatin1Char('.') + column + QLatin1Char(')');
+}
+
 } // namespace
 
 QString TallixCondition::CustomIndexsSql(const QString& code, bool isArea) const
@@ -96,7 +101,7 @@ int TallixCondition::TextValueField() const
 
 QString TallixCondition::TextTest(const QString& table, const QString& column)
 {
-    return QStringLiteral("typeof(") + table + QLatin1Char('.') + column + QStringLiteral(")='text'");
+    return TypeOf(table, column) + QStringLiteral("='text'");
 }
 
 QString TallixCondition::AnyTextTest(const QString& table, const QStringList& columns)
@@ -109,7 +114,7 @@ QString TallixCondition::AnyTextTest(const QString& table, const QStringList& co
     // when one of them is, and one call is quicker to prepare than a chain of tests.
     QStringList types;
     for (const QString& column : columns)
-        types << QStringLiteral("typeof(") + table + QLatin1Char('.') + column + QLatin1Char(')');
+        types << TypeOf(table, column);
     return QStringLiteral("max(") + types.join(QLatin1Char(',')) + QStringLiteral(")='text'");
 }
 

@@ -31,6 +31,20 @@ public:
     std::shared_ptr<TallixAreaData> CalculateTallix(const QString& code, TallixCondition& condition, bool isArea);
 
 private:
+    // The source connection of one pass: opened on construction, closed on every way out,
+    // an error included.
+    class SourceSession
+    {
+    public:
+        explicit SourceSession(AreaSum& sum) : sum_(sum) { sum_.OpenSourceConnection(); }
+        ~SourceSession() { sum_.CloseSourceConnection(); }
+        SourceSession(const SourceSession&) = delete;
+        SourceSession& operator=(const SourceSession&) = delete;
+
+    private:
+        AreaSum& sum_;
+    };
+
     void OpenSourceConnection();
     void CloseSourceConnection();
     // Runs a statement on the source connection into the engine's recordset.

@@ -169,13 +169,7 @@ std::shared_ptr<HotelAreaData> AreaSum::CalculateHotel(const QString& areacode,
     result->areacode = areacode;
     const QString prefix = RegionCode::Prefix(areacode);
 
-    OpenSourceConnection();
-    // Released on every way out, an error included.
-    struct SourceGuard
-    {
-        AreaSum* sum;
-        ~SourceGuard() { sum->CloseSourceConnection(); }
-    } guard{this};
+    const SourceSession session(*this);
 
     const QString sql =
         QStringLiteral("SELECT * FROM base05 INNER JOIN base01 on base01.code=base05.code ") +

@@ -81,8 +81,8 @@ std::shared_ptr<TallixAreaData> AreaSum::LoadTallixAreaData(const QString& code,
     row->Clear();
     row->Name = isArea ? Connection::AreaName(code) : Connection::UnitName(code);
 
-    OpenSourceConnection();
-    try {
+    {
+        const SourceSession session(*this);
         OpenRecordset(condition.CustomIndexsSql(code, isArea));
         if (FoundTextValues(*recordset_, condition.TextValueField())) {
             Recordset values;
@@ -93,11 +93,7 @@ std::shared_ptr<TallixAreaData> AreaSum::LoadTallixAreaData(const QString& code,
             for (recordset_->MoveFirst(); !recordset_->IsEOF(); recordset_->MoveNext())
                 AccumulateTallixRow(*row, *recordset_);
         }
-    } catch (...) {
-        CloseSourceConnection();
-        throw;
     }
-    CloseSourceConnection();
     row->AutoCalculate();
     return row;
 }

@@ -137,8 +137,8 @@ std::shared_ptr<TourUnitAreaData> AreaSum::CalculateTourUnit(const QString& area
     data->areacode = areacode;
     const QString prefix = RegionCode::Prefix(areacode);
 
-    OpenSourceConnection();
-    try {
+    {
+        const SourceSession session(*this);
         const auto run = [&](const ReturnQuery& query, const auto& load) {
             OpenRecordset(Statement(query, prefix, year));
             if (recordset_->RecordCount() > 0) {
@@ -152,11 +152,7 @@ std::shared_ptr<TourUnitAreaData> AreaSum::CalculateTourUnit(const QString& area
             [&](const Recordset& fields) { AddToTourUnitIndex(data->TravelSpotData, fields); });
         run(OthersCorpQuery,
             [&](const Recordset& fields) { AddToTourUnitIndex(data->OthersCorpData, fields); });
-    } catch (...) {
-        CloseSourceConnection();
-        throw;
     }
-    CloseSourceConnection();
     data->AutoCalculate();
     return data;
 }
