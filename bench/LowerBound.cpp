@@ -130,8 +130,9 @@ QString LedgerTableSums(const BenchPlan& plan, const QString& table, bool cumula
                  Months(QStringLiteral("TableDate"), plan.Year - 1, from, plan.Month) + QStringLiteral(")");
     // Two years of monthly returns are best summed walking the code index, which needs no sort;
     // one month is best found by its dates.
-    const QString walk =
-        previous ? QStringLiteral(" INDEXED BY ") + table + QStringLiteral("_code_TableDate") : QString();
+    const QString walk = previous && plan.CodeDateIndexes
+                             ? QStringLiteral(" INDEXED BY ") + table + QStringLiteral("_code_TableDate")
+                             : QString();
     return QStringLiteral("(SELECT code") + sums + QStringLiteral(" FROM ") + table + walk +
            QStringLiteral(" WHERE ") + period + QStringLiteral(" GROUP BY code) AS ") + table;
 }
