@@ -28,7 +28,7 @@ void RoundTrip(const TempAppFolder& folder)
     ASSERT_FALSE(import.Kept().isEmpty());
 }
 
-int Run(int (*command)(const QStringList&, QTextStream&), const QString& arguments)
+int Command(int (*command)(const QStringList&, QTextStream&), const QString& arguments)
 {
     QString text;
     QTextStream out(&text);
@@ -49,7 +49,7 @@ TEST(RoundTrip, HotelReports)
         {"hotel_tests", "--occupancy|70:90|--reception|1000:|--income-per|:0.2|--profit-per|0:|"
                         "--region|4301|--region|430121|--region|44|--region|4301"}};
     for (const auto& [name, options] : runs) {
-        EXPECT_EQ(Run(&HotelCommand::Run, QStringLiteral("--year|2025|--month|12|") + QLatin1String(options)), 0);
+        EXPECT_EQ(Command(&HotelCommand::Run, QStringLiteral("--year|2025|--month|12|") + QLatin1String(options)), 0);
         ExpectReference(QStringLiteral("hotel/reference/%1.txt").arg(QLatin1String(name)), ResultTables(folder));
     }
 }
@@ -59,7 +59,7 @@ TEST(RoundTrip, AnnualReports)
     TempAppFolder folder;
     FillAnnualSource(folder);
     RoundTrip(folder);
-    EXPECT_EQ(Run(&AnnualCommand::Run, QStringLiteral("--year|2025|--region|43|--region|4301|--region|430102|--region|44")), 0);
+    EXPECT_EQ(Command(&AnnualCommand::Run, QStringLiteral("--year|2025|--region|43|--region|4301|--region|430102|--region|44")), 0);
     ExpectAnnualReference(folder);
 }
 
@@ -79,7 +79,7 @@ TEST(RoundTrip, Ledgers)
         {"enterprise_cumulative_comparison.tsv",
          "cumulative-comparison|--enterprise|B1001|--enterprise|B1002|--enterprise|B2001|--enterprise|B1003"}};
     for (const auto& [reference, options] : runs) {
-        EXPECT_EQ(Run(&LedgerCommand::Run, QStringLiteral("--year|2006|--month|3|--unit|accommodation|--mode|") +
+        EXPECT_EQ(Command(&LedgerCommand::Run, QStringLiteral("--year|2006|--month|3|--unit|accommodation|--mode|") +
                                                options + items),
                   0);
         LedgerFixture::ExpectReference(folder, reference);
