@@ -125,6 +125,22 @@ TEST_F(HotelCommandTest, RangesAsTheWindowFillsThem)
     }
 }
 
+// An opening date left blank (NULL, or empty text) counts while no opening year is set, as the
+// collection system's engine counts its year 0, and no opening-year range admits it.
+TEST_F(HotelCommandTest, BlankOpeningDateCountsOnlyWithoutAnOpeningYearRange)
+{
+    folder.Source(QStringLiteral("UPDATE Base01 SET OpenDate = NULL WHERE code = 'B1001';"
+                                 "UPDATE Base01 SET OpenDate = '' WHERE code = 'B1002'"));
+    const std::pair<const char*, const char*> cases[] = {
+        {"--open-year|:", "10"}, {"--open-year|:2030", "8"}, {"--open-year|1900:", "8"}, {"--open-year|1998:1998", "0"}};
+    for (const auto& [range, hotels] : cases) {
+        SCOPED_TRACE(range);
+        EXPECT_EQ(RunHotel(QStringLiteral("--year|2025|--month|12|--region|4301|") + QLatin1String(range)), 0);
+        EXPECT_EQ(Hotels(), (QStringList{QStringLiteral("合计\t") + QLatin1String(hotels),
+                                         QStringLiteral("长沙市\t") + QLatin1String(hotels)}));
+    }
+}
+
 TEST_F(HotelCommandTest, FailingPassLeavesTheLastReportInPlace)
 {
     ASSERT_EQ(RunHotel("--year|2025|--month|12|--region|430102"), 0);
