@@ -2,6 +2,7 @@
 
 #include "DatabaseContainer.h"
 #include "FieldNames.h"
+#include "RecordPipe.h"
 #include "ImportError.h"
 #include "SourceSchema.h"
 #include "SourceWriter.h"
@@ -212,29 +213,26 @@ void CollectionImport::Write(const QString& folder)
         writer.CreateTable(schemaTable.Name, columns);
 
         row.read = row.deleted = 0;
-        std::vector<XbaseValue> values;
         const std::uint32_t count = table->RecordCount();
         if (OnProgress)
             OnProgress(table->Name(), 0, count);
-        for (std::uint32_t r = 0; r < count; ++r) {
-            if ((r & 0x3FFF) == 0x3FFF) {
-                if (Cancel && Cancel->load())
-                    throw ImportError(ImportError::Kind::Cancelled, QStringLiteral("导入已取消，原数据库未改动"));
-                if (OnProgress)
-                    OnProgress(table->Name(), r, count);
-                table->Release(r);
+        RecordPipe pipe(*table);
+        while (RecordPipe::Batch* batch = pipe.Next()) {
+            if (Cancel && Cancel->load())
+                throw ImportError(ImportError::Kind::Cancelled, QStringLiteral("导入已取消，原数据库未改动"));
+            for (std::uint32_t i = 0; i < batch->Count; ++i) {
+                if (batch->Deleted[i]) {
+                    ++row.deleted;
+                    continue;
+                }
+                writer.Insert(batch->Values.data() + std::size_t{i} * pipe.Width());
+                ++row.read;
             }
-            if (table->IsDeleted(r)) {
-                ++row.deleted;
-                continue;
-            }
-            table->Read(r, values);
-            writer.Insert(values);
-            ++row.read;
+            if (OnProgress)
+                OnProgress(table->Name(), batch->First + batch->Count, count);
+            pipe.Release(batch);
         }
         records_ += count;
-        if (OnProgress)
-            OnProgress(table->Name(), count, count);
         log.push_back(row);
         tables[t - 1].reset(); // its mapping is no longer needed
     }

@@ -15,20 +15,6 @@ QString Quoted(const QString& name)
     return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
 }
 
-bool ParseNumber(std::string_view s, double& value)
-{
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    if (!s.empty() && s.front() == '+')
-        s.remove_prefix(1);
-    if (s.empty())
-        return false;
-    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
-    return error == std::errc() && end == s.data() + s.size();
-}
-
 } // namespace
 
 SourceWriter::SourceWriter(const QString& path) : path_(path)
@@ -104,7 +90,7 @@ void SourceWriter::CreateTable(const QString& name, const std::vector<Column>& c
     texts_.assign(columns_.size(), std::string());
 }
 
-void SourceWriter::Insert(const std::vector<XbaseValue>& values)
+void SourceWriter::Insert(const XbaseValue* values)
 {
     if (!insert_)
         return;
@@ -130,7 +116,7 @@ void SourceWriter::Insert(const std::vector<XbaseValue>& values)
         case XbaseValue::Kind::Text:
         case XbaseValue::Kind::Date: {
             double number = 0;
-            if (c.Type == SourceSchema::Kind::Number && ParseNumber(v.text, number))
+            if (c.Type == SourceSchema::Kind::Number && XbaseTable::ParseNumber(v.text, number))
                 sqlite3_bind_double(insert_, p, number);
             else
                 sqlite3_bind_text(insert_, p, v.text.data(), static_cast<int>(v.text.size()), SQLITE_STATIC);

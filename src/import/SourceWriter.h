@@ -31,7 +31,7 @@ public:
     SourceWriter& operator=(const SourceWriter&) = delete;
 
     void CreateTable(const QString& name, const std::vector<Column>& columns);
-    void Insert(const std::vector<XbaseValue>& values);
+    void Insert(const XbaseValue* values); // a record's values, indexed by Column::Value
     void Execute(const QString& sql);
     // Commits and closes; afterwards the file holds the whole database.
     void Commit();

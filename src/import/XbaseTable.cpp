@@ -95,8 +95,11 @@ bool JulianToIso(long long jd, std::string& out)
     return true;
 }
 
-bool ParseNumber(std::string_view s, double& value)
+} // namespace
+
+bool XbaseTable::ParseNumber(std::string_view s, double& value)
 {
+    s = Trimmed(s);
     if (!s.empty() && s.front() == '+')
         s.remove_prefix(1);
     if (s.empty())
@@ -104,8 +107,6 @@ bool ParseNumber(std::string_view s, double& value)
     const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
     return error == std::errc() && end == s.data() + s.size();
 }
-
-} // namespace
 
 bool XbaseTable::IsDataType(char type)
 {
@@ -253,10 +254,15 @@ bool XbaseTable::IsDeleted(std::uint32_t record) const
 
 void XbaseTable::Read(std::uint32_t record, std::vector<XbaseValue>& values)
 {
+    values.resize(dataFields_.size());
+    Read(record, values.data());
+}
+
+void XbaseTable::Read(std::uint32_t record, XbaseValue* values)
+{
     if (record >= recordCount_)
         Fail(record + 1, nullptr, QStringLiteral("记录号超出表的范围"));
     const unsigned char* r = file_.Data() + std::size_t{headerLength_} + std::size_t{record} * recordLength_;
-    values.resize(dataFields_.size());
     for (std::size_t i = 0; i < dataFields_.size(); ++i)
         ReadValue(r, record + 1, fields_[static_cast<std::size_t>(dataFields_[i])], values[i]);
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class MemoFile;
@@ -60,11 +61,14 @@ public:
     // record counts from 0
     bool IsDeleted(std::uint32_t record) const;
     void Read(std::uint32_t record, std::vector<XbaseValue>& values);
+    void Read(std::uint32_t record, XbaseValue* values); // one for each of DataFields()
     // The records before this one will not be read again.
     void Release(std::uint32_t record) const;
 
     // Whether a type letter is read as data.
     static bool IsDataType(char type);
+    // Number text as a number field holds it: blanks around, an optional sign.
+    static bool ParseNumber(std::string_view text, double& value);
 
 private:
     void ReadHeader(const QString& fallbackCharset);

@@ -40,15 +40,7 @@ TEST(RoundTrip, HotelReports)
     TempAppFolder folder;
     LoadHotelFixture(folder);
     RoundTrip(folder);
-    // the runs of HotelReference.ResultTablesMatchTheReferenceRuns
-    const std::pair<const char*, const char*> runs[] = {
-        {"all_hotels", "--region|43|--region|4301|--region|430102|--region|430200|--region|44"},
-        {"query_conditions", "--regtype|110,120,130,210,220,230,240,310|--star|3,4,5|--category|B1,B2|"
-                             "--rooms|100:499|--open-year|2000:|--fixed-assets|:4000|--income|5:|--profit|:3|"
-                             "--region|430000|--region|430200|--region|440100"},
-        {"hotel_tests", "--occupancy|70:90|--reception|1000:|--income-per|:0.2|--profit-per|0:|"
-                        "--region|4301|--region|430121|--region|44|--region|4301"}};
-    for (const auto& [name, options] : runs) {
+    for (const auto& [name, options] : HotelReferenceRuns()) {
         EXPECT_EQ(Command(&HotelCommand::Run, QStringLiteral("--year|2025|--month|12|") + QLatin1String(options)), 0);
         ExpectReference(QStringLiteral("hotel/reference/%1.txt").arg(QLatin1String(name)), ResultTables(folder));
     }
