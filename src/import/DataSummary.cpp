@@ -110,13 +110,13 @@ DataSummary DataSummary::Of(const QString& databasePath)
     Find(db, f, QStringLiteral("Base01 中没有地区码的企业"),
          QStringLiteral("Base01 WHERE regionalismcode IS NULL OR trim(regionalismcode) = ''"));
     Find(db, f, QStringLiteral("Base01 中地区码不在 Area 中的企业"),
-         QStringLiteral("Base01 WHERE trim(regionalismcode) <> '' AND regionalismcode NOT IN (SELECT Areacode FROM Area)"));
+         QStringLiteral("Base01 WHERE trim(regionalismcode) <> '' AND regionalismcode NOT IN (SELECT Areacode FROM Area WHERE Areacode IS NOT NULL)"));
     for (const char* returns : {"Base04", "Base05", "Base06", "Base08", "Base09"}) {
         const QString table = QLatin1String(returns);
         if (!tables.contains(table.toLower()))
             continue;
         Find(db, f, table + QStringLiteral(" 中企业码不在 Base01 中的报表"),
-             table + QStringLiteral(" WHERE code IS NULL OR code NOT IN (SELECT code FROM Base01)"));
+             table + QStringLiteral(" WHERE code IS NULL OR code NOT IN (SELECT code FROM Base01 WHERE code IS NOT NULL)"));
         Find(db, f, table + QStringLiteral(" 中同一企业同一月份的两份以上报表"),
              QStringLiteral("(SELECT code, YEAR(TableDate) AS y, MONTH(TableDate) AS m FROM %1"
                             " GROUP BY code, YEAR(TableDate), MONTH(TableDate) HAVING COUNT(*) > 1)")
@@ -127,7 +127,7 @@ DataSummary DataSummary::Of(const QString& databasePath)
         if (!tables.contains(table.Name.toLower()) || !Has(table, "code"))
             continue;
         QStringList tests, cases;
-        for (const QString& column : Column(db, QStringLiteral("SELECT name FROM pragma_table_info('%1') WHERE type = 'REAL'")
+        for (const QString& column : Column(db, QStringLiteral("SELECT name FROM pragma_table_info('%1') WHERE type IN ('REAL', 'INTEGER')")
                                                     .arg(table.Name))) {
             tests << QStringLiteral("typeof(%1) = 'text'").arg(Quoted(column));
             cases << QStringLiteral("WHEN typeof(%1) = 'text' THEN '%2'").arg(Quoted(column), column);
