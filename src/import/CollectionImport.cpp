@@ -72,6 +72,51 @@ QString ErrnoText()
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
+// The columns of a table: the schema's, each with the field of the file that holds it, then
+// the file's other fields. A note names the fields left out.
+std::vector<SourceWriter::Column> Columns(const SourceSchema::Table& schemaTable, const XbaseTable& table,
+                                          const DatabaseContainer& container, QString& note)
+{
+    std::vector<SourceWriter::Column> columns;
+    QStringList schemaNames;
+    for (const auto& column : schemaTable.Columns) {
+        columns.push_back({column.Name, column.Type, -1});
+        schemaNames << column.Name;
+    }
+    const QString base = QFileInfo(table.Name()).completeBaseName();
+    QStringList names;
+    if (!table.Backlink().isEmpty() && !container.IsEmpty()) {
+        if (!container.HasTable(base))
+            throw ImportError::InRecord(table.Name(), 0, QString(), QStringLiteral("数据库容器中没有这张表"));
+        names = FieldNames::FromContainer(table.Name(), table.Fields(), container.Fields(base));
+    } else {
+        names = FieldNames::ForFreeTable(table.Name(), table.Fields(), schemaNames);
+    }
+    const QSet<QString> hotelNames = IsHotelTable(schemaTable.Name) ? HotelNames(schemaTable.Name) : QSet<QString>();
+    QStringList leftOut;
+    QSet<QString> taken;
+    const std::vector<int>& data = table.DataFields();
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        const XbaseField& field = table.Fields()[static_cast<std::size_t>(data[i])];
+        const QString& name = names[data[i]];
+        if (taken.contains(name.toLower()))
+            throw ImportError::InRecord(table.Name(), 0, field.Name, QStringLiteral("与另一字段同名：") + name);
+        taken.insert(name.toLower());
+        qsizetype known = schemaNames.size() - 1;
+        while (known >= 0 && schemaNames[known].compare(name, Qt::CaseInsensitive) != 0)
+            --known;
+        if (known >= 0)
+            columns[static_cast<std::size_t>(known)].Value = static_cast<int>(i);
+        else if (hotelNames.contains(name.toLower()))
+            leftOut << name;
+        else
+            columns.push_back({name, KindOf(field.Type), static_cast<int>(i)});
+    }
+    if (!leftOut.isEmpty())
+        note = QStringLiteral("未导入与其他表同名的列：") + leftOut.join(QStringLiteral("、"));
+    return columns;
+}
+
 struct LogRow
 {
     QString table, file, note;
@@ -164,53 +209,17 @@ void CollectionImport::Write(const QString& folder)
     for (const auto& schemaTable : SourceSchema::Get().Tables()) {
         XbaseTable* table = tables[t++].get();
         LogRow row{schemaTable.Name, QString(), QString()};
-        std::vector<SourceWriter::Column> columns;
-        for (const auto& column : schemaTable.Columns)
-            columns.push_back({column.Name, column.Type, -1});
         if (!table) {
             row.note = QStringLiteral("文件夹中没有这张表");
+            std::vector<SourceWriter::Column> columns;
+            for (const auto& column : schemaTable.Columns)
+                columns.push_back({column.Name, column.Type, -1});
             writer.CreateTable(schemaTable.Name, columns);
             log.push_back(row);
             continue;
         }
         row.file = table->Name();
-        QStringList schemaNames;
-        for (const auto& column : schemaTable.Columns)
-            schemaNames << column.Name;
-        const QString base = QFileInfo(table->Name()).completeBaseName();
-        QStringList names;
-        if (!table->Backlink().isEmpty() && !container.IsEmpty()) {
-            if (!container.HasTable(base))
-                throw ImportError::InRecord(table->Name(), 0, QString(),
-                                            QStringLiteral("数据库容器中没有这张表"));
-            names = FieldNames::FromContainer(table->Name(), table->Fields(), container.Fields(base));
-        } else {
-            names = FieldNames::ForFreeTable(table->Name(), table->Fields(), schemaNames);
-        }
-        const QSet<QString> hotelNames = IsHotelTable(schemaTable.Name) ? HotelNames(schemaTable.Name) : QSet<QString>();
-        QStringList leftOut;
-        QSet<QString> taken;
-        const std::vector<int>& data = table->DataFields();
-        for (std::size_t i = 0; i < data.size(); ++i) {
-            const XbaseField& field = table->Fields()[static_cast<std::size_t>(data[i])];
-            const QString& name = names[data[i]];
-            if (taken.contains(name.toLower()))
-                throw ImportError::InRecord(table->Name(), 0, field.Name, QStringLiteral("与另一字段同名：") + name);
-            taken.insert(name.toLower());
-            qsizetype known = schemaNames.size() - 1;
-            while (known >= 0 && schemaNames[known].compare(name, Qt::CaseInsensitive) != 0)
-                --known;
-            if (known >= 0) {
-                columns[static_cast<std::size_t>(known)].Value = static_cast<int>(i);
-            } else if (hotelNames.contains(name.toLower())) {
-                leftOut << name;
-            } else {
-                columns.push_back({name, KindOf(field.Type), static_cast<int>(i)});
-            }
-        }
-        if (!leftOut.isEmpty())
-            row.note = QStringLiteral("未导入与其他表同名的列：") + leftOut.join(QStringLiteral("、"));
-        writer.CreateTable(schemaTable.Name, columns);
+        writer.CreateTable(schemaTable.Name, Columns(schemaTable, *table, container, row.note));
 
         row.read = row.deleted = 0;
         const std::uint32_t count = table->RecordCount();
