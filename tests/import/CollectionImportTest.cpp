@@ -57,7 +57,7 @@ TEST_F(CollectionImportTest, CasesArriveAsTheReportsReadThem)
 {
     CollectionImport import(folder.Path());
     import.Run(cases);
-    EXPECT_EQ(import.RecordsRead(), 4 + 3 + 4); // Base01, Base06, Area (deleted ones too); not Base99
+    EXPECT_EQ(import.RecordsRead(), 4 + 3 + 4 + 3); // Base01, Base06, Area (deleted ones too), Base09; not Base99
     // long names from the container, the deleted copy skipped, NULL by the flags, a blank date
     // NULL, the memo with its line break, an apostrophe in GBK text
     EXPECT_EQ(folder.SourceRows(QStringLiteral(
@@ -72,6 +72,9 @@ TEST_F(CollectionImportTest, CasesArriveAsTheReportsReadThem)
                   " AccumulatedDepreciation FROM Base06")),
               (QStringList{"B1001\t2025-12-31\t1234.5678\t-1e-04\t2.5\t100.5\t<null>",
                            "B2003\t2024-02-29\t0\t12\t<null>\t<null>\t<null>"}));
+    // a varchar shorter than its field, one as long as its field, one NULL
+    EXPECT_EQ(folder.SourceRows(QStringLiteral("SELECT code, SERVICENOT FROM Base09")),
+              (QStringList{"E1\t短", "E2\t8 chars!", "E3\t<null>"}));
     // the old-format free table, text compared without trailing blanks
     EXPECT_EQ(folder.SourceRows(QStringLiteral("SELECT Areaname FROM Area WHERE Areacode = '430200 '")),
               QStringList{"Zhuzhou's 市"});

@@ -35,7 +35,7 @@ TEST(ImportCommand, ImportsAndSummarises)
     const Outcome done = Report(folder, {"import", "--from", cases});
     EXPECT_EQ(done.status, 0) << done.err.toStdString();
     EXPECT_TRUE(done.err.contains(QStringLiteral("读取 BASE01.DBF（4 条记录）"))) << done.err.toStdString();
-    EXPECT_TRUE(done.err.contains(QStringLiteral("已导入 11 条记录，原数据库保留为 stat-"))) << done.err.toStdString();
+    EXPECT_TRUE(done.err.contains(QStringLiteral("已导入 14 条记录，原数据库保留为 stat-"))) << done.err.toStdString();
     EXPECT_TRUE(done.out.startsWith(QStringLiteral("数据概况："))) << done.out.toStdString();
     EXPECT_TRUE(done.out.contains(QStringLiteral("Base01\tBASE01.DBF\t3\t1\t3")));
 

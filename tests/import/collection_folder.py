@@ -210,7 +210,8 @@ def export(source, folder):
 def cases(folder):
     """Base01 with long names through the container, a GBK name with an apostrophe, NULL
     through _NullFlags, a blank opening date, a memo field and a deleted record; Base06 with T
-    and Y fields; Area as an old-format free table; a table the reports do not use."""
+    and Y fields; Area as an old-format free table; Base09 with a varchar; a table the reports
+    do not use."""
     os.makedirs(folder, exist_ok=True)
     base01 = [('code', 'C(20)'), ('unitname', 'C(40)'), ('regionalismcode', 'C(6)'),
               ('RegistrationType', 'C(3)'), ('Rooms', 'N(6,0)'), ('Beds', 'I'),
@@ -228,7 +229,37 @@ def cases(folder):
                 [('430000', '湖南省'), ('430100', '长沙市'), ('430200', "Zhuzhou's 市")],
                 old_format=True, in_container=False)
     write_table(folder, 'Base99.dbf', [('code', 'C(5)')], [('X',)], in_container=False)
+    varchar_table(os.path.join(folder, 'Base09.dbf'))
     container(folder, [('Base01', [n for n, _ in base01]), ('Base06', [n for n, _ in base06])])
+
+
+def varchar_table(path):
+    """A free table with a varchar field, which python3-dbf cannot write: code C(5), then
+    ServiceNot V(8) nullable. A shorter text sets the varchar's bit in _NullFlags and keeps its
+    length in the field's last byte; the null bit follows it."""
+    fields = [(b'CODE', b'C', 5, 0), (b'SERVICENOT', b'V', 8, 0x02), (b'_NullFlags', b'0', 1, 0x05)]
+    rows = [(b'E1', '短'.encode(CODEPAGE), False), (b'E2', b'8 chars!', False), (b'E3', None, True)]
+    record_length = 1 + sum(f[2] for f in fields)
+    header_length = 32 + 32 * len(fields) + 1 + 263
+    header = struct.pack('<B3BIHH16xBB2x', 0x32, 126, 12, 6, len(rows), header_length, record_length, 0, 0x7A)
+    offset, descriptors = 1, b''
+    for name, kind, length, flags in fields:
+        descriptors += struct.pack('<11scIBBB13x', name, kind, offset, length, 0, flags)
+        offset += length
+    records = b''
+    for code, text, null in rows:
+        bits = 0
+        value = b'\0' * 8
+        if null:
+            bits |= 2  # bit 0 is the varchar's length bit, bit 1 its null bit
+        elif len(text) < 8:
+            bits |= 1
+            value = text.ljust(7, b'\0') + bytes([len(text)])
+        else:
+            value = text
+        records += b' ' + code.ljust(5) + value + bytes([bits])
+    with open(path, 'wb') as f:
+        f.write(header + descriptors + b'\r' + b'\0' * 263 + records + b'\x1a')
 
 
 # ---------------------------------------------------------------- damage
