@@ -172,7 +172,7 @@ QString LowerBound::HotelSql(const BenchPlan& plan)
                        " AND base01.AccommodationStar IN ('0','1','2','3','4','5')"
                        " AND (base01.code LIKE 'B1%' OR base01.code LIKE 'B2%' OR base01.code LIKE 'B3%'"
                        " OR base01.code LIKE 'B4%' OR base01.code LIKE 'B9%')"
-                       " AND base01.OpenDate IS NOT NULL GROUP BY 1");
+                       " GROUP BY 1");
     return WithProvinces(pref, columns);
 }
 
