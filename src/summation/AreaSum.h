@@ -38,6 +38,19 @@ template <typename T> struct RunResult
 {
     std::vector<std::shared_ptr<T>> Items;
     std::shared_ptr<T> Total;
+
+    // Empty aggregates: one per region code, in order, and the total.
+    static RunResult ForRegions(const QStringList& areacodes)
+    {
+        RunResult run;
+        run.Total = std::make_shared<T>();
+        for (const QString& code : areacodes) {
+            auto region = std::make_shared<T>();
+            region->areacode = code;
+            run.Items.push_back(std::move(region));
+        }
+        return run;
+    }
 };
 
 // The summation engine of the three analyses. A run reads the source once, whatever the
