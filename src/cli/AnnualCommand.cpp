@@ -9,6 +9,7 @@
 #include "SqlText.h"
 #include "TourUnitAreaData.h"
 #include "TourUnitReport.h"
+#include "TourUnitRun.h"
 
 #include <QRegularExpression>
 
@@ -72,6 +73,7 @@ int Run(const QStringList& arguments, QTextStream& out)
     report.Clear();
     for (const QString& code : codes)
         report.Add(engine.CalculateTourUnit(code, year));
+    report.Run = TourUnitRun::Describe(year, codes);
     report.Save();
     out << QStringLiteral("计算完成") << '\n';
     out.flush();

@@ -5,6 +5,7 @@
 #include "CliError.h"
 #include "Connection.h"
 #include "HotelCondition.h"
+#include "HotelRun.h"
 #include "HotelReport.h"
 #include "InputRules.h"
 #include "Numeric.h"
@@ -242,6 +243,7 @@ int Run(const QStringList& arguments, QTextStream& out)
     report.Clear();
     for (const QString& code : regions)
         report.Add(engine.CalculateHotel(code, condition));
+    report.Run = HotelRun::Describe(condition, regions);
     report.Save();
     out << QStringLiteral("计算完成") << '\n';
     return 0;

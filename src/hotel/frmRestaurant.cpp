@@ -8,6 +8,7 @@
 #include "FlexGrid.h"
 #include "HotelCondition.h"
 #include "HotelReport.h"
+#include "HotelRun.h"
 #include "InputRules.h"
 #include "HandlerGuard.h"
 #include "MessagePresenter.h"
@@ -321,6 +322,7 @@ void frmRestaurant::cmdExec_Click()
         FillCondition();
         report_->Clear();
         RunRegions();
+        report_->Run = HotelRun::Describe(*condition_, FlexGrid->Column(0));
         report_->Save();
     });
     if (done)

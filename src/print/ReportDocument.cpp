@@ -3,6 +3,9 @@
 #include "Recordset.h"
 
 #include <QRegularExpression>
+#include <algorithm>
+
+const QString ReportDocument::NoDataMessage = QStringLiteral("该报表还没有数据，请先生成报表");
 
 ReportDocument::ReportDocument(ReportLayout layout) : layout_(std::move(layout)) {}
 
@@ -73,6 +76,24 @@ QString ReportDocument::CellText(int row, int column) const
     while (end > 0 && value[end - 1].isSpace())
         --end;
     return value.left(end);
+}
+
+int ReportDocument::Decimals(int column) const
+{
+    int decimals = 0;
+    for (int r = 0; r < rows_.size(); ++r) {
+        const QString text = CellText(r, column);
+        if (!IsNumber(text))
+            continue;
+        const qsizetype point = text.indexOf(QLatin1Char('.'));
+        if (point < 0)
+            continue;
+        qsizetype end = point + 1;
+        while (end < text.size() && text[end].isDigit())
+            ++end;
+        decimals = std::max(decimals, static_cast<int>(end - point - 1));
+    }
+    return decimals;
 }
 
 bool ReportDocument::IsNumber(const QString& text)

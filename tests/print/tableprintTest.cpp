@@ -119,6 +119,23 @@ TEST_F(TablePrintWindow, UnknownCodeLeavesAnEmptyViewer)
     window.close();
 }
 
+TEST_F(TablePrintWindow, ReportWithoutRowsSaysSoInsteadOfAnEmptyTable)
+{
+    window.TableCode = "2-1-1";
+    window.Show();
+    ASSERT_NE(window.Report(), nullptr);
+    EXPECT_EQ(window.CRViewer1->findChild<QLabel*>("lblEmpty")->text(), ReportDocument::NoDataMessage);
+    EXPECT_TRUE(window.CRViewer1->findChild<QLabel*>("lblEmpty")->isVisibleTo(&window));
+    EXPECT_EQ(window.CRViewer1->PageCount(), 0);
+    EXPECT_FALSE(Button("cmdExportPdf")->isEnabled());
+    window.close();
+    window.TableCode = "1-2";
+    window.Show();
+    EXPECT_TRUE(window.CRViewer1->findChild<QLabel*>("lblEmpty")->text().isEmpty());
+    EXPECT_EQ(window.CRViewer1->PageCount(), 1);
+    window.close();
+}
+
 TEST_F(TablePrintWindow, DatabaseErrorIsShownAndTheWindowStaysUsable)
 {
     folder.Own("DROP TABLE type33");
