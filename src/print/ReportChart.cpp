@@ -131,6 +131,7 @@ std::unique_ptr<QChart> ReportChart::Create(const ReportDocument& document, int 
     // Room for the value labels beyond the longest bar.
     values->setRange(low < 0 ? low * 1.15 : 0, high > 0 ? high * 1.15 : 1);
     values->applyNiceNumbers();
+    values->setLabelFormat(QStringLiteral("%.12g"));
     chart->addAxis(values, Qt::AlignBottom);
     series->attachAxis(values);
     return chart;

@@ -6,7 +6,12 @@
 #include "TempAppFolder.h"
 
 #include <QApplication>
+#include <QBarSet>
+#include <QChartView>
+#include <QComboBox>
+#include <QHorizontalBarSeries>
 #include <QLabel>
+#include <QTabWidget>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -116,6 +121,34 @@ TEST_F(TablePrintWindow, UnknownCodeLeavesAnEmptyViewer)
     EXPECT_FALSE(Button("cmdPrint")->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(messages.isEmpty());
+    window.close();
+}
+
+// The 图表 tab beside the preview charts a numeric column of the report in view, its bars
+// the column's figures without the 合计 row.
+TEST_F(TablePrintWindow, ChartTabShowsTheChosenColumnOfTheReportInView)
+{
+    InsertRows(folder, "type22", "1_3", {{"合计", "9", "12.5"}, {"长沙市", "4", "2.5"}, {"株洲市", "5", "10"}});
+    window.TableCode = "1-3";
+    window.Show();
+    auto* tabs = window.CRViewer1->findChild<QTabWidget*>("tabViews");
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->tabText(1), QStringLiteral("图表"));
+    tabs->setCurrentIndex(1);
+    auto* columns = window.CRViewer1->findChild<QComboBox*>("cmbChartColumn");
+    ASSERT_EQ(columns->count(), 2);
+    EXPECT_EQ(columns->itemText(1), window.Report()->HeadingText(2).trimmed());
+    columns->setCurrentIndex(1);
+    auto* view = window.CRViewer1->findChild<QChartView*>("chartView");
+    const auto* series = qobject_cast<QHorizontalBarSeries*>(view->chart()->series().value(0));
+    ASSERT_NE(series, nullptr);
+    EXPECT_EQ(series->barSets()[0]->count(), 2);
+    EXPECT_EQ(series->barSets()[0]->at(0), 2.5);
+    EXPECT_EQ(series->barSets()[0]->at(1), 10);
+    EXPECT_NE(Button("cmdExportExcel"), nullptr);
+    window.resize(900, 600);
+    QApplication::processEvents();
+    window.grab().save(QStringLiteral("print_chart_tab.png"));
     window.close();
 }
 
