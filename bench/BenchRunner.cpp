@@ -31,15 +31,14 @@ HotelCondition OpenHotelCondition(const BenchPlan& plan)
     return HotelCondition::AllHotels(plan.Year, plan.Month);
 }
 
-// One run of a report: the passes over every row, then Save, timed apart.
-template <typename Report, typename Pass>
-void TimedRun(BenchRunner::Result& result, Report& report, const QStringList& codes, Pass pass)
+// One run of a report: the run over every row, then Save, timed apart.
+template <typename Report, typename Run>
+void TimedRun(BenchRunner::Result& result, Report& report, const QStringList& codes, Run run)
 {
     QElapsedTimer timer;
     timer.start();
     report.Clear();
-    for (const QString& code : codes)
-        report.Add(pass(code));
+    report.AddRun(run(codes));
     const double passes = Milliseconds(timer);
     timer.restart();
     report.Save();
@@ -104,7 +103,7 @@ BenchRunner::Result BenchRunner::Hotel()
     HotelReport report;
     Repeat([&] {
         TimedRun(result, report, plan_.Regions,
-                 [&](const QString& code) { return engine.CalculateHotel(code, condition); });
+                 [&](const QStringList& codes) { return engine.CalculateHotelRegions(codes, condition); });
     });
     result.RowsSaved = ResultRows();
     const LowerBound::Figures figures = EngineFigures::Hotel(report);
@@ -116,6 +115,21 @@ BenchRunner::Result BenchRunner::Hotel()
     return result;
 }
 
+BenchRunner::Result BenchRunner::HotelAllRegions()
+{
+    Result result;
+    result.Name = QStringLiteral("1b hotel, %1 regions").arg(plan_.AllRegions.size());
+    const HotelCondition condition = OpenHotelCondition(plan_);
+    AreaSum engine;
+    HotelReport report;
+    Repeat([&] {
+        TimedRun(result, report, plan_.AllRegions,
+                 [&](const QStringList& codes) { return engine.CalculateHotelRegions(codes, condition); });
+    });
+    result.RowsSaved = ResultRows();
+    return result;
+}
+
 BenchRunner::Result BenchRunner::Annual()
 {
     Result result;
@@ -124,7 +138,7 @@ BenchRunner::Result BenchRunner::Annual()
     TourUnitReport report;
     Repeat([&] {
         TimedRun(result, report, plan_.Regions,
-                 [&](const QString& code) { return engine.CalculateTourUnit(code, plan_.Year); });
+                 [&](const QStringList& codes) { return engine.CalculateTourUnitRegions(codes, plan_.Year); });
     });
     result.RowsSaved = ResultRows();
     const LowerBound::Figures figures = EngineFigures::Annual(report);
@@ -145,7 +159,7 @@ BenchRunner::Result BenchRunner::LedgerByRegion()
     TallixReport report;
     Repeat([&] {
         TimedRun(result, report, plan_.Regions,
-                 [&](const QString& code) { return engine.CalculateTallix(code, condition, true); });
+                 [&](const QStringList& codes) { return engine.CalculateTallixRows(codes, condition, true); });
     });
     result.RowsSaved = ResultRows();
     const LowerBound::Figures figures = EngineFigures::Ledger(report, true);
@@ -167,7 +181,7 @@ BenchRunner::Result BenchRunner::LedgerByEnterprise()
     TallixReport report;
     Repeat([&] {
         TimedRun(result, report, plan_.Enterprises,
-                 [&](const QString& code) { return engine.CalculateTallix(code, condition, false); });
+                 [&](const QStringList& codes) { return engine.CalculateTallixRows(codes, condition, false); });
     });
     result.RowsSaved = ResultRows();
     const LowerBound::Figures figures = EngineFigures::Ledger(report, false);

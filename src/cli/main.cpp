@@ -2,6 +2,7 @@
 #include "AnnualCommand.h"
 #include "ChartCommand.h"
 #include "CliError.h"
+#include "CliInterrupt.h"
 #include "Connection.h"
 #include "ConversionError.h"
 #include "DatabaseError.h"
@@ -67,6 +68,7 @@ int main(int argc, char** argv)
     }
     const QString command = arguments.takeFirst();
     Connection::SetAppFolder(appDir);
+    CliInterrupt::Install();
 
     try {
         StartUp startUp(Connection::AppFolder());
@@ -87,6 +89,10 @@ int main(int argc, char** argv)
             return ChartCommand::Run(arguments, out);
         err << Usage;
         return 2;
+    } catch (const RunCancelled&) {
+        out.flush();
+        err << QStringLiteral("已取消：结果表仍是上一次的报表") << '\n';
+        return 130;
     } catch (const CliError& e) {
         out.flush();
         err << e.Message() << '\n';

@@ -3,6 +3,7 @@
 #include "Connection.h"
 #include "DbConnection.h"
 #include "Recordset.h"
+#include "ResultTables.h"
 #include "SqlText.h"
 
 namespace {
@@ -63,7 +64,7 @@ void ReportRun::Write() const
     if (IsEmpty())
         return;
     const auto q = [](const QString& v) { return SqlText::Quoted(v); };
-    Connection::ExecuteTallixSql(
+    ResultTables::Execute(
         QStringLiteral("insert into ReportRun (analysis,period,regions,byenterprise,conditions,ledgermode,"
                        "unittype,captions,runtime) values(") +
         q(Analysis) + QLatin1Char(',') + q(Period) + QLatin1Char(',') + q(Regions.join(QLatin1Char('\n'))) +
@@ -75,7 +76,7 @@ void ReportRun::Write() const
 
 void ReportRun::Clear()
 {
-    Connection::ExecuteTallixSql(QStringLiteral("delete from ReportRun"));
+    ResultTables::Execute(QStringLiteral("delete from ReportRun"));
 }
 
 std::optional<ReportRun> ReportRun::Read(DbConnection& connection)
