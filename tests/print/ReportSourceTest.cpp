@@ -1,3 +1,4 @@
+#include "ReportDocument.h"
 #include "ReportSource.h"
 #include "PdfText.h"
 #include "TempAppFolder.h"
@@ -200,6 +201,16 @@ TEST(ReportSourcePercent, ComparisonRatiosPrintAsPercentWithTwoDecimals)
         {"1.5E-06", "0.00"},            {"2", "200.00"},     {"合计", "合计"}, {"", ""}};
     for (const auto& [stored, printed] : cases)
         EXPECT_EQ(ReportSource::Percent(QString::fromUtf8(stored)), QString::fromUtf8(printed)) << stored;
+}
+
+TEST(ReportDocumentNumber, ReadsTheWritersNumberFormOnly)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"12", true},  {" 1.5E-06 ", true}, {"-0.25", true}, {"+3", true},    {"5.", true},   {".5", true},
+        {".", false},  {"", false},         {"1e", false},   {"1,000", false}, {"合计", false}, {"1.2.3", false},
+        {"- 1", false}};
+    for (const auto& [text, number] : cases)
+        EXPECT_EQ(ReportDocument::IsNumber(QString::fromUtf8(text)), number) << text;
 }
 
 } // namespace
