@@ -148,7 +148,7 @@ TEST_F(TablePrintWindow, ChartTabShowsTheChosenColumnOfTheReportInView)
     EXPECT_NE(Button("cmdExportExcel"), nullptr);
     window.resize(900, 600);
     QApplication::processEvents();
-    window.grab().save(QStringLiteral("print_chart_tab.png"));
+    window.grab().save(QCoreApplication::applicationDirPath() + QStringLiteral("/print_chart_tab.png"));
     window.close();
 }
 
