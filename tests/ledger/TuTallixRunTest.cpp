@@ -66,6 +66,8 @@ TEST(TuTallixRunning, WritesAndPrintsTheReferenceLedgers)
     ASSERT_TRUE(report);
     EXPECT_EQ(report->Title(), "旅游企业台帐（按同期比较）");
     EXPECT_EQ(report->Text("h1"), "客房+餐饮收入（同比%）");
+    // under the title, what the last run computed, with the window's regions in order
+    EXPECT_TRUE(report->RunLine().startsWith(QStringLiteral("2006年3月 · 住宿设施 · 湖南省、"))) << report->RunLine().toStdString();
     ASSERT_EQ(report->Rows().size(), 4);
     EXPECT_EQ(report->Rows()[2],
               (QStringList{"长沙市", "25.00", "25.00", "32.14", "0.00", "", "", "", ""}));
