@@ -7,10 +7,12 @@
 #include "ConversionError.h"
 #include "DatabaseError.h"
 #include "HotelCommand.h"
+#include "ImportCommand.h"
 #include "LedgerCommand.h"
 #include "PrintCommand.h"
 #include "RowsCommand.h"
 #include "StartUp.h"
+#include "SummaryCommand.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,7 +39,9 @@ const char* const Usage =
     "           [--item TABLE:FIELDS[:CAPTION] ...]\n"
     "       orvane-report [--app-dir DIR] rows [--report CODE]\n"
     "       orvane-report [--app-dir DIR] print --report CODE [--report CODE ...] (--pdf FILE | --csv FILE | --xlsx FILE)\n"
-    "       orvane-report [--app-dir DIR] chart --report CODE --column N (--png FILE | --pdf FILE)\n";
+    "       orvane-report [--app-dir DIR] chart --report CODE --column N (--png FILE | --pdf FILE)\n"
+    "       orvane-report [--app-dir DIR] import --from FOLDER [--encoding NAME]\n"
+    "       orvane-report [--app-dir DIR] summary\n";
 
 } // namespace
 
@@ -87,6 +91,10 @@ int main(int argc, char** argv)
             return PrintCommand::Run(arguments, out);
         if (command == QLatin1String("chart"))
             return ChartCommand::Run(arguments, out);
+        if (command == QLatin1String("import"))
+            return ImportCommand::Run(arguments, out, err);
+        if (command == QLatin1String("summary"))
+            return SummaryCommand::Run(arguments, out);
         err << Usage;
         return 2;
     } catch (const RunCancelled&) {
