@@ -11,6 +11,7 @@ packages=(
   fonts-wqy-microhei fontconfig
   poppler-utils
   python3-dbf python3-dbfread
+  libxlsxwriter-dev qt6-charts-dev python3-openpyxl
 )
 
 missing=()

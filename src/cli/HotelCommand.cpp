@@ -6,6 +6,7 @@
 #include "CliError.h"
 #include "Connection.h"
 #include "HotelCondition.h"
+#include "HotelRun.h"
 #include "HotelReport.h"
 #include "InputRules.h"
 #include "Numeric.h"
@@ -242,6 +243,7 @@ int Run(const QStringList& arguments, QTextStream& out)
     HotelReport report;
     report.Clear();
     report.AddRun(engine.CalculateHotelRegions(regions, condition, CliInterrupt::Progress()));
+    report.Run = HotelRun::Describe(condition, regions);
     report.Save();
     out << QStringLiteral("计算完成") << '\n';
     return 0;

@@ -1,5 +1,6 @@
 // orvane-report: the analyses and printing of the window program, from the command line.
 #include "AnnualCommand.h"
+#include "ChartCommand.h"
 #include "CliError.h"
 #include "CliInterrupt.h"
 #include "Connection.h"
@@ -37,7 +38,8 @@ const char* const Usage =
     "           (--region CODE ... | --enterprise CODE ... | --enterprises-of REGION ...)\n"
     "           [--item TABLE:FIELDS[:CAPTION] ...]\n"
     "       orvane-report [--app-dir DIR] rows [--report CODE]\n"
-    "       orvane-report [--app-dir DIR] print --report CODE (--pdf FILE | --csv FILE)\n"
+    "       orvane-report [--app-dir DIR] print --report CODE [--report CODE ...] (--pdf FILE | --csv FILE | --xlsx FILE)\n"
+    "       orvane-report [--app-dir DIR] chart --report CODE --column N (--png FILE | --pdf FILE)\n"
     "       orvane-report [--app-dir DIR] import --from FOLDER [--encoding NAME]\n"
     "       orvane-report [--app-dir DIR] summary\n";
 
@@ -87,6 +89,8 @@ int main(int argc, char** argv)
             return RowsCommand::Run(arguments, out);
         if (command == QLatin1String("print"))
             return PrintCommand::Run(arguments, out);
+        if (command == QLatin1String("chart"))
+            return ChartCommand::Run(arguments, out);
         if (command == QLatin1String("import"))
             return ImportCommand::Run(arguments, out, err);
         if (command == QLatin1String("summary"))

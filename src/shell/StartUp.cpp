@@ -4,6 +4,7 @@
 #include "DataSourceRegistry.h"
 #include "DatabaseError.h"
 #include "DbConnection.h"
+#include "OwnDatabaseUpgrade.h"
 
 #include <JlCompress.h>
 #include <QDateTime>
@@ -142,6 +143,7 @@ std::optional<StartUp::Notice> StartUp::Run()
     const QString folder = app_ + QLatin1String(Connection::OwnDatabaseFolder);
     const QString database = app_ + QLatin1String(Connection::OwnDatabasePath);
     const QString package = app_ + QLatin1String(Connection::PackagePath);
+    OwnDatabaseUpgrade::Apply(database);
 
     if (FileIsPresent(database) && CheckDatabaseFolder(folder))
         return std::nullopt;

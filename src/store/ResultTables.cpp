@@ -69,6 +69,8 @@ public:
             throw DatabaseError(row.Statement(tablecode), query.lastError().text());
     }
 
+    void Execute(const QString& sql) { connection_.Execute(sql); }
+
     void Commit()
     {
         statements_.clear();
@@ -83,6 +85,14 @@ private:
 };
 
 } // namespace
+
+void Execute(const QString& sql)
+{
+    if (current)
+        current->Execute(sql);
+    else
+        Connection::ExecuteTallixSql(sql);
+}
 
 void Replace(const std::function<void()>& write)
 {

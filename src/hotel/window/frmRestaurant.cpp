@@ -8,6 +8,7 @@
 #include "FlexGrid.h"
 #include "HotelCondition.h"
 #include "HotelReport.h"
+#include "HotelRun.h"
 #include "InputRules.h"
 #include "HandlerGuard.h"
 #include "MessagePresenter.h"
@@ -318,6 +319,7 @@ void frmRestaurant::cmdExec_Click()
         FillCondition();
         report_->Clear();
         cancelled = !RunRegions();
+        report_->Run = HotelRun::Describe(*condition_, FlexGrid->Column(0));
         if (!cancelled)
             report_->Save();
     });

@@ -14,6 +14,7 @@
 #include "TallixAreaData.h"
 #include "TallixInput.h"
 #include "TallixLookup.h"
+#include "TallixRun.h"
 #include "WaitCursor.h"
 #include "tableprint.h"
 
@@ -462,6 +463,9 @@ void TuTallix::CmdExe_Click()
         SetConditionIndexes();
         report_.Clear();
         cancelled = !RunTallixRows();
+        report_.Run = TallixRun::Describe(condition_, Option8->isChecked() ? FlexGridArea->Column(0)
+                                                                           : FlexGridCompany->Column(0),
+                                          Option8->isChecked(), FlexGridItem->Column(0));
         if (!cancelled)
             report_.Save();
     });

@@ -12,13 +12,16 @@
 #include "MessagePresenter.h"
 #include "RunProgressDialog.h"
 #include "Numeric.h"
+#include "ReportExport.h"
 #include "TourUnitRegionSets.h"
 #include "TourUnitReport.h"
+#include "TourUnitRun.h"
 #include "WaitCursor.h"
 #include "tableprint.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -76,6 +79,7 @@ void TourUnit::ConnectHandlers()
     bind(cmdDelRegion, &TourUnit::cmdDelRegion_Click);
     bind(cmdCreate, &TourUnit::cmdCreate_Click);
     bind(cmdType, &TourUnit::cmdType_Click);
+    bind(cmdExportSelected, &TourUnit::cmdExportSelected_Click);
     bind(ChkAllSelect, &TourUnit::ChkAllSelect_Click);
     bind(cmdSave, &TourUnit::cmdSave_Click);
     bind(cmdOpen, &TourUnit::cmdOpen_Click);
@@ -126,6 +130,7 @@ void TourUnit::cmdCreate_Click()
     const bool done = HandlerGuard::Run([this, &year, &cancelled] {
         report_->Clear();
         cancelled = !CalculateAllRegions(Numeric::ToInt16(year));
+        report_->Run = TourUnitRun::Describe(Numeric::ToInt16(year), regionGrid->Column(0));
         if (!cancelled)
             report_->Save();
     });
@@ -162,6 +167,44 @@ void TourUnit::cmdType_Click()
     tableprint* print = tableprint::Shared();
     print->TableCode = PrintCodes()[position];
     print->Show();
+}
+
+void TourUnit::cmdExportSelected_Click()
+{
+    if (SelectedCodes().isEmpty()) {
+        MessagePresenter::Show(QStringLiteral("请先选定要导出的报表"));
+        return;
+    }
+    QString filter;
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出所选"),
+                                                      QStringLiteral("旅游单位综合年报.xlsx"),
+                                                      QStringLiteral("Excel 工作簿 (*.xlsx);;PDF 文件 (*.pdf)"), &filter);
+    if (path.isEmpty())
+        return;
+    // A name without either ending takes the kind chosen in the dialog.
+    const bool named = path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive) || ReportExport::IsPdf(path);
+    ExportSelected(named ? path : path + (filter.contains(QStringLiteral("pdf")) ? QStringLiteral(".pdf")
+                                                                                : QStringLiteral(".xlsx")));
+}
+
+QStringList TourUnit::SelectedCodes() const
+{
+    QStringList codes;
+    for (qsizetype i = 0; i < Check2.size() && i < PrintCodes().size(); ++i)
+        if (Check2[i]->isChecked())
+            codes << PrintCodes()[i];
+    return codes;
+}
+
+void TourUnit::ExportSelected(const QString& path)
+{
+    std::optional<QString> failure;
+    HandlerGuard::Run([&] {
+        const WaitCursor wait;
+        failure = ReportExport::Write(SelectedCodes(), path);
+    });
+    if (failure)
+        MessagePresenter::Show(*failure);
 }
 
 void TourUnit::ChkAllSelect_Click()
