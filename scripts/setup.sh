@@ -10,6 +10,7 @@ packages=(
   googletest libgtest-dev
   fonts-wqy-microhei fontconfig
   poppler-utils
+  qt6-translations-l10n
 )
 
 missing=()

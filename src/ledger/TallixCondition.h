@@ -40,6 +40,10 @@ public:
     // current-period modes test MONTH(...)=M.
     QString CustomIndexsSql(const QString& code, bool isArea) const;
 
+    // The unit type's clause on the register (" AND Base01.code LIKE 'C%'"), which the
+    // enterprise look-up by region shares.
+    QString UnitTypeSql() const;
+
     // The field of CustomIndexsSql that tells of text values; -1 without columns.
     int TextValueField() const;
 
@@ -54,7 +58,6 @@ private:
     static QString TextTest(const QString& table, const QString& column);
     static QString AnyTextTest(const QString& table, const QStringList& columns);
     QStringList RegisterColumns() const;
-    QString UnitTypeSql() const;
     // The return tables to join, in order of first appearance and spelled as first written.
     QStringList JoinedTables() const;
     static bool ContainsTable(const QString& name, const QStringList& tables);
