@@ -125,6 +125,8 @@ void MotherForm::ShowInPlace()
     // The title bar and frame need room too.
     if (available.width() < DefaultSize.width() + FrameAllowance.width() ||
         available.height() < DefaultSize.height() + FrameAllowance.height()) {
+        // Within the screen also where nothing honours the request to maximise.
+        setGeometry(QRect(available.topLeft(), available.size() - FrameAllowance));
         showMaximized();
         return;
     }
