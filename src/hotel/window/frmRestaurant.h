@@ -135,7 +135,8 @@ private:
     bool BoxesValid();
     bool RangesComplete();
     void FillCondition();
-    void RunRegions();
+    // False when the user stopped it.
+    bool RunRegions();
 
     // A range combo's click: empties both boxes, enables them as the item requires.
     void RangeClick(int group);

@@ -107,7 +107,7 @@ private:
     void SetConditionUnitType();
     void SetConditionTableStyle();
     void SetConditionIndexes();
-    void RunTallixRows();
+    bool RunTallixRows(); // false when the user stopped it
 
     void ClearPrintHeadings();
 
