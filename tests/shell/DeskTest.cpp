@@ -273,127 +273,117 @@ TEST(Desk, StatusBarNamesTheSourceAndItsNewestPeriod)
 struct WindowCase
 {
     Analysis kind;
-    const char* regionBox;
     const char* regionGrid;
     const char* periodBox; // a box of the period, to be left holding a refused value
     const char* closeButton;
-};
-
-const WindowCase Windows[] = {
-    {Analysis::Restaurant, "txtRegionKey", "FlexGrid", "txtMonth", "cmdCancel"},
-    {Analysis::TourUnit, "txtRegionKey", "FlexGrid", "txtYear", "cmdExit"},
-    {Analysis::TuTallix, "txtRegionKey", "FlexGridArea", "TxtMonth", "CmdCancle"},
-};
-
-TEST(Desk, EnterInTheRegionBoxAddsTheRegion)
-{
-    for (const WindowCase& w : Windows) {
-        SCOPED_TRACE(KindName(w.kind));
-        Desk desk;
-        desk.ShowOn(QSize(1366, 768));
-        QWidget* window = desk.Open(w.kind);
-        desk.Type(window, w.regionBox, QStringLiteral("4301"));
-        QTest::keyClick(desk.Find<QLineEdit>(window, w.regionBox), Qt::Key_Return);
-        auto* grid = desk.Find<FlexGrid>(window, w.regionGrid);
-        ASSERT_EQ(grid->Rows(), 2);
-        EXPECT_EQ(grid->TextMatrix(1, 1), QStringLiteral("长沙市"));
-        EXPECT_TRUE(desk.messages.isEmpty());
-    }
-}
-
-TEST(Desk, CloseButtonAndTitleBarCloseWhateverTheBoxHolds)
-{
-    for (const WindowCase& w : Windows) {
-        SCOPED_TRACE(KindName(w.kind));
-        Desk desk;
-        desk.ShowOn(QSize(1366, 768));
-        QWidget* window = desk.Open(w.kind);
-        QMdiSubWindow* sub = desk.form->MdiArea()->activeSubWindow();
-        desk.Type(window, w.periodBox, QStringLiteral("3000x"));
-        desk.Click(window, w.closeButton);
-        EXPECT_FALSE(sub->isVisible());
-        EXPECT_TRUE(desk.messages.isEmpty());
-
-        desk.Open(w.kind);
-        desk.Find<QLineEdit>(window, w.periodBox)->setFocus();
-        sub->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_FALSE(desk.form->AnalysisWindow(w.kind));
-        EXPECT_TRUE(desk.messages.isEmpty());
-    }
-}
-
-struct StoreCase
-{
-    Analysis kind;
     const char* nameBox;
     const char* saveButton;
     const char* deleteButton;
 };
 
+// One analysis window open in the main window.
+class DeskWindow : public ::testing::TestWithParam<WindowCase>
+{
+protected:
+    void SetUp() override
+    {
+        desk.ShowOn(QSize(1366, 768));
+        window = desk.Open(GetParam().kind);
+        sub = desk.form->MdiArea()->activeSubWindow();
+    }
+    void AddRegionByEnter(const QString& key)
+    {
+        desk.Type(window, "txtRegionKey", key);
+        QTest::keyClick(desk.Find<QLineEdit>(window, "txtRegionKey"), Qt::Key_Return);
+    }
+
+    Desk desk;
+    QWidget* window = nullptr;
+    QMdiSubWindow* sub = nullptr;
+};
+
+TEST_P(DeskWindow, EnterInTheRegionBoxAddsTheRegion)
+{
+    AddRegionByEnter(QStringLiteral("4301"));
+    auto* grid = desk.Find<FlexGrid>(window, GetParam().regionGrid);
+    ASSERT_EQ(grid->Rows(), 2);
+    EXPECT_EQ(grid->TextMatrix(1, 1), QStringLiteral("长沙市"));
+    EXPECT_TRUE(desk.messages.isEmpty());
+}
+
+TEST_P(DeskWindow, CloseButtonAndTitleBarCloseWhateverTheBoxHolds)
+{
+    desk.Type(window, GetParam().periodBox, QStringLiteral("3000x"));
+    desk.Click(window, GetParam().closeButton);
+    EXPECT_FALSE(sub->isVisible());
+    EXPECT_TRUE(desk.messages.isEmpty());
+
+    desk.Open(GetParam().kind);
+    desk.Find<QLineEdit>(window, GetParam().periodBox)->setFocus();
+    sub->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(desk.form->AnalysisWindow(GetParam().kind));
+    EXPECT_TRUE(desk.messages.isEmpty());
+}
+
 // The saved names of a window, as its list or grid shows them.
 QStringList Saved(QWidget* window)
 {
-    if (auto* list = window->findChild<QListWidget*>())
-        if (list->objectName() == QLatin1String("lstConditon") || list->objectName() == QLatin1String("List1")) {
-            QStringList names;
+    QStringList names;
+    if (auto* grid = window->findChild<FlexGrid*>("MSfgSave")) {
+        for (int r = 1; r < grid->Rows(); ++r)
+            names << grid->TextMatrix(r, 0);
+        return names;
+    }
+    for (const char* name : {"lstConditon", "List1"})
+        if (auto* list = window->findChild<QListWidget*>(QLatin1String(name)))
             for (int i = 0; i < list->count(); ++i)
                 names << list->item(i)->text();
-            return names;
-        }
-    auto* grid = window->findChild<FlexGrid*>("MSfgSave");
-    QStringList names;
-    for (int r = 1; r < grid->Rows(); ++r)
-        names << grid->TextMatrix(r, 0);
     return names;
 }
 
-void SelectSaved(QWidget* window, int index)
+void SelectFirstSaved(QWidget* window)
 {
     if (auto* grid = window->findChild<FlexGrid*>("MSfgSave")) {
-        grid->SetRow(index + 1);
+        grid->SetRow(1);
         return;
     }
-    for (auto* list : window->findChildren<QListWidget*>())
-        if (list->count() > index)
-            list->item(index)->setSelected(true);
+    for (const char* name : {"lstConditon", "List1"})
+        if (auto* list = window->findChild<QListWidget*>(QLatin1String(name)); list && list->count() > 0)
+            list->item(0)->setSelected(true);
 }
 
-TEST(Desk, SavingIsReportedAndDeletingAsksFirst)
+TEST_P(DeskWindow, SavingIsReportedAndDeletingAsksFirst)
 {
-    const StoreCase stores[] = {
-        {Analysis::Restaurant, "txtNewcondition", "cmdSave", "cmdDelete"},
-        {Analysis::TourUnit, "txtSave", "cmdSave", "cmdDel"},
-        {Analysis::TuTallix, "Text3", "CmdSave", "CmdDel"},
-    };
-    for (const StoreCase& s : stores) {
-        SCOPED_TRACE(KindName(s.kind));
-        Desk desk;
-        desk.ShowOn(QSize(1366, 768));
-        QWidget* window = desk.Open(s.kind);
-        desk.Type(window, "txtRegionKey", QStringLiteral("43"));
-        QTest::keyClick(desk.Find<QLineEdit>(window, "txtRegionKey"), Qt::Key_Return);
-        desk.Type(window, s.nameBox, QStringLiteral("省级"));
-        desk.Click(window, s.saveButton);
-        EXPECT_EQ(desk.form->statusBar()->currentMessage(), QStringLiteral("已保存"));
-        ASSERT_EQ(Saved(window), QStringList{"省级"});
+    AddRegionByEnter(QStringLiteral("43"));
+    desk.Type(window, GetParam().nameBox, QStringLiteral("省级"));
+    desk.Click(window, GetParam().saveButton);
+    EXPECT_EQ(desk.form->statusBar()->currentMessage(), QStringLiteral("已保存"));
+    ASSERT_EQ(Saved(window), QStringList{"省级"});
 
-        QStringList asked;
-        bool answer = false;
-        MessagePresenter::SetAskHandler([&](const MessagePresenter::Message& m) {
-            asked << m.Text;
-            return answer;
-        });
-        SelectSaved(window, 0);
-        desk.Click(window, s.deleteButton);
-        EXPECT_EQ(asked, QStringList{"确定删除存储条件“省级”吗？"});
-        EXPECT_EQ(Saved(window), QStringList{"省级"});
-        answer = true;
-        SelectSaved(window, 0);
-        desk.Click(window, s.deleteButton);
-        EXPECT_TRUE(Saved(window).isEmpty());
-        EXPECT_TRUE(desk.messages.isEmpty());
-    }
+    QStringList asked;
+    bool answer = false;
+    MessagePresenter::SetAskHandler([&](const MessagePresenter::Message& m) {
+        asked << m.Text;
+        return answer;
+    });
+    SelectFirstSaved(window);
+    desk.Click(window, GetParam().deleteButton);
+    EXPECT_EQ(asked, QStringList{"确定删除存储条件“省级”吗？"});
+    EXPECT_EQ(Saved(window), QStringList{"省级"});
+    answer = true;
+    SelectFirstSaved(window);
+    desk.Click(window, GetParam().deleteButton);
+    EXPECT_TRUE(Saved(window).isEmpty());
+    EXPECT_TRUE(desk.messages.isEmpty());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, DeskWindow,
+    ::testing::Values(
+        WindowCase{Analysis::Restaurant, "FlexGrid", "txtMonth", "cmdCancel", "txtNewcondition", "cmdSave", "cmdDelete"},
+        WindowCase{Analysis::TourUnit, "FlexGrid", "txtYear", "cmdExit", "txtSave", "cmdSave", "cmdDel"},
+        WindowCase{Analysis::TuTallix, "FlexGridArea", "TxtMonth", "CmdCancle", "Text3", "CmdSave", "CmdDel"}),
+    [](const ::testing::TestParamInfo<WindowCase>& info) { return std::string(KindName(info.param.kind)); });
 
 } // namespace
