@@ -249,6 +249,9 @@ TEST(Desk, WindowAndHelpMenusFollowTheExistingOnes)
     ASSERT_TRUE(usage);
     for (const char* topic : {"饭店分析报表条件", "旅游单位综合年报表", "旅游企业台帐", "orvane-report"})
         EXPECT_TRUE(usage->toPlainText().contains(QString::fromUtf8(topic))) << topic;
+    if (const QString look = qEnvironmentVariable("ORVANE_LOOK_DIR"); !look.isEmpty()) {
+        EXPECT_TRUE(usage->window()->grab().save(QDir(look).filePath(QStringLiteral("usage.png"))));
+    }
     desk.form->findChild<QAction*>("munAbout")->trigger();
     ASSERT_EQ(desk.messages.size(), 1);
     EXPECT_TRUE(desk.messages[0].startsWith(QStringLiteral("Orvane 0.")));
