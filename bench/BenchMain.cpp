@@ -170,7 +170,8 @@ int main(int argc, char** argv)
                                    {Schema::OwnDatabaseScript(), Schema::OwnDictionaryScript()});
             Connection::SetAppFolder(folder.path());
 
-            const BenchPlan plan = BenchPlan::Load();
+            BenchPlan plan = BenchPlan::Load();
+            plan.CodeDateIndexes = source.Path == database.absoluteFilePath();
             BenchRunner runner(plan, options);
             std::printf("Orvane benchmark on %s, %s (%.0f MB): %d regions, %d enterprises, %d-%02d; median of up to "
                         "%d runs, times in ms\n\n",

@@ -10,6 +10,7 @@ packages=(
   googletest libgtest-dev
   fonts-wqy-microhei fontconfig
   poppler-utils
+  python3-dbf python3-dbfread
   qt6-translations-l10n
 )
 

@@ -6,10 +6,12 @@
 #include "ConversionError.h"
 #include "DatabaseError.h"
 #include "HotelCommand.h"
+#include "ImportCommand.h"
 #include "LedgerCommand.h"
 #include "PrintCommand.h"
 #include "RowsCommand.h"
 #include "StartUp.h"
+#include "SummaryCommand.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,7 +37,9 @@ const char* const Usage =
     "           (--region CODE ... | --enterprise CODE ... | --enterprises-of REGION ...)\n"
     "           [--item TABLE:FIELDS[:CAPTION] ...]\n"
     "       orvane-report [--app-dir DIR] rows [--report CODE]\n"
-    "       orvane-report [--app-dir DIR] print --report CODE (--pdf FILE | --csv FILE)\n";
+    "       orvane-report [--app-dir DIR] print --report CODE (--pdf FILE | --csv FILE)\n"
+    "       orvane-report [--app-dir DIR] import --from FOLDER [--encoding NAME]\n"
+    "       orvane-report [--app-dir DIR] summary\n";
 
 } // namespace
 
@@ -83,6 +87,10 @@ int main(int argc, char** argv)
             return RowsCommand::Run(arguments, out);
         if (command == QLatin1String("print"))
             return PrintCommand::Run(arguments, out);
+        if (command == QLatin1String("import"))
+            return ImportCommand::Run(arguments, out, err);
+        if (command == QLatin1String("summary"))
+            return SummaryCommand::Run(arguments, out);
         err << Usage;
         return 2;
     } catch (const RunCancelled&) {

@@ -1,6 +1,7 @@
 #include "MotherForm.h"
 
 #include "AnalysisWindows.h"
+#include "ImportWindows.h"
 #include "MessagePresenter.h"
 #include "StartUp.h"
 #include "WindowPlaces.h"
@@ -83,6 +84,18 @@ MotherForm::MotherForm(QString appFolder, QWidget* parent)
         const Analysis kind = entry.kind;
         connect(action, &QAction::triggered, this, [this, kind] { ShowAnalysis(kind); });
     }
+
+    QMenu* data = menuBar()->addMenu(QStringLiteral("数据"));
+    data->setObjectName(QStringLiteral("DataMenu"));
+    QAction* import = data->addAction(QStringLiteral("导入采集数据..."));
+    import->setObjectName(QStringLiteral("munImport"));
+    connect(import, &QAction::triggered, this, [this] {
+        ImportWindows::ImportFolder(mdi_, app_);
+        RefreshSourceStatus(); // the source may be a new one now
+    });
+    QAction* summary = data->addAction(QStringLiteral("数据概况"));
+    summary->setObjectName(QStringLiteral("munDataSummary"));
+    connect(summary, &QAction::triggered, this, [this] { ImportWindows::ShowSummary(mdi_, app_); });
     CreateWindowMenu();
     CreateHelpMenu();
 

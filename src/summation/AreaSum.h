@@ -20,8 +20,8 @@ class TallixAreaData;
 class TallixCondition;
 class RegionSelection;
 
-// Told how far a run has come (records read of the whole); returns false when the user asks
-// to stop, and the run then ends with RunCancelled.
+// Told how far a run has come (records read, and of how many, or -1 while that is unknown);
+// returns false when the user asks to stop, and the run then ends with RunCancelled.
 using RunProgress = std::function<bool(int done, int total)>;
 
 // A run stopped on the user's word; nothing of it reaches the result tables.

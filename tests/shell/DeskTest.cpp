@@ -223,7 +223,7 @@ TEST(Desk, WindowAndHelpMenusFollowTheExistingOnes)
     QStringList menus;
     for (const QAction* action : desk.form->menuBar()->actions())
         menus << action->text();
-    EXPECT_EQ(menus, (QStringList{"系统操作", "分析报表统计条件设置", "窗口", "帮助"}));
+    EXPECT_EQ(menus, (QStringList{"系统操作", "分析报表统计条件设置", "数据", "窗口", "帮助"}));
 
     desk.Open(Analysis::Restaurant);
     desk.Open(Analysis::TourUnit);
