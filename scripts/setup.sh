@@ -12,6 +12,7 @@ packages=(
   poppler-utils
   python3-dbf python3-dbfread
   libxlsxwriter-dev qt6-charts-dev python3-openpyxl
+  qt6-translations-l10n
 )
 
 missing=()

@@ -14,6 +14,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolButton>
@@ -88,6 +89,17 @@ ReportViewer::ReportViewer(QWidget* parent)
     connect(fitWidth, &QToolButton::clicked, preview_, &QPrintPreviewWidget::fitToWidth);
     connect(previous, &QToolButton::clicked, this, [this] { MovePage(-1); });
     connect(next, &QToolButton::clicked, this, [this] { MovePage(1); });
+
+    // The keys of every document viewer.
+    print->setShortcut(QKeySequence::Print);
+    zoomIn->setShortcut(QKeySequence::ZoomIn);
+    zoomOut->setShortcut(QKeySequence::ZoomOut);
+    previous->setShortcut(QKeySequence::MoveToPreviousPage);
+    next->setShortcut(QKeySequence::MoveToNextPage);
+    const auto key = [this](const QKeySequence& sequence, auto action) { new QShortcut(sequence, this, action); };
+    key(QKeySequence(Qt::CTRL | Qt::Key_Equal), [zoomIn] { zoomIn->click(); });
+    key(QKeySequence(Qt::Key_Home), [this] { MovePage(1 - CurrentPage()); });
+    key(QKeySequence(Qt::Key_End), [this] { MovePage(PageCount() - CurrentPage()); });
     ViewReport();
 }
 

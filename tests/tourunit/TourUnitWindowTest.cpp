@@ -1,3 +1,4 @@
+#include "AnalysisWindows.h"
 #include "AnnualFixture.h"
 #include "Connection.h"
 #include "FlexGrid.h"
@@ -410,7 +411,8 @@ TEST_F(TourUnitWindowTest, RegionSetsAreSavedReplacedReopenedAndDeleted)
     EXPECT_EQ(GridRows("MSfgSave"), QStringList{"other"});
     EXPECT_EQ(folder.OwnRows("SELECT * FROM namesave"), QStringList{"other"});
     EXPECT_EQ(folder.OwnRows("SELECT DISTINCT savename FROM addsave"), QStringList{"other"});
-    EXPECT_EQ(messages.size(), 1);
+    ASSERT_EQ(messages.size(), 2); // deleting asked first
+    EXPECT_EQ(messages.last(), QStringLiteral("确定删除存储条件“%1”吗？").arg(name));
 }
 
 TEST_F(TourUnitWindowTest, StoredSetsAreListedTrimmedAndOpenWithTheYearOfTheirLastRow)
@@ -473,7 +475,7 @@ TEST_F(TourUnitWindowTest, FitsTheMainWindowWithNothingOverlappingOrCutAndTabsIn
     auto* window = qobject_cast<TourUnit*>(form.ShowAnalysis(MotherForm::Analysis::TourUnit));
     ASSERT_TRUE(window);
     QCoreApplication::processEvents();
-    auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    auto* sub = AnalysisWindows::SubWindowOf(window);
     ASSERT_TRUE(sub);
     EXPECT_TRUE(form.MdiArea()->viewport()->rect().contains(sub->geometry()));
 

@@ -1,11 +1,13 @@
 #include "frmRestaurant.h"
 
+#include "AnalysisWindows.h"
 #include "AreaSum.h"
 #include "ComboBoxTarget.h"
 #include "Connection.h"
 #include "ConversionError.h"
 #include "DatabaseError.h"
 #include "FlexGrid.h"
+#include "FocusValidator.h"
 #include "HotelCondition.h"
 #include "HotelReport.h"
 #include "HotelRun.h"
@@ -24,7 +26,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -241,6 +242,25 @@ bool frmRestaurant::RangesComplete()
             return false;
         }
     }
+    // 区间 300 至 100 admits nothing: a report of zeros that nobody asked for.
+    for (const auto& check : CompletenessChecks) {
+        const RangeGroup& g = groups[check.group];
+        if (!RangeOrdered(g.Combo->currentIndex(), g.Start->text(), g.End->text())) {
+            MessagePresenter::Show(RangeReversedMessage);
+            g.Start->setFocus();
+            g.Start->selectAll();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool frmRestaurant::BoxesValid()
+{
+    // A box left through 关闭 was not checked; its value is checked now, before it counts.
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        if (box->isEnabled() && !FocusValidator::Validate(box))
+            return false;
     return true;
 }
 
@@ -311,6 +331,8 @@ void frmRestaurant::cmdExec_Click()
         txtYear->setFocus();
         return;
     }
+    if (!BoxesValid())
+        return;
     if (!RangesComplete())
         return;
     bool cancelled = false;
@@ -340,8 +362,5 @@ void frmRestaurant::btnPrint_Click()
 void frmRestaurant::cmdCancel_Click()
 {
     // Hidden, not closed: the menu shows it again with everything the user left in it.
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->hide();
-    else
-        hide();
+    AnalysisWindows::Hide(this);
 }

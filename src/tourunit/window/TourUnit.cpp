@@ -1,5 +1,6 @@
 #include "TourUnit.h"
 
+#include "AnalysisWindows.h"
 #include "AreaSum.h"
 #include "ComboBoxTarget.h"
 #include "Connection.h"
@@ -23,7 +24,6 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 
 namespace {
@@ -67,6 +67,8 @@ void TourUnit::ConnectHandlers()
 {
     FocusValidator::Attach(txtYear, YearRule);
     FocusValidator::Attach(txtRegionKey, RegionKeyRule);
+    // Closing never asks for the values of the box that has the focus.
+    FocusValidator::Exempt(cmdExit);
 
     // While a run lasts, the progress dialog lets events through; no other action may start.
     const auto bind = [this](QAbstractButton* button, void (TourUnit::*handler)()) {
@@ -85,6 +87,10 @@ void TourUnit::ConnectHandlers()
     bind(cmdOpen, &TourUnit::cmdOpen_Click);
     bind(cmdDel, &TourUnit::cmdDel_Click);
     bind(cmdExit, &TourUnit::cmdExit_Click);
+    connect(txtRegionKey, &QLineEdit::returnPressed, this, [this] {
+        if (!running_)
+            cmdAddnewRegion_Click();
+    });
 }
 
 void TourUnit::Form_Load()
@@ -217,8 +223,5 @@ void TourUnit::ChkAllSelect_Click()
 void TourUnit::cmdExit_Click()
 {
     // Hidden, not closed: the menu shows the window again with its entries.
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->hide();
-    else
-        hide();
+    AnalysisWindows::Hide(this);
 }
