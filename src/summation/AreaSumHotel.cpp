@@ -187,6 +187,9 @@ QString AreaSum::HotelSql(const QString& regionClause, const HotelCondition& con
         QStringLiteral("SELECT * FROM base05 INNER JOIN base01 on base01.code=base05.code ") +
         QStringLiteral(" LEFT JOIN base06 on base01.code=base06.code AND Year(base06.TableDate) = "
                        "Year(base05.TableDate) AND  Month(base06.TableDate)= Month(base05.TableDate) ") +
+        // base05 holds the condition's month only, so its partner lies in the same range.
+        QStringLiteral("AND ") +
+        SourcePeriod::Range(QStringLiteral("base06.TableDate"), condition.YearStat, condition.MonthStat) +
         QStringLiteral(" WHERE ");
     if (!regionClause.isEmpty())
         sql += regionClause + QStringLiteral(" AND ");

@@ -291,7 +291,8 @@ TEST_F(HotelPassTest, QueryTextIsExact)
             QStringLiteral(
                 "SELECT * FROM base05 INNER JOIN base01 on base01.code=base05.code  LEFT JOIN base06 on "
                 "base01.code=base06.code AND Year(base06.TableDate) = Year(base05.TableDate) AND  "
-                "Month(base06.TableDate)= Month(base05.TableDate)  WHERE regionalismcode like '4301%' AND "
+                "Month(base06.TableDate)= Month(base05.TableDate) AND (base06.TableDate >= '2025-12' AND "
+                "base06.TableDate < '2025-13') WHERE regionalismcode like '4301%' AND "
                 "( Year(base05.TableDate) =2025 AND  Month(base05.TableDate)=12 ) AND ( "
                 "accommodationstar='-1' OR accommodationstar ='5' ) AND ( base01.code = '-1' OR  "
                 "base01.code like 'B1%' ) AND ( RegistrationType='-1' OR RegistrationType='110' OR "
