@@ -196,8 +196,22 @@ int areaNameCaches = 0;
 
 AreaNameCache::AreaNameCache()
 {
-    if (areaNameCaches++ > 0)
-        return;
+    ++areaNameCaches;
+}
+
+AreaNameCache::~AreaNameCache()
+{
+    if (--areaNameCaches == 0)
+        areaNames.reset();
+}
+
+namespace {
+
+// Read on the first name asked for, so a report that names no region reads nothing.
+const QHash<QString, QString>& CachedAreaNames()
+{
+    if (areaNames)
+        return *areaNames;
     auto names = std::make_unique<QHash<QString, QString>>();
     OpenStatConnection();
     try {
@@ -210,25 +224,21 @@ AreaNameCache::AreaNameCache()
         }
     } catch (...) {
         CloseStatConnection();
-        --areaNameCaches;
         throw;
     }
     CloseStatConnection();
     areaNames = std::move(names);
+    return *areaNames;
 }
 
-AreaNameCache::~AreaNameCache()
-{
-    if (--areaNameCaches == 0)
-        areaNames.reset();
-}
+} // namespace
 
 QString AreaName(const QString& regionCode)
 {
     if (regionCode.isEmpty())
         return QStringLiteral("合计");
-    if (areaNames)
-        return areaNames->value(WithoutTrailingBlanks(regionCode));
+    if (areaNameCaches > 0)
+        return CachedAreaNames().value(WithoutTrailingBlanks(regionCode));
     return LookupOnSource(QStringLiteral("select Areaname from Area where Areacode = '") +
                           SqlText::Escape(regionCode) + QStringLiteral("'"))
         .toString();
