@@ -9,6 +9,7 @@
 #include "InputRules.h"
 #include "Numeric.h"
 #include "RegionCode.h"
+#include "RunLock.h"
 #include "SqlText.h"
 
 #include <functional>
@@ -237,6 +238,7 @@ int Run(const QStringList& arguments, QTextStream& out)
 
     // Every region is computed before anything is written: a failing pass leaves the
     // result tables as they were.
+    const RunLock lock;
     AreaSum engine;
     HotelReport report;
     report.Clear();

@@ -5,6 +5,7 @@
 #include "CliError.h"
 #include "Numeric.h"
 #include "RegionCode.h"
+#include "RunLock.h"
 #include "TallixAreaData.h"
 #include "TallixCondition.h"
 #include "TallixInput.h"
@@ -185,6 +186,7 @@ int Run(const QStringList& arguments, QTextStream& out)
     SetIndexes(args, condition);
     const Rows rows = CollectRows(arguments);
 
+    const RunLock lock;
     TallixReport report;
     AreaSum engine;
     report.Clear();

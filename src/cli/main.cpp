@@ -7,6 +7,7 @@
 #include "HotelCommand.h"
 #include "LedgerCommand.h"
 #include "PrintCommand.h"
+#include "RunLock.h"
 #include "RowsCommand.h"
 #include "StartUp.h"
 
@@ -86,6 +87,10 @@ int main(int argc, char** argv)
     } catch (const CliError& e) {
         out.flush();
         err << e.Message() << '\n';
+        return 2;
+    } catch (const RunLock::Busy&) {
+        out.flush();
+        err << RunLock::Busy::Message() << '\n';
         return 2;
     } catch (const DatabaseError& e) {
         out.flush();

@@ -10,6 +10,7 @@
 #include "HotelReport.h"
 #include "InputRules.h"
 #include "HandlerGuard.h"
+#include "RunLock.h"
 #include "MessagePresenter.h"
 #include "Numeric.h"
 #include "RegionCode.h"
@@ -318,6 +319,7 @@ void frmRestaurant::cmdExec_Click()
         return;
     const bool done = HandlerGuard::Run([this] {
         const WaitCursor wait;
+        const RunLock lock;
         FillCondition();
         report_->Clear();
         RunRegions();

@@ -7,6 +7,7 @@
 #include "DatabaseError.h"
 #include "FlexGrid.h"
 #include "HandlerGuard.h"
+#include "RunLock.h"
 #include "MessagePresenter.h"
 #include "Numeric.h"
 #include "RegionCode.h"
@@ -462,6 +463,7 @@ void TuTallix::CmdExe_Click()
     }
     const bool done = HandlerGuard::Run([&] {
         const WaitCursor wait;
+        const RunLock lock;
         SetConditionYear();
         SetConditionMonth();
         SetConditionUnitType();
@@ -477,7 +479,7 @@ void TuTallix::CmdExe_Click()
     }
     // A stopped run leaves no ledger behind, not even the previous one under new headings.
     report_.Clear();
-    HandlerGuard::Run([] { Connection::ClearResultTables(); });
+    HandlerGuard::Run([] { RunLock::IfFree(Connection::ClearResultTables); });
 }
 
 void TuTallix::CmdCancle_Click()

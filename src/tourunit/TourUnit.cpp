@@ -9,6 +9,7 @@
 #include "FocusValidator.h"
 #include "InputRules.h"
 #include "HandlerGuard.h"
+#include "RunLock.h"
 #include "MessagePresenter.h"
 #include "Numeric.h"
 #include "TourUnitRegionSets.h"
@@ -123,6 +124,8 @@ void TourUnit::cmdCreate_Click()
 
     running_ = true;
     const bool done = HandlerGuard::Run([this, &year] {
+        const WaitCursor wait; // also while another run holds the lock
+        const RunLock lock;
         report_->Clear();
         CalculateAllRegions(Numeric::ToInt16(year));
         report_->Save();
