@@ -39,6 +39,9 @@ int Run(const QStringList& arguments, QTextStream& /*out*/)
     const auto csv = args.Value(QStringLiteral("csv"));
     if (!pdf && !csv)
         throw CliError(QStringLiteral("缺少参数 --pdf 或 --csv"));
+    for (const auto& [option, file] : {std::pair{"--pdf", pdf}, std::pair{"--csv", csv}})
+        if (file && file->trimmed().isEmpty())
+            throw CliError(QStringLiteral("参数 ") + QLatin1String(option) + QStringLiteral(" 缺少文件名"));
     const ReportSource::Entry* entry = ReportSource::Find(request.TableCode);
     if (!entry)
         throw CliError(QStringLiteral("没有这个报表：") + request.TableCode);

@@ -7,12 +7,13 @@
 #include "HotelCommand.h"
 #include "LedgerCommand.h"
 #include "PrintCommand.h"
-#include "RunLock.h"
 #include "RowsCommand.h"
+#include "RunLock.h"
 #include "StartUp.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 #include <cerrno>
 #include <cstdio>
@@ -35,7 +36,11 @@ const char* const Usage =
     "           (--region CODE ... | --enterprise CODE ... | --enterprises-of REGION ...)\n"
     "           [--item TABLE:FIELDS[:CAPTION] ...]\n"
     "       orvane-report [--app-dir DIR] rows [--report CODE]\n"
-    "       orvane-report [--app-dir DIR] print --report CODE (--pdf FILE | --csv FILE)\n";
+    "       orvane-report [--app-dir DIR] print --report CODE (--pdf FILE | --csv FILE)\n"
+    "       orvane-report --help\n";
+
+const QStringList Commands = {QStringLiteral("hotel"), QStringLiteral("annual"), QStringLiteral("ledger"),
+                              QStringLiteral("rows"), QStringLiteral("print")};
 
 } // namespace
 
@@ -55,12 +60,25 @@ int main(int argc, char** argv)
     QTextStream err(stderr);
 
     QStringList arguments = QApplication::arguments().mid(1);
+    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
+        out << Usage;
+        return 0;
+    }
+    // Everything about the folder and the command is settled before start-up writes into it.
     QString appDir = QApplication::applicationDirPath();
-    if (arguments.size() >= 2 && arguments[0] == QLatin1String("--app-dir")) {
+    if (!arguments.isEmpty() && arguments[0] == QLatin1String("--app-dir")) {
+        if (arguments.size() < 2 || arguments[1].trimmed().isEmpty() || arguments[1].startsWith(QLatin1String("--"))) {
+            err << QStringLiteral("参数 --app-dir 缺少取值") << '\n';
+            return 2;
+        }
         appDir = arguments[1];
         arguments = arguments.mid(2);
+        if (!QFileInfo(appDir).isDir()) {
+            err << QStringLiteral("应用程序文件夹不存在：") << appDir << '\n';
+            return 2;
+        }
     }
-    if (arguments.isEmpty()) {
+    if (arguments.isEmpty() || !Commands.contains(arguments.first())) {
         err << Usage;
         return 2;
     }
