@@ -16,11 +16,11 @@ TEST(Interruption, KillDuringRestoreLeavesNoDatabaseTheNextStartTrusts)
 {
     ReportFolder folder;
     const QString own = QFileInfo(folder.OwnDatabase()).absolutePath();
-    for (int attempt = 0; attempt < 6; ++attempt) {
+    for (int attempt = 0; attempt < 4; ++attempt) {
         QDir(own).removeRecursively();
         auto start = folder.Start({"rows", "--report", "1-1"});
         AwaitWhileRunning(*start, [&] { return QFileInfo::exists(own); });
-        std::this_thread::sleep_for(attempt * 300us);
+        std::this_thread::sleep_for(attempt * 500us);
         Kill(*start);
         if (QFileInfo::exists(folder.OwnDatabase())) {
             EXPECT_EQ(DatabaseHealth::Check(folder.OwnDatabase()), DatabaseHealth::State::Sound) << attempt;

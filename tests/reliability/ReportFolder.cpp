@@ -144,6 +144,14 @@ void ReportFolder::Source(const QString& sql) const
     DbConnection::ReleasePooled(Path());
 }
 
+std::pair<QString, QString> ReportFolder::AnnualThenHotel() const
+{
+    EXPECT_EQ(Run(AnnualRun()).Status, 0);
+    const QString annual = Tables();
+    EXPECT_EQ(Run(HotelRun()).Status, 0);
+    return {annual, Tables()};
+}
+
 QStringList ReportFolder::HotelRun()
 {
     return {"hotel", "--year", "2025", "--month", "12", "--region", "43", "--region", "4301"};

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <ostream>
+#include <utility>
 
 // An application folder of its own (the package and the sample source database copied in)
 // driven through the built orvane-report as a separate process, so that a run can be
@@ -44,6 +45,8 @@ public:
     // The runs the tests use: a previous report and a different new one.
     static QStringList HotelRun();
     static QStringList AnnualRun();
+    // Runs the annual report, then the hotel report: the tables after each.
+    std::pair<QString, QString> AnnualThenHotel() const;
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
