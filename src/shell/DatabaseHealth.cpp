@@ -45,14 +45,14 @@ DatabaseHealth::State DatabaseHealth::Check(const QString& path, QString* detail
     QSqlQuery check(connection.Database());
     if (!check.exec(QStringLiteral("PRAGMA quick_check"))) {
         if (detail)
-            *detail = check.lastError().text();
+            *detail = check.lastError().databaseText();
         return Damaged(check.lastError()) ? State::Malformed : State::Unknown;
     }
     QStringList findings;
     while (check.next())
         findings << check.value(0).toString();
     if (check.lastError().isValid() && Damaged(check.lastError()))
-        findings << check.lastError().text();
+        findings << check.lastError().databaseText();
     if (findings == QStringList{QStringLiteral("ok")})
         return State::Sound;
     if (detail)
@@ -109,7 +109,7 @@ DatabaseHealth::Carried DatabaseHealth::CarryRows(const QString& from, const QSt
         out.commit();
         if (!whole)
             carried.Problems << table + QStringLiteral("：") +
-                                    (read.lastError().isValid() ? read.lastError().text() : write.lastError().text());
+                                    (read.lastError().isValid() ? read.lastError().databaseText() : write.lastError().databaseText());
     }
     return carried;
 }
