@@ -40,6 +40,7 @@ BenchPlan BenchPlan::Load()
     BenchPlan plan;
     plan.Regions = FirstColumn(QStringLiteral("SELECT Areacode FROM Area WHERE Areacode LIKE '____00' "
                                               "ORDER BY Areacode"));
+    plan.AllRegions = FirstColumn(QStringLiteral("SELECT Areacode FROM Area ORDER BY Areacode"));
     const QStringList hotels =
         FirstColumn(QStringLiteral("SELECT code FROM Base01 WHERE code LIKE 'B1%' ORDER BY code"));
     // Every n-th hotel, so that the enterprises lie in every province.

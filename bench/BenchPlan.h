@@ -17,6 +17,8 @@ public:
     std::int16_t Month = 12;
     // Every province and prefecture-level region of the source Area table, in code order.
     QStringList Regions;
+    // Every region of the Area table, counties included, in code order.
+    QStringList AllRegions;
     // Tourism hotels spread over the whole country, for the ledger by enterprise.
     QStringList Enterprises;
 

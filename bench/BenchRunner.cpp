@@ -30,15 +30,14 @@ HotelCondition OpenHotelCondition(const BenchPlan& plan)
     return HotelCondition::AllHotels(plan.Year, plan.Month);
 }
 
-// One run of a report: the passes over every row, then Save, timed apart.
-template <typename Report, typename Pass>
-void TimedRun(BenchRunner::Result& result, Report& report, const QStringList& codes, Pass pass)
+// One run of a report: the run over every row, then Save, timed apart.
+template <typename Report, typename Run>
+void TimedRun(BenchRunner::Result& result, Report& report, const QStringList& codes, Run run)
 {
     QElapsedTimer timer;
     timer.start();
     report.Clear();
-    for (const QString& code : codes)
-        report.Add(pass(code));
+    report.AddRun(run(codes));
     const double passes = Milliseconds(timer);
     timer.restart();
     report.Save();
@@ -103,7 +102,7 @@ BenchRunner::Result BenchRunner::Hotel()
     HotelReport report;
     Repeat([&] {
         TimedRun(result, report, plan_.Regions,
-                 [&](const QString& code) { return engine.CalculateHotel(code, condition); });
+                 [&](const QStringList& codes) { return engine.CalculateHotelRegions(codes, condition); });
     });
     result.RowsSaved = ResultRows();
     const LowerBound::Figures figures = EngineFigures::Hotel(report);
@@ -115,6 +114,21 @@ BenchRunner::Result BenchRunner::Hotel()
     return result;
 }
 
+BenchRunner::Result BenchRunner::HotelAllRegions()
+{
+    Result result;
+    result.Name = QStringLiteral("1b hotel, %1 regions").arg(plan_.AllRegions.size());
+    const HotelCondition condition = OpenHotelCondition(plan_);
+    AreaSum engine;
+    HotelReport report;
+    Repeat([&] {
+        TimedRun(result, report, plan_.AllRegions,
+                 [&](const QStringList& codes) { return engine.CalculateHotelRegions(codes, condition); });
+    });
+    result.RowsSaved = ResultRows();
+    return result;
+}
+
 BenchRunner::Result BenchRunner::Annual()
 {
     Result result;
@@ -123,7 +137,7 @@ BenchRunner::Result BenchRunner::Annual()
     TourUnitReport report;
     Repeat([&] {
         TimedRun(result, report, plan_.Regions,
-                 [&](const QString& code) { return engine.CalculateTourUnit(code, plan_.Year); });
+                 [&](const QStringList& codes) { return engine.CalculateTourUnitRegions(codes, plan_.Year); });
     });
     result.RowsSaved = ResultRows();
     const LowerBound::Figures figures = EngineFigures::Annual(report);
@@ -144,7 +158,7 @@ BenchRunner::Result BenchRunner::LedgerByRegion()
     TallixReport report;
     Repeat([&] {
         TimedRun(result, report, plan_.Regions,
-                 [&](const QString& code) { return engine.CalculateTallix(code, condition, true); });
+                 [&](const QStringList& codes) { return engine.CalculateTallixRows(codes, condition, true); });
     });
     result.RowsSaved = ResultRows();
     const LowerBound::Figures figures = EngineFigures::Ledger(report, true);
@@ -166,7 +180,7 @@ BenchRunner::Result BenchRunner::LedgerByEnterprise()
     TallixReport report;
     Repeat([&] {
         TimedRun(result, report, plan_.Enterprises,
-                 [&](const QString& code) { return engine.CalculateTallix(code, condition, false); });
+                 [&](const QStringList& codes) { return engine.CalculateTallixRows(codes, condition, false); });
     });
     result.RowsSaved = ResultRows();
     const LowerBound::Figures figures = EngineFigures::Ledger(report, false);

@@ -35,6 +35,8 @@ public:
     BenchRunner(BenchPlan plan, Options options);
 
     Result Hotel();
+    // The hotel report over every region of the country, counties included; no lower bound.
+    Result HotelAllRegions();
     Result Annual();
     Result LedgerByRegion();
     Result LedgerByEnterprise();

@@ -1,6 +1,7 @@
 #include "AnnualCommand.h"
 
 #include "AreaSum.h"
+#include "CliInterrupt.h"
 #include "CliArguments.h"
 #include "CliError.h"
 #include "Connection.h"
@@ -72,8 +73,7 @@ int Run(const QStringList& arguments, QTextStream& out)
     TourUnitReport report;
     AreaSum engine;
     report.Clear();
-    for (const QString& code : codes)
-        report.Add(engine.CalculateTourUnit(code, year));
+    report.AddRun(engine.CalculateTourUnitRegions(codes, year, CliInterrupt::Progress()));
     report.Save();
     out << QStringLiteral("计算完成") << '\n';
     out.flush();

@@ -1,6 +1,7 @@
 #include "HotelCommand.h"
 
 #include "AreaSum.h"
+#include "CliInterrupt.h"
 #include "CliArguments.h"
 #include "CliError.h"
 #include "Connection.h"
@@ -270,8 +271,7 @@ int Run(const QStringList& arguments, QTextStream& out)
     AreaSum engine;
     HotelReport report;
     report.Clear();
-    for (const QString& code : regions)
-        report.Add(engine.CalculateHotel(code, condition));
+    report.AddRun(engine.CalculateHotelRegions(regions, condition, CliInterrupt::Progress()));
     report.Save();
     out << QStringLiteral("计算完成") << '\n';
     return 0;

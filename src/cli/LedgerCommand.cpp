@@ -1,6 +1,7 @@
 #include "LedgerCommand.h"
 
 #include "AreaSum.h"
+#include "CliInterrupt.h"
 #include "CliArguments.h"
 #include "CliError.h"
 #include "Numeric.h"
@@ -190,8 +191,7 @@ int Run(const QStringList& arguments, QTextStream& out)
     TallixReport report;
     AreaSum engine;
     report.Clear();
-    for (const QString& code : rows.Codes)
-        report.Add(engine.CalculateTallix(code, condition, rows.IsArea));
+    report.AddRun(engine.CalculateTallixRows(rows.Codes, condition, rows.IsArea, CliInterrupt::Progress()));
     report.Save();
     out << TallixInput::DoneMessage << '\n';
     out.flush();

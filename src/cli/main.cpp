@@ -1,6 +1,7 @@
 // orvane-report: the analyses and printing of the window program, from the command line.
 #include "AnnualCommand.h"
 #include "CliError.h"
+#include "CliInterrupt.h"
 #include "Connection.h"
 #include "ConversionError.h"
 #include "DatabaseError.h"
@@ -84,6 +85,7 @@ int main(int argc, char** argv)
     }
     const QString command = arguments.takeFirst();
     Connection::SetAppFolder(appDir);
+    CliInterrupt::Install();
 
     try {
         StartUp startUp(Connection::AppFolder());
@@ -102,6 +104,10 @@ int main(int argc, char** argv)
             return PrintCommand::Run(arguments, out);
         err << Usage;
         return 2;
+    } catch (const RunCancelled&) {
+        out.flush();
+        err << QStringLiteral("已取消：结果表仍是上一次的报表") << '\n';
+        return 130;
     } catch (const CliError& e) {
         out.flush();
         err << e.Message() << '\n';

@@ -3,6 +3,7 @@
 #include "Connection.h"
 #include "Numeric.h"
 #include "ResultRow.h"
+#include "ResultTables.h"
 
 #include <iterator>
 
@@ -308,7 +309,7 @@ void HotelAreaData::SaveT1_2(const QString& name) const
         name);
     row.Value(HotelNum).Value(Rooms).Value(Beds).Value(RentPercent()).Value(BusinessAmount());
     row.Value(OperationTaxAddition).Value(FixAssetsInitialPrice);
-    Connection::ExecuteTallixSql(row.Statement(QStringLiteral("1_2")));
+    ResultTables::Insert(row, QStringLiteral("1_2"));
 }
 
 void HotelAreaData::SaveT1_3(const QString& name) const
@@ -322,7 +323,7 @@ void HotelAreaData::SaveT1_3(const QString& name) const
          {&RegType1, &RegType2, &RegType3, &RegType4, &RegType5, &RegType6, &RegType7, &RegType8})
         row.Value(group->HotelNum);
     row.Value(RegType10().HotelNum).Value(RegType20().HotelNum);
-    Connection::ExecuteTallixSql(row.Statement(QStringLiteral("1_3")));
+    ResultTables::Insert(row, QStringLiteral("1_3"));
 }
 
 void HotelAreaData::SaveT1_4(const QString& name) const
@@ -334,7 +335,7 @@ void HotelAreaData::SaveT1_4(const QString& name) const
     row.Value(HotelNumRoomsAbove500.HotelNum).Value(HotelNumRoomsBetween300And499.HotelNum);
     row.Value(HotelNumRoomsBetween200And299.HotelNum).BlankFirst(HotelNumRoomsBetween100And199.HotelNum);
     row.Value(HotelNumRoomsBelow99.HotelNum);
-    Connection::ExecuteTallixSql(row.Statement(QStringLiteral("1_4")));
+    ResultTables::Insert(row, QStringLiteral("1_4"));
 }
 
 void HotelAreaData::SaveT1_5(const QString& name) const
@@ -347,7 +348,7 @@ void HotelAreaData::SaveT1_5(const QString& name) const
     for (const HotelAreaComplex* group :
          {&HotelNumStar5, &HotelNumStar4, &HotelNumStar3, &HotelNumStar2, &HotelNumStar1, &HotelNumStar0})
         row.Value(group->HotelNum);
-    Connection::ExecuteTallixSql(row.Statement(QStringLiteral("1_5")));
+    ResultTables::Insert(row, QStringLiteral("1_5"));
 }
 
 void HotelAreaData::SaveT1_6(const QString& name) const
@@ -356,7 +357,7 @@ void HotelAreaData::SaveT1_6(const QString& name) const
                   name);
     row.BlankFirst(HotelNum).Value(BusinessAmount()).BlankFirst(RoomIncome).Value(RestaurantIncome);
     row.BlankFirst(OtherIncome);
-    Connection::ExecuteTallixSql(row.Statement(QStringLiteral("1_6")));
+    ResultTables::Insert(row, QStringLiteral("1_6"));
 }
 
 void HotelAreaData::SaveT1_7(const QString& name) const
@@ -365,7 +366,7 @@ void HotelAreaData::SaveT1_7(const QString& name) const
                   name);
     row.Value(HotelNum).Value(BusinessAmount()).Value(RoomIncomePercent()).Value(RestaurantIncomePercent());
     row.Value(OtherIncomePercent());
-    Connection::ExecuteTallixSql(row.Statement(QStringLiteral("1_7")));
+    ResultTables::Insert(row, QStringLiteral("1_7"));
 }
 
 void HotelAreaData::SaveT1_8(const QString& name) const
@@ -376,7 +377,7 @@ void HotelAreaData::SaveT1_8(const QString& name) const
         name);
     row.Value(HotelNum).Value(TotalPerson()).Value(EntryTourist()).Value(EntryTouristPercent());
     row.Value(TotalDay()).Value(EntryTouristDay()).Value(EntryTouristDayPercent());
-    Connection::ExecuteTallixSql(row.Statement(QStringLiteral("1_8")));
+    ResultTables::Insert(row, QStringLiteral("1_8"));
 }
 
 void HotelAreaData::SaveT1_9(const QString& name) const
@@ -389,7 +390,7 @@ void HotelAreaData::SaveT1_9(const QString& name) const
     row.Value(YearIncomePerRoom())
         .BlankFirst(YearTotalReceptionPerRoom())
         .Value(YearTotalReceptionDayPerRoom());
-    Connection::ExecuteTallixSql(row.Statement(QStringLiteral("1_9")));
+    ResultTables::Insert(row, QStringLiteral("1_9"));
 }
 
 void HotelAreaData::SaveT1_10(const QString& name) const
@@ -398,5 +399,5 @@ void HotelAreaData::SaveT1_10(const QString& name) const
                   name);
     row.Value(LaborProductivity()).Value(ProfitTotalPerCapita()).Value(TaxPerCapita());
     row.Value(FixAssetsInitialPerCapita()).Value(YearendEmployment);
-    Connection::ExecuteTallixSql(row.Statement(QStringLiteral("1_10")));
+    ResultTables::Insert(row, QStringLiteral("1_10"));
 }

@@ -6,6 +6,8 @@
 
 std::shared_ptr<HotelAreaData> HotelReport::Total() const
 {
+    if (RunTotal())
+        return RunTotal();
     auto total = std::make_shared<HotelAreaData>();
     total->Clear();
     for (const auto& item : Items())
@@ -61,5 +63,5 @@ void HotelReport::SaveT1_1Row(const QString& label, const HotelAreaComplex& grou
     row.Value(group.HotelNum).Value(group.Rooms).Value(group.Beds).Value(group.RentPercent());
     row.Value(group.BusinessAmount()).Value(group.OperationTaxAddition).Value(group.FixAssetsInitialPrice);
     row.Value(group.AveragePrice());
-    Connection::ExecuteTallixSql(row.Statement(QStringLiteral("1_1")));
+    ResultTables::Insert(row, QStringLiteral("1_1"));
 }

@@ -2,6 +2,7 @@
 
 #include "Connection.h"
 #include "Numeric.h"
+#include "ResultTables.h"
 #include "SqlText.h"
 
 #include <stdexcept>
@@ -66,19 +67,23 @@ void TallixAreaData::AddTallixAreaData(TallixAreaData& Dest, const TallixAreaDat
 
 QString TallixAreaData::SaveSql() const
 {
+    return SaveRow().Statement();
+}
+
+ResultRow TallixAreaData::SaveRow() const
+{
     if (ColumnCount() > MaxColumns)
         throw std::length_error("TallixAreaData: a ledger row holds at most eight columns");
-    QString sql = QStringLiteral(
-                      "insert into type22 (value1,value2,value3,value4,value5,value6,value7,value8,value9)") +
-                  QStringLiteral("values('") + SqlText::Escape(Name) + QStringLiteral("'");
+    ResultRow row(QStringLiteral("insert into type22 (value1,value2,value3,value4,value5,value6,value7,value8,value9)"),
+                  Name, QStringLiteral("values('"));
     for (const auto& index : indexs_)
-        sql += QStringLiteral(",'") + Numeric::NumberText(index->SumValue()) + QStringLiteral("'");
+        row.Value(index->SumValue());
     for (int k = ColumnCount(); k < MaxColumns; ++k)
-        sql += QStringLiteral(",''");
-    return sql + QStringLiteral(")");
+        row.Text(QString());
+    return row;
 }
 
 void TallixAreaData::Save() const
 {
-    Connection::ExecuteTallixSql(SaveSql());
+    ResultTables::Insert(SaveRow());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ResultRow.h"
 #include "TallixIndex.h"
 
 #include <QString>
@@ -41,6 +42,8 @@ public:
     // The INSERT of this row into type22: the name and always eight values after it, the
     // columns' numbers first and empty texts for the unused ones.
     QString SaveSql() const;
+    // The same line as a row the result tables take.
+    ResultRow SaveRow() const;
     void Save() const;
 
 private:

@@ -1,6 +1,7 @@
 #include "TallixCondition.h"
 
 #include "RegionCode.h"
+#include "SourcePeriod.h"
 #include "SqlText.h"
 
 namespace {
@@ -31,14 +32,29 @@ QString TypeOf(const QString& table, const QString& column)
 
 QString TallixCondition::CustomIndexsSql(const QString& code, bool isArea) const
 {
-    const auto aggregate = [isArea](const QString& function, const QString& expression) {
-        return isArea ? function + QLatin1Char('(') + expression + QLatin1Char(')') : expression;
+    return Query(QStringLiteral("SELECT 1"), isArea, SelectionSql(code, isArea), &code, isArea);
+}
+
+QString TallixCondition::RowsSql(const QString& selection) const
+{
+    return Query(QStringLiteral("SELECT Base01.code, Base01.regionalismcode"), false, selection, nullptr, true);
+}
+
+QString TallixCondition::Query(const QString& head, bool sum, const QString& selection, const QString* code,
+                               bool isArea) const
+{
+    const auto aggregate = [sum](const QString& function, const QString& expression) {
+        return sum ? function + QLatin1Char('(') + expression + QLatin1Char(')') : expression;
     };
     const QStringList joined = JoinedTables();
-    QString sql = QStringLiteral("SELECT 1");
-    for (const auto& index : indexs_)
-        sql += QStringLiteral(" ,") +
-               aggregate(QStringLiteral("SUM"), QualifiedFieldExpression(index->Tablename, index->FieldName));
+    QString sql = head;
+    for (std::size_t i = 0; i < indexs_.size(); ++i) {
+        const TallixIndex& index = *indexs_[i];
+        const QString value = IsRegister(index.Tablename)
+                                  ? QualifiedFieldExpression(index.Tablename, index.FieldName)
+                                  : JoinedName(index.Tablename, joined) + QStringLiteral(".") + SumName(static_cast<int>(i));
+        sql += QStringLiteral(" ,") + aggregate(QStringLiteral("SUM"), value);
+    }
     if (!indexs_.empty()) {
         QStringList found;
         for (const QString& table : joined)
@@ -50,17 +66,37 @@ QString TallixCondition::CustomIndexsSql(const QString& code, bool isArea) const
     }
     sql += QStringLiteral(" FROM Base01 ");
     for (const QString& table : joined) {
+        // Each column's own expression is summed per return, so a month without one of its
+        // terms adds nothing to it, as the sum over the joined returns would have it.
         QString sums;
-        const QStringList columns = SummedColumns(table);
-        for (const QString& column : columns)
-            sums += QStringLiteral(", SUM(") + column + QStringLiteral(") AS ") + column;
-        sums += QStringLiteral(", MAX(") + AnyTextTest(table, columns) + QStringLiteral(") AS TextValueFound");
+        for (std::size_t i = 0; i < indexs_.size(); ++i)
+            if (indexs_[i]->Tablename.compare(table, Qt::CaseInsensitive) == 0)
+                sums += QStringLiteral(", SUM(") + QualifiedFieldExpression(table, indexs_[i]->FieldName) +
+                        QStringLiteral(") AS ") + SumName(static_cast<int>(i));
+        sums += QStringLiteral(", MAX(") + AnyTextTest(table, SummedColumns(table)) +
+                QStringLiteral(") AS TextValueFound");
+        const QString picked = !code ? table + QStringLiteral(".code IN (SELECT Base01.code FROM Base01") +
+                                                   selection + UnitTypeSql() + QStringLiteral(")")
+                                             : SelectedCodesSql(table, *code, isArea);
         sql += QStringLiteral(" LEFT JOIN (SELECT code") + sums + QStringLiteral(" FROM ") + table +
-               QStringLiteral(" WHERE ") + SelectedCodesSql(table, code, isArea) + QStringLiteral(" AND ") +
-               PeriodSql(table) + QStringLiteral(" GROUP BY code) AS ") + table + QStringLiteral(" ON Base01.code=") +
-               table + QStringLiteral(".code");
+               QStringLiteral(" WHERE ") + picked + QStringLiteral(" AND ") + PeriodSql(table) +
+               QStringLiteral(" GROUP BY code) AS ") + table + QStringLiteral(" ON Base01.code=") + table +
+               QStringLiteral(".code");
     }
-    return sql + SelectionSql(code, isArea) + UnitTypeSql();
+    return sql + selection + UnitTypeSql();
+}
+
+QString TallixCondition::SumName(int index)
+{
+    return QStringLiteral("c") + QString::number(index);
+}
+
+QString TallixCondition::JoinedName(const QString& table, const QStringList& joined)
+{
+    for (const QString& name : joined)
+        if (name.compare(table, Qt::CaseInsensitive) == 0)
+            return name;
+    return table;
 }
 
 QString TallixCondition::TextValuesSql(const QString& code, bool isArea) const
@@ -196,7 +232,9 @@ QString TallixCondition::PeriodSql(const QString& tableName) const
     const bool cumulative = TableStyle == 2 || TableStyle == 4;
     return QStringLiteral("YEAR(") + tableName + QStringLiteral(".TableDate)=") + QString::number(YearStat) +
            QStringLiteral(" AND MONTH(") + tableName + QStringLiteral(".TableDate)") +
-           (cumulative ? QStringLiteral("<=") : QStringLiteral("=")) + QString::number(MonthStat);
+           (cumulative ? QStringLiteral("<=") : QStringLiteral("=")) + QString::number(MonthStat) +
+           QStringLiteral(" AND ") +
+           SourcePeriod::Range(tableName + QStringLiteral(".TableDate"), YearStat, cumulative ? 0 : MonthStat);
 }
 
 QString TallixCondition::SelectedCodesSql(const QString& tableName, const QString& code, bool isArea) const

@@ -5,6 +5,8 @@
 
 std::shared_ptr<TallixAreaData> TallixReport::Total() const
 {
+    if (RunTotal())
+        return RunTotal();
     auto total = std::make_shared<TallixAreaData>();
     for (const auto& row : Items())
         TallixAreaData::AddTallixAreaData(*total, *row);

@@ -5,6 +5,7 @@
 #include "SqlText.h"
 
 #include <QCoreApplication>
+#include <QHash>
 
 namespace Connection {
 
@@ -177,10 +178,57 @@ std::unique_ptr<DbConnection> OpenPrintConnection()
     return conn;
 }
 
+namespace {
+
+// The engine's "=" on these columns ignores trailing blanks.
+QString WithoutTrailingBlanks(const QString& code)
+{
+    qsizetype end = code.size();
+    while (end > 0 && code[end - 1] == QLatin1Char(' '))
+        --end;
+    return code.left(end);
+}
+
+std::unique_ptr<QHash<QString, QString>> areaNames;
+int areaNameCaches = 0;
+
+} // namespace
+
+AreaNameCache::AreaNameCache()
+{
+    if (areaNameCaches++ > 0)
+        return;
+    auto names = std::make_unique<QHash<QString, QString>>();
+    OpenStatConnection();
+    try {
+        StatCmd->CommandText = QStringLiteral("select Areacode, Areaname from Area");
+        StatRs->Open(*StatCmd);
+        for (StatRs->MoveFirst(); !StatRs->IsEOF(); StatRs->MoveNext()) {
+            const QString code = WithoutTrailingBlanks(StatRs->Value(0).toString());
+            if (!names->contains(code))
+                names->insert(code, StatRs->Value(1).toString());
+        }
+    } catch (...) {
+        CloseStatConnection();
+        --areaNameCaches;
+        throw;
+    }
+    CloseStatConnection();
+    areaNames = std::move(names);
+}
+
+AreaNameCache::~AreaNameCache()
+{
+    if (--areaNameCaches == 0)
+        areaNames.reset();
+}
+
 QString AreaName(const QString& regionCode)
 {
     if (regionCode.isEmpty())
         return QStringLiteral("合计");
+    if (areaNames)
+        return areaNames->value(WithoutTrailingBlanks(regionCode));
     return LookupOnSource(QStringLiteral("select Areaname from Area where Areacode = '") +
                           SqlText::Escape(regionCode) + QStringLiteral("'"))
         .toString();

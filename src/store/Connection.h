@@ -65,6 +65,17 @@ std::unique_ptr<DbConnection> OpenPrintConnection();
 
 // Region name from the source Area table: "合计" for the empty code, "" for an unknown one.
 QString AreaName(const QString& regionCode);
+
+// While one lives, AreaName answers from a single read of the Area table instead of a
+// statement per region: a report of thousands of regions names every one of them.
+class AreaNameCache
+{
+public:
+    AreaNameCache();
+    ~AreaNameCache();
+    AreaNameCache(const AreaNameCache&) = delete;
+    AreaNameCache& operator=(const AreaNameCache&) = delete;
+};
 // Enterprise name from Base01: "" for the empty or an unknown code.
 QString UnitName(const QString& unitCode);
 

@@ -55,6 +55,8 @@ public:
     QVariant Value(int index) const;
     QVariant Value(const QString& name) const;
     Row CurrentRow() const;
+    // The statement the recordset was opened with.
+    const QString& Statement() const { return statement_; }
 
 private:
     QStringList names_;

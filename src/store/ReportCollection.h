@@ -10,23 +10,44 @@
 template <typename T> class ReportCollection
 {
 public:
-    void Add(std::shared_ptr<T> item) { items_.append(std::move(item)); }
+    void Add(std::shared_ptr<T> item)
+    {
+        items_.append(std::move(item));
+        runTotal_.reset();
+    }
     int Count() const { return static_cast<int>(items_.size()); }
     // A position outside 1..Count() throws std::out_of_range.
     void Delete(int index)
     {
         CheckPosition(index);
         items_.removeAt(index - 1);
+        runTotal_.reset();
     }
     std::shared_ptr<T> Item(int index) const
     {
         CheckPosition(index);
         return items_.at(index - 1);
     }
-    void Clear() { items_.clear(); }
+    void Clear()
+    {
+        items_.clear();
+        runTotal_.reset();
+    }
+
+    // Appends the items of a run and keeps its total, which counts each enterprise once
+    // where the items overlap (a province beside its own prefecture). A later Add or Delete
+    // drops it again, and the total is then the sum of the items.
+    template <typename Run> void AddRun(const Run& run)
+    {
+        for (const auto& item : run.Items)
+            Add(item);
+        runTotal_ = run.Total;
+    }
 
 protected:
     const QList<std::shared_ptr<T>>& Items() const { return items_; }
+    // The run's own total, or null.
+    const std::shared_ptr<T>& RunTotal() const { return runTotal_; }
 
 private:
     void CheckPosition(int index) const
@@ -36,4 +57,5 @@ private:
     }
 
     QList<std::shared_ptr<T>> items_;
+    std::shared_ptr<T> runTotal_;
 };

@@ -1,22 +1,105 @@
 #include "ResultTables.h"
 
 #include "Connection.h"
+#include "DatabaseError.h"
+#include "DbConnection.h"
+#include "ResultRow.h"
+
+#include <QHash>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <memory>
 
 namespace ResultTables {
 
+namespace {
+
+class Transaction;
+Transaction* current = nullptr;
+
+// The open transaction of Replace: one prepared INSERT per column list, so a report of
+// thousands of lines costs no statement text to parse per line. Left without Commit, it
+// rolls back; a rollback that fails itself changes nothing worth reporting over the first
+// failure.
+class Transaction
+{
+public:
+    explicit Transaction(DbConnection& connection) : connection_(connection)
+    {
+        connection_.Execute(QStringLiteral("BEGIN IMMEDIATE"));
+        current = this;
+    }
+    ~Transaction()
+    {
+        current = nullptr;
+        statements_.clear();
+        if (!committed_) {
+            try {
+                connection_.Execute(QStringLiteral("ROLLBACK"));
+            } catch (const DatabaseError&) {
+            }
+        }
+    }
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    void Insert(const ResultRow& row, const QString& tablecode)
+    {
+        const QStringList values = row.Stored(tablecode);
+        const QString key = row.Header() + QLatin1Char('#') + QString::number(values.size());
+        auto it = statements_.find(key);
+        if (it == statements_.end()) {
+            QString placeholders = QStringLiteral("?");
+            for (qsizetype i = 1; i < values.size(); ++i)
+                placeholders += QStringLiteral(",?");
+            auto query = std::make_shared<QSqlQuery>(connection_.Database());
+            const QString sql = row.Header() + QStringLiteral(" values (") + placeholders + QLatin1Char(')');
+            if (!query->prepare(sql))
+                throw DatabaseError(sql, query->lastError().text());
+            it = statements_.insert(key, query);
+        }
+        QSqlQuery& query = **it;
+        // An empty value is stored as the empty text the statement's '' would give, not NULL.
+        for (qsizetype i = 0; i < values.size(); ++i)
+            query.bindValue(static_cast<int>(i), values[i].isNull() ? QStringLiteral("") : values[i]);
+        if (!query.exec())
+            throw DatabaseError(row.Statement(tablecode), query.lastError().text());
+    }
+
+    void Commit()
+    {
+        statements_.clear();
+        connection_.Execute(QStringLiteral("COMMIT"));
+        committed_ = true;
+    }
+
+private:
+    DbConnection& connection_;
+    QHash<QString, std::shared_ptr<QSqlQuery>> statements_;
+    bool committed_ = false;
+};
+
+} // namespace
+
 void Replace(const std::function<void()>& write)
 {
-    Connection::ClearResultTables();
-    try {
-        write();
-    } catch (...) {
-        try {
-            Connection::ClearResultTables();
-        } catch (...) {
-            // the first failure is the one worth reporting
-        }
-        throw;
-    }
+    DbConnection connection;
+    connection.WriteAheadLog = true;
+    connection.Open(Connection::TallixConnectionString());
+    const Connection::AreaNameCache names;
+    Transaction transaction(connection);
+    for (const char* table : {"type11", "type22", "type33", "type44", "type55", "type66"})
+        connection.Execute(QStringLiteral("Delete from ") + QLatin1String(table));
+    write();
+    transaction.Commit();
+}
+
+void Insert(const ResultRow& row, const QString& tablecode)
+{
+    if (current)
+        current->Insert(row, tablecode);
+    else
+        Connection::ExecuteTallixSql(row.Statement(tablecode));
 }
 
 } // namespace ResultTables

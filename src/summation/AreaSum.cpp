@@ -4,6 +4,7 @@
 #include "Connection.h"
 #include "DbConnection.h"
 #include "Recordset.h"
+#include "SourceSchema.h"
 
 // The passes live in AreaSumHotel.cpp, AreaSumTourUnit.cpp and AreaSumTallix.cpp.
 
@@ -37,5 +38,16 @@ void AreaSum::OpenRecordset(const QString& sql)
     command_->CommandText = sql;
     if (recordset_->IsOpen())
         recordset_->Close();
-    recordset_->Open(*command_);
+    try {
+        recordset_->Open(*command_);
+    } catch (const DatabaseError& e) {
+        throw SourceSchema::Explained(e);
+    }
+}
+
+void AreaSum::Report(const RunProgress& progress, int done, int total)
+{
+    // Often enough for a responsive cancel, seldom enough to cost nothing.
+    if (progress && done % 512 == 0 && !progress(done, total))
+        throw RunCancelled();
 }

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <stdexcept>
+#include <vector>
 
 class Command;
 class DbConnection;
@@ -14,10 +18,33 @@ class TourUnitAreaData;
 class TourUnitAreaIndex;
 class TallixAreaData;
 class TallixCondition;
+class RegionSelection;
 
-// The summation engine of the three analyses: for one region (or, in the ledger, one
-// enterprise) it runs one query against the source database and sums the records into a
-// fresh aggregate. Each pass opens its own read-only source connection and closes it again.
+// Told how far a run has come (records read of the whole); returns false when the user asks
+// to stop, and the run then ends with RunCancelled.
+using RunProgress = std::function<bool(int done, int total)>;
+
+// A run stopped on the user's word; nothing of it reaches the result tables.
+class RunCancelled : public std::runtime_error
+{
+public:
+    RunCancelled() : std::runtime_error("run cancelled") {}
+};
+
+// The aggregates of one run: one per selected region (or enterprise) in the order given, and
+// the total, which counts every enterprise (and every return) once however many of the
+// selected regions contain it.
+template <typename T> struct RunResult
+{
+    std::vector<std::shared_ptr<T>> Items;
+    std::shared_ptr<T> Total;
+};
+
+// The summation engine of the three analyses. A run reads the source once, whatever the
+// number of regions: one statement over the enterprises of all selected regions (per kind of
+// return), each record handed to every region that contains it and once to the total. The
+// one-region calls are runs of a single region. Each run opens its own read-only source
+// connection and closes it again.
 class AreaSum
 {
 public:
@@ -26,9 +53,25 @@ public:
     AreaSum(const AreaSum&) = delete;
     AreaSum& operator=(const AreaSum&) = delete;
 
+    RunResult<HotelAreaData> CalculateHotelRegions(const QStringList& areacodes, const HotelCondition& condition,
+                                                   const RunProgress& progress = {});
+    RunResult<TourUnitAreaData> CalculateTourUnitRegions(const QStringList& areacodes, std::int16_t year,
+                                                         const RunProgress& progress = {});
+    // By region (isArea) or by enterprise; the condition's year is lowered for the previous
+    // year of the comparison modes and put back before the call returns.
+    RunResult<TallixAreaData> CalculateTallixRows(const QStringList& codes, TallixCondition& condition, bool isArea,
+                                                  const RunProgress& progress = {});
+
     std::shared_ptr<HotelAreaData> CalculateHotel(const QString& areacode, const HotelCondition& condition);
     std::shared_ptr<TourUnitAreaData> CalculateTourUnit(const QString& areacode, std::int16_t year);
     std::shared_ptr<TallixAreaData> CalculateTallix(const QString& code, TallixCondition& condition, bool isArea);
+
+    // The statement of a hotel run: the hotel query with the given region test (none: every
+    // enterprise) and the condition's fragments.
+    static QString HotelSql(const QString& regionClause, const HotelCondition& condition);
+    // The statement of an annual run over one return table ("Base04", "Base06", "Base08",
+    // "Base09"): its enterprises' sums of the year, with their region codes.
+    static QString TourUnitSql(const QString& table, const QString& regionClause, std::int16_t year);
 
 private:
     // The source connection of one pass: opened on construction, closed on every way out,
@@ -49,6 +92,8 @@ private:
     void CloseSourceConnection();
     // Runs a statement on the source connection into the engine's recordset.
     void OpenRecordset(const QString& sql);
+    // Asks the progress every so many records; throws RunCancelled when told to stop.
+    static void Report(const RunProgress& progress, int done, int total);
 
     // hotel pass
     void LoadHotelRecord(HotelAreaData& record, const Recordset& fields);
@@ -62,10 +107,11 @@ private:
     void LoadHotelFinanceRecord(TourUnitAreaData& data, const Recordset& fields);
     void AddToTourUnitIndex(TourUnitAreaIndex& index, const Recordset& fields);
 
-    // ledger pass
+    // ledger pass: the rows of one year, summed into the run's rows and total
     void MergeCompareValues(TallixAreaData& current, const TallixAreaData& previous);
-    std::shared_ptr<TallixAreaData> LoadTallixAreaData(const QString& code, TallixCondition& condition, bool isArea);
-    void AccumulateTallixRow(TallixAreaData& row, const Recordset& fields);
+    void LoadTallixYear(const QStringList& codes, TallixCondition& condition, bool isArea,
+                        RunResult<TallixAreaData>& run, const RunProgress& progress);
+    void AccumulateTallixRow(TallixAreaData& row, const Recordset& fields, int firstField);
 
     std::unique_ptr<DbConnection> connection_;
     std::unique_ptr<Command> command_;

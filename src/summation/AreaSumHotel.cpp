@@ -6,8 +6,9 @@
 #include "HotelCondition.h"
 #include "Numeric.h"
 #include "Recordset.h"
-#include "RegionCode.h"
-#include "SqlText.h"
+#include "RegionSelection.h"
+#include "SourcePeriod.h"
+#include "SourceSchema.h"
 
 #include <QHash>
 #include <vector>
@@ -24,13 +25,17 @@ struct ColumnAction
     double HotelAreaComplex::*groupField = nullptr; // the group sum the column feeds, if any
 };
 
-QHash<QString, ColumnAction> ActionsByName()
+// The actions by lower-case column name; names, if given, receives the columns read, as
+// the source schema spells them.
+QHash<QString, ColumnAction> ActionsByName(QStringList* names = nullptr)
 {
     using D = HotelAreaData;
     using G = HotelAreaComplex;
     QHash<QString, ColumnAction> map;
-    auto add = [&map](const char* name, ColumnAction a) {
+    auto add = [&map, names](const char* name, ColumnAction a) {
         map.insert(QString::fromLatin1(name).toLower(), a);
+        if (names && a.action != Action::Ignore)
+            *names << QString::fromLatin1(name);
     };
 
     add("RegistrationType", {Action::RegType, nullptr, nullptr});
@@ -159,49 +164,89 @@ double DoubleAt(const Recordset& fields, const HotelColumns& columns, int column
     return Converted([](const QVariant& v) { return Numeric::ToDouble(v); }, fields, columns, column);
 }
 
+// The hotel query reads its columns by name; one the source lacks would be a silent 0.
+void RequireHotelColumns(const Recordset& fields)
+{
+    static const QStringList read = [] {
+        QStringList names;
+        ActionsByName(&names);
+        return names;
+    }();
+    for (const QString& column : read)
+        if (fields.IndexOf(column) < 0)
+            throw SourceSchema::MissingColumn(
+                column, {QStringLiteral("Base05"), QStringLiteral("Base01"), QStringLiteral("Base06")},
+                fields.Statement());
+}
+
 } // namespace
 
-std::shared_ptr<HotelAreaData> AreaSum::CalculateHotel(const QString& areacode,
-                                                       const HotelCondition& condition)
+QString AreaSum::HotelSql(const QString& regionClause, const HotelCondition& condition)
 {
-    auto result = std::make_shared<HotelAreaData>();
-    result->Clear();
-    result->areacode = areacode;
-    const QString prefix = RegionCode::Prefix(areacode);
-
-    const SourceSession session(*this);
-
-    const QString sql =
+    QString sql =
         QStringLiteral("SELECT * FROM base05 INNER JOIN base01 on base01.code=base05.code ") +
         QStringLiteral(" LEFT JOIN base06 on base01.code=base06.code AND Year(base06.TableDate) = "
                        "Year(base05.TableDate) AND  Month(base06.TableDate)= Month(base05.TableDate) ") +
-        QStringLiteral(" WHERE regionalismcode like '") + SqlText::Escape(prefix) + QStringLiteral("%'") +
-        QStringLiteral(" AND ") + condition.DateSql(QStringLiteral("base05")) + QStringLiteral(" AND ") +
-        condition.StarLevelSql() + QStringLiteral(" AND ") + condition.StatCategorySql() +
-        QStringLiteral(" AND ") + condition.RegTypeSql() + QStringLiteral(" AND ") + condition.OpenDateSql() +
-        QStringLiteral(" AND ") + condition.RoomsSql() + QStringLiteral(" AND ") +
-        condition.FixedAssetsSql() + QStringLiteral(" AND ") + condition.ProfitTotalSql() +
-        QStringLiteral(" AND ") + condition.OperateIncomeSql();
-    OpenRecordset(sql);
+        QStringLiteral(" WHERE ");
+    if (!regionClause.isEmpty())
+        sql += regionClause + QStringLiteral(" AND ");
+    return sql + condition.DateSql(QStringLiteral("base05")) + QStringLiteral(" AND ") + condition.StarLevelSql() +
+           QStringLiteral(" AND ") + condition.StatCategorySql() + QStringLiteral(" AND ") + condition.RegTypeSql() +
+           QStringLiteral(" AND ") + condition.OpenDateSql() + QStringLiteral(" AND ") + condition.RoomsSql() +
+           QStringLiteral(" AND ") + condition.FixedAssetsSql() + QStringLiteral(" AND ") +
+           condition.ProfitTotalSql() + QStringLiteral(" AND ") + condition.OperateIncomeSql() +
+           QStringLiteral(" AND ") +
+           SourcePeriod::Range(QStringLiteral("base05.TableDate"), condition.YearStat, condition.MonthStat);
+}
 
-    if (recordset_->RecordCount() > 0) {
-        recordset_->MoveFirst();
-        HotelAreaData record;
-        while (!recordset_->IsEOF()) {
-            record.Clear();
-            record.HotelNum = 1;
-            LoadHotelRecord(record, *recordset_);
-            // Groups were filled while loading; only a record that passes reaches the region.
-            if (condition.RentPercentValide(record.RentPercent()) &&
-                condition.ReceptionNumValide(record.InTourist + record.EntryTourist()) &&
-                condition.IncomePerValide(record.LaborProductivity()) &&
-                condition.ProfitPerValide(record.ProfitTotalPerCapita()))
-                HotelAreaData::AddHotelAreaData(*result, record);
-            recordset_->MoveNext();
-        }
+RunResult<HotelAreaData> AreaSum::CalculateHotelRegions(const QStringList& areacodes,
+                                                       const HotelCondition& condition,
+                                                       const RunProgress& progress)
+{
+    RunResult<HotelAreaData> run;
+    run.Total = std::make_shared<HotelAreaData>();
+    for (const QString& code : areacodes) {
+        auto region = std::make_shared<HotelAreaData>();
+        region->areacode = code;
+        run.Items.push_back(region);
     }
-    result->AutoCalculate();
-    return result;
+    RegionSelection regions(areacodes);
+    if (areacodes.isEmpty())
+        return run;
+
+    const SourceSession session(*this);
+    OpenRecordset(HotelSql(regions.Clause(QStringLiteral("regionalismcode")), condition));
+    RequireHotelColumns(*recordset_);
+    const int regionColumn = recordset_->IndexOf(QStringLiteral("regionalismcode"));
+    const int total = recordset_->RecordCount();
+    HotelAreaData record;
+    int done = 0;
+    for (recordset_->MoveFirst(); !recordset_->IsEOF(); recordset_->MoveNext(), ++done) {
+        Report(progress, done, total);
+        // A record of no selected region is neither read nor tested, as no region's own
+        // statement would have returned it.
+        const std::vector<int>& matching = regions.Matching(recordset_->CurrentRow()[regionColumn]);
+        if (matching.empty())
+            continue;
+        record.Clear();
+        record.HotelNum = 1;
+        LoadHotelRecord(record, *recordset_);
+        // Groups were filled while loading; only a record that passes reaches the regions.
+        if (!condition.RentPercentValide(record.RentPercent()) ||
+            !condition.ReceptionNumValide(record.InTourist + record.EntryTourist()) ||
+            !condition.IncomePerValide(record.LaborProductivity()) ||
+            !condition.ProfitPerValide(record.ProfitTotalPerCapita()))
+            continue;
+        HotelAreaData::AddHotelAreaData(*run.Total, record);
+        for (const int position : matching)
+            HotelAreaData::AddHotelAreaData(*run.Items[position], record);
+    }
+    return run;
+}
+
+std::shared_ptr<HotelAreaData> AreaSum::CalculateHotel(const QString& areacode, const HotelCondition& condition)
+{
+    return CalculateHotelRegions({areacode}, condition).Items.front();
 }
 
 void AreaSum::LoadHotelRecord(HotelAreaData& record, const Recordset& fields)

@@ -7,6 +7,10 @@
 #include "Recordset.h"
 #include "TallixAreaData.h"
 #include "TallixCondition.h"
+#include "RegionSelection.h"
+#include "SqlText.h"
+
+#include <QHash>
 
 namespace {
 
@@ -25,14 +29,49 @@ private:
     std::int16_t year_;
 };
 
-bool FoundTextValues(Recordset& sums, int field)
+// A code as "=" compares it: trailing blanks do not count.
+QString Key(const QString& code)
 {
-    if (field < 0 || sums.RecordCount() == 0)
-        return false;
-    for (sums.MoveFirst(); !sums.IsEOF(); sums.MoveNext())
-        if (sums.Value(field).toInt() != 0)
-            return true;
-    return false;
+    qsizetype end = code.size();
+    while (end > 0 && code[end - 1] == QLatin1Char(' '))
+        --end;
+    return code.left(end);
+}
+
+// The names of the rows, read in one statement each rather than one per row.
+QHash<QString, QString> NamesOf(const QString& sql)
+{
+    Connection::OpenStatConnection();
+    QHash<QString, QString> names;
+    try {
+        Connection::StatCmd->CommandText = sql;
+        Connection::StatRs->Open(*Connection::StatCmd);
+        for (Connection::StatRs->MoveFirst(); !Connection::StatRs->IsEOF(); Connection::StatRs->MoveNext())
+            names.insert(Key(Connection::StatRs->Value(0).toString()), Connection::StatRs->Value(1).toString());
+    } catch (...) {
+        Connection::CloseStatConnection();
+        throw;
+    }
+    Connection::CloseStatConnection();
+    return names;
+}
+
+QHash<QString, QString> RegionNames(const QStringList& codes)
+{
+    if (codes.isEmpty())
+        return {};
+    return NamesOf(QStringLiteral("select Areacode, Areaname from Area"));
+}
+
+QHash<QString, QString> UnitNames(const QStringList& codes)
+{
+    if (codes.isEmpty())
+        return {};
+    QStringList quoted;
+    for (const QString& code : codes)
+        quoted << SqlText::Quoted(code);
+    return NamesOf(QStringLiteral("SELECT code, Unitname FROM Base01 WHERE code IN (") + quoted.join(QLatin1Char(',')) +
+                   QLatin1Char(')'));
 }
 
 // Every text value the check statement found must read as a number, or the run stops here
@@ -54,54 +93,109 @@ void CheckTextValues(Recordset& values)
 
 } // namespace
 
-std::shared_ptr<TallixAreaData> AreaSum::CalculateTallix(const QString& code, TallixCondition& condition,
-                                                         bool isArea)
+RunResult<TallixAreaData> AreaSum::CalculateTallixRows(const QStringList& codes, TallixCondition& condition,
+                                                      bool isArea, const RunProgress& progress)
 {
-    if (condition.TableStyle != 3 && condition.TableStyle != 4)
-        return LoadTallixAreaData(code, condition, isArea);
+    RunResult<TallixAreaData> run;
+    const auto fresh = [&condition](const QString& code, const QString& name) {
+        auto row = std::make_shared<TallixAreaData>();
+        row->code = code;
+        row->SetCustomIndexs(condition.CustomIndexs());
+        row->Clear();
+        row->Name = name;
+        return row;
+    };
+    // A run without rows totals nothing, not even its columns.
+    run.Total = codes.isEmpty() ? std::make_shared<TallixAreaData>() : fresh(QString(), QString());
+    const QHash<QString, QString> names = isArea ? RegionNames(codes) : UnitNames(codes);
+    for (const QString& code : codes)
+        run.Items.push_back(fresh(code, isArea && code.isEmpty() ? QStringLiteral("合计") : names.value(Key(code))));
+    if (codes.isEmpty())
+        return run;
 
-    auto current = LoadTallixAreaData(code, condition, isArea);
-    std::shared_ptr<TallixAreaData> previous;
+    if (condition.TableStyle != 3 && condition.TableStyle != 4) {
+        LoadTallixYear(codes, condition, isArea, run, progress);
+        return run;
+    }
+    LoadTallixYear(codes, condition, isArea, run, progress);
+    RunResult<TallixAreaData> previous;
+    previous.Total = fresh(QString(), QString());
+    for (const QString& code : codes)
+        previous.Items.push_back(fresh(code, QString()));
     {
         const YearRestore restore(condition);
         condition.YearStat = static_cast<std::int16_t>(condition.YearStat - 1);
-        previous = LoadTallixAreaData(code, condition, isArea);
+        LoadTallixYear(codes, condition, isArea, previous, progress);
     }
-    MergeCompareValues(*current, *previous);
-    return current;
+    MergeCompareValues(*run.Total, *previous.Total);
+    for (std::size_t i = 0; i < run.Items.size(); ++i)
+        MergeCompareValues(*run.Items[i], *previous.Items[i]);
+    return run;
 }
 
-std::shared_ptr<TallixAreaData> AreaSum::LoadTallixAreaData(const QString& code, TallixCondition& condition,
-                                                            bool isArea)
+std::shared_ptr<TallixAreaData> AreaSum::CalculateTallix(const QString& code, TallixCondition& condition,
+                                                         bool isArea)
 {
-    auto row = std::make_shared<TallixAreaData>();
-    row->Clear();
-    row->code = code;
-    row->SetCustomIndexs(condition.CustomIndexs());
-    row->Clear();
-    row->Name = isArea ? Connection::AreaName(code) : Connection::UnitName(code);
+    return CalculateTallixRows({code}, condition, isArea).Items.front();
+}
 
-    {
-        const SourceSession session(*this);
-        OpenRecordset(condition.CustomIndexsSql(code, isArea));
-        if (FoundTextValues(*recordset_, condition.TextValueField())) {
+void AreaSum::LoadTallixYear(const QStringList& codes, TallixCondition& condition, bool isArea,
+                             RunResult<TallixAreaData>& run, const RunProgress& progress)
+{
+    // By region the register's region code says which rows an enterprise belongs to; by
+    // enterprise its code does, compared as "=" compares (trailing blanks aside).
+    RegionSelection regions(isArea ? codes : QStringList());
+    QHash<QString, std::vector<int>> enterprises;
+    QString selection;
+    if (isArea) {
+        const QString clause = regions.Clause(QStringLiteral("Base01.regionalismcode"));
+        selection = QStringLiteral(" WHERE ") +
+                    (clause.isEmpty() ? QStringLiteral("Base01.regionalismcode like '%'") : clause);
+    } else {
+        QStringList quoted;
+        for (int i = 0; i < codes.size(); ++i) {
+            std::vector<int>& positions = enterprises[Key(codes[i])];
+            if (positions.empty())
+                quoted << SqlText::Quoted(codes[i]);
+            positions.push_back(i);
+        }
+        selection = QStringLiteral(" WHERE Base01.code IN (") + quoted.join(QLatin1Char(',')) + QLatin1Char(')');
+    }
+
+    const SourceSession session(*this);
+    OpenRecordset(condition.RowsSql(selection));
+    const int textField = condition.TextValueField() < 0 ? -1 : condition.TextValueField() + 1;
+    const int total = recordset_->RecordCount();
+    std::vector<int> byCode;
+    int done = 0;
+    for (recordset_->MoveFirst(); !recordset_->IsEOF(); recordset_->MoveNext(), ++done) {
+        Report(progress, done, total);
+        const Recordset::Row row = recordset_->CurrentRow();
+        const std::vector<int>* matching = nullptr;
+        if (isArea) {
+            matching = &regions.Matching(row[1]);
+        } else {
+            const auto it = enterprises.constFind(Key(row[0].toString()));
+            matching = it == enterprises.constEnd() ? &byCode : &*it;
+        }
+        if (matching->empty())
+            continue;
+        if (textField >= 0 && row[textField].toInt() != 0) {
             Recordset values;
-            values.Open(condition.TextValuesSql(code, isArea), *connection_);
+            values.Open(condition.TextValuesSql(row[0].toString(), false), *connection_);
             CheckTextValues(values);
         }
-        if (recordset_->RecordCount() > 0) {
-            for (recordset_->MoveFirst(); !recordset_->IsEOF(); recordset_->MoveNext())
-                AccumulateTallixRow(*row, *recordset_);
-        }
+        AccumulateTallixRow(*run.Total, *recordset_, 2);
+        for (const int position : *matching)
+            AccumulateTallixRow(*run.Items[position], *recordset_, 2);
     }
-    row->AutoCalculate();
-    return row;
 }
 
-void AreaSum::AccumulateTallixRow(TallixAreaData& row, const Recordset& fields)
+void AreaSum::AccumulateTallixRow(TallixAreaData& row, const Recordset& fields, int firstField)
 {
+    const Recordset::Row values = fields.CurrentRow();
     for (int i = 0; i < row.ColumnCount(); ++i) {
-        const QVariant value = fields.Value(i + 1);
+        const QVariant& value = values[firstField + i];
         if (value.isNull())
             continue;
         TallixIndex& index = row.Item(static_cast<std::int16_t>(i));
@@ -109,8 +203,7 @@ void AreaSum::AccumulateTallixRow(TallixAreaData& row, const Recordset& fields)
             index.SumValueNew += Numeric::ToDouble(value);
         } catch (const ConversionError& e) {
             throw e.WithContext(QStringLiteral("表 ") + index.Tablename + QStringLiteral("，字段 ") +
-                                index.FieldName + QStringLiteral("，") + row.Name.trimmed() +
-                                QStringLiteral("（") + row.code + QStringLiteral("）"));
+                                index.FieldName + QStringLiteral("，企业 ") + values[0].toString().trimmed());
         }
     }
 }

@@ -2,9 +2,11 @@
 #include "AreaSum.h"
 
 #include "ConversionError.h"
+#include "DbConnection.h"
 #include "Numeric.h"
 #include "Recordset.h"
-#include "RegionCode.h"
+#include "RegionSelection.h"
+#include "SourcePeriod.h"
 #include "SqlText.h"
 #include "TourUnitAreaData.h"
 
@@ -21,35 +23,79 @@ struct ReturnQuery
     const char* Employment;
     const char* Kind; // the register column that decides the category, or ""
     const char* Table;
+    const char* Summed; // the return's columns the sums read, for the test of text values
 };
+
+constexpr const char* FinanceColumns =
+    "FixAssetsInitialPrice,AccumulatedDepreciation,OperationIncome,ProfitTotal,OperationTaxAddition,YearendEmployment";
+constexpr const char* AreaColumns = "fixcapitalorigin,OperationIncome,ProfitTotal,OperationTaxAddition,yearendemployee";
 
 const ReturnQuery TravelAgencyQuery{" ,SUM(FixAssetsInitialPrice) AS FixAssetsInitialPrice",
                                     " ,SUM(AccumulatedDepreciation) AS AccumulatedDepreciation",
                                     " ,SUM(YearendEmployment) AS YearendEmployment",
-                                    " ,Base01.TravelAgencyType AS TravelAgencyType", "Base04"};
+                                    " ,Base01.TravelAgencyType AS TravelAgencyType", "Base04",
+                                    FinanceColumns};
 const ReturnQuery HotelQuery{" ,SUM(FixAssetsInitialPrice) AS FixAssetsInitialPrice",
                              " ,SUM(AccumulatedDepreciation) AS AccumulatedDepreciation",
                              " ,SUM(YearendEmployment) AS YearendEmployment",
-                             " ,Base01.RegistrationType AS RegistrationType", "Base06"};
+                             " ,Base01.RegistrationType AS RegistrationType", "Base06", FinanceColumns};
 const ReturnQuery TravelSpotQuery{" ,SUM(fixcapitalorigin) AS FixAssetsInitialPrice",
                                   " ,SUM(0) AS AccumulatedDepreciation",
-                                  " ,SUM(yearendemployee) AS YearendEmployment", "", "Base08"};
+                                  " ,SUM(yearendemployee) AS YearendEmployment", "", "Base08", AreaColumns};
 const ReturnQuery OthersCorpQuery{" ,SUM(fixcapitalorigin) AS FixAssetsInitialPrice",
                                   " ,SUM(0) AS AccumulatedDepreciation",
-                                  " ,SUM(yearendemployee) AS YearendEmployment", "", "Base09"};
+                                  " ,SUM(yearendemployee) AS YearendEmployment", "", "Base09", AreaColumns};
 
-QString Statement(const ReturnQuery& q, const QString& prefix, std::int16_t year)
+// The yearly statement of one kind of return with a region test in place of the one region's
+// "regionalismcode like '<prefix>%'" (none: every enterprise). A run over several regions
+// also selects the register's region code, to hand each enterprise to its regions.
+QString Statement(const ReturnQuery& q, const QString& regionClause, std::int16_t year, bool withRegion)
 {
     const QString table = QLatin1String(q.Table);
-    return QStringLiteral("SELECT Base01.code ") + QLatin1String(q.FixAssets) +
-           QLatin1String(q.Depreciation) + QStringLiteral(" ,SUM(OperationIncome) AS OperationIncome") +
-           QStringLiteral(" ,SUM(ProfitTotal) AS ProfitTotal") +
-           QStringLiteral(" ,SUM(OperationTaxAddition) AS OperationTaxAddition") +
-           QLatin1String(q.Employment) + QLatin1String(q.Kind) + QStringLiteral(" FROM Base01 ") +
-           QStringLiteral(" INNER JOIN ") + table + QStringLiteral(" ON ") + table +
-           QStringLiteral(".code=Base01.code ") + QStringLiteral(" WHERE regionalismcode like '") +
-           SqlText::Escape(prefix) + QStringLiteral("%'") + QStringLiteral(" AND YEAR(") + table +
-           QStringLiteral(".TableDate)=") + QString::number(year) + QStringLiteral(" GROUP BY Base01.code");
+    QString sql = QStringLiteral("SELECT Base01.code ") + QLatin1String(q.FixAssets) + QLatin1String(q.Depreciation) +
+                  QStringLiteral(" ,SUM(OperationIncome) AS OperationIncome") +
+                  QStringLiteral(" ,SUM(ProfitTotal) AS ProfitTotal") +
+                  QStringLiteral(" ,SUM(OperationTaxAddition) AS OperationTaxAddition") +
+                  QLatin1String(q.Employment) + QLatin1String(q.Kind);
+    if (withRegion) {
+        // SUM would quietly take a text such as 'n/a' as 0: the run notes where one stands.
+        QStringList types;
+        for (const QString& column : QString::fromLatin1(q.Summed).split(QLatin1Char(',')))
+            types << QStringLiteral("typeof(") + table + QLatin1Char('.') + column + QLatin1Char(')');
+        sql += QStringLiteral(" ,Base01.regionalismcode AS regionalismcode ,MAX(max(") + types.join(QLatin1Char(',')) +
+               QStringLiteral(")='text') AS TextValueFound");
+    }
+    sql += QStringLiteral(" FROM Base01 ") + QStringLiteral(" INNER JOIN ") + table + QStringLiteral(" ON ") + table +
+           QStringLiteral(".code=Base01.code ") + QStringLiteral(" WHERE ");
+    if (!regionClause.isEmpty())
+        sql += regionClause + QStringLiteral(" AND ");
+    return sql + QStringLiteral("YEAR(") + table + QStringLiteral(".TableDate)=") + QString::number(year) +
+           QStringLiteral(" AND ") + SourcePeriod::Range(table + QStringLiteral(".TableDate"), year) +
+           QStringLiteral(" GROUP BY Base01.code");
+}
+
+// Every text among an enterprise's summed values of the year must read as a number, or the
+// run stops naming the enterprise, the column and the value.
+void CheckTextValues(DbConnection& connection, const ReturnQuery& q, const QString& code, std::int16_t year)
+{
+    const QString table = QLatin1String(q.Table);
+    Recordset values;
+    values.Open(QStringLiteral("SELECT ") + QLatin1String(q.Summed) + QStringLiteral(" FROM ") + table +
+                    QStringLiteral(" WHERE code='") + SqlText::Escape(code) + QStringLiteral("' AND YEAR(") + table +
+                    QStringLiteral(".TableDate)=") + QString::number(year),
+                connection);
+    for (values.MoveFirst(); !values.IsEOF(); values.MoveNext())
+        for (int i = 0; i < values.FieldCount(); ++i) {
+            const QVariant value = values.Value(i);
+            if (value.isNull() || value.typeId() != QMetaType::QString)
+                continue;
+            try {
+                Numeric::ToDouble(value);
+            } catch (const ConversionError& e) {
+                throw e.WithContext(QStringLiteral("表 ") + table + QStringLiteral("，企业 ") + code.trimmed() +
+                                    QStringLiteral("，字段 ") + values.FieldNames()[i]);
+            }
+        }
 }
 
 // A conversion failure told with the enterprise and the column it came from.
@@ -130,31 +176,61 @@ Funding FundingOf(int registrationType)
 
 } // namespace
 
+RunResult<TourUnitAreaData> AreaSum::CalculateTourUnitRegions(const QStringList& areacodes, std::int16_t year,
+                                                             const RunProgress& progress)
+{
+    RunResult<TourUnitAreaData> run;
+    run.Total = std::make_shared<TourUnitAreaData>();
+    for (const QString& code : areacodes) {
+        auto region = std::make_shared<TourUnitAreaData>();
+        region->areacode = code;
+        run.Items.push_back(region);
+    }
+    RegionSelection regions(areacodes);
+    if (areacodes.isEmpty())
+        return run;
+
+    const SourceSession session(*this);
+    const QString clause = regions.Clause(QStringLiteral("regionalismcode"));
+    // Each enterprise of a kind goes once into the total and into every region that holds it.
+    const auto pass = [&](const ReturnQuery& query, const auto& load) {
+        OpenRecordset(Statement(query, clause, year, true));
+        const int regionColumn = recordset_->IndexOf(QStringLiteral("regionalismcode"));
+        const int textColumn = recordset_->IndexOf(QStringLiteral("TextValueFound"));
+        const int total = recordset_->RecordCount();
+        int done = 0;
+        for (recordset_->MoveFirst(); !recordset_->IsEOF(); recordset_->MoveNext()) {
+            Report(progress, done++, total);
+            const std::vector<int>& matching = regions.Matching(recordset_->CurrentRow()[regionColumn]);
+            if (matching.empty())
+                continue;
+            if (recordset_->CurrentRow()[textColumn].toInt() != 0)
+                CheckTextValues(*connection_, query, recordset_->CurrentRow()[0].toString(), year);
+            load(*run.Total, *recordset_);
+            for (const int position : matching)
+                load(*run.Items[position], *recordset_);
+        }
+    };
+    pass(TravelAgencyQuery, [&](TourUnitAreaData& data, const Recordset& fields) { LoadTravelAgencyRecord(data, fields); });
+    pass(HotelQuery, [&](TourUnitAreaData& data, const Recordset& fields) { LoadHotelFinanceRecord(data, fields); });
+    pass(TravelSpotQuery,
+         [&](TourUnitAreaData& data, const Recordset& fields) { AddToTourUnitIndex(data.TravelSpotData, fields); });
+    pass(OthersCorpQuery,
+         [&](TourUnitAreaData& data, const Recordset& fields) { AddToTourUnitIndex(data.OthersCorpData, fields); });
+    return run;
+}
+
+QString AreaSum::TourUnitSql(const QString& table, const QString& regionClause, std::int16_t year)
+{
+    for (const ReturnQuery* query : {&TravelAgencyQuery, &HotelQuery, &TravelSpotQuery, &OthersCorpQuery})
+        if (table.compare(QLatin1String(query->Table), Qt::CaseInsensitive) == 0)
+            return Statement(*query, regionClause, year, true);
+    return QString();
+}
+
 std::shared_ptr<TourUnitAreaData> AreaSum::CalculateTourUnit(const QString& areacode, std::int16_t year)
 {
-    auto data = std::make_shared<TourUnitAreaData>();
-    data->Clear();
-    data->areacode = areacode;
-    const QString prefix = RegionCode::Prefix(areacode);
-
-    {
-        const SourceSession session(*this);
-        const auto run = [&](const ReturnQuery& query, const auto& load) {
-            OpenRecordset(Statement(query, prefix, year));
-            if (recordset_->RecordCount() > 0) {
-                for (recordset_->MoveFirst(); !recordset_->IsEOF(); recordset_->MoveNext())
-                    load(*recordset_);
-            }
-        };
-        run(TravelAgencyQuery, [&](const Recordset& fields) { LoadTravelAgencyRecord(*data, fields); });
-        run(HotelQuery, [&](const Recordset& fields) { LoadHotelFinanceRecord(*data, fields); });
-        run(TravelSpotQuery,
-            [&](const Recordset& fields) { AddToTourUnitIndex(data->TravelSpotData, fields); });
-        run(OthersCorpQuery,
-            [&](const Recordset& fields) { AddToTourUnitIndex(data->OthersCorpData, fields); });
-    }
-    data->AutoCalculate();
-    return data;
+    return CalculateTourUnitRegions({areacode}, year).Items.front();
 }
 
 void AreaSum::LoadTravelAgencyRecord(TourUnitAreaData& data, const Recordset& fields)

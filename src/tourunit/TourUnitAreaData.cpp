@@ -2,6 +2,7 @@
 
 #include "Connection.h"
 #include "Numeric.h"
+#include "ResultTables.h"
 #include "SqlText.h"
 
 const QString TourUnitAreaData::Type22Columns =
@@ -68,15 +69,18 @@ QStringList TourUnitAreaData::CategoryBlock(const TourUnitAreaIndex& index)
             Number(index.YearendEmployment),      Number(index.TourUnitNum)};
 }
 
+ResultRow TourUnitAreaData::InsertRow(const QString& columnList, const QStringList& values)
+{
+    ResultRow row(columnList, values.value(0));
+    for (qsizetype i = 1; i < values.size(); ++i)
+        row.Text(values[i]);
+    return row;
+}
+
 QString TourUnitAreaData::InsertStatement(const QString& columnList, const QStringList& values,
                                           const QString& tableCode)
 {
-    QStringList escaped;
-    escaped.reserve(values.size());
-    for (const QString& value : values)
-        escaped << SqlText::Escape(value);
-    return columnList + QStringLiteral("values ('") + escaped.join(QStringLiteral("','")) +
-           QStringLiteral("','") + SqlText::Escape(tableCode) + QStringLiteral("')");
+    return InsertRow(columnList, values).Statement(tableCode);
 }
 
 QString TourUnitAreaData::RegionName() const
@@ -115,14 +119,14 @@ void TourUnitAreaData::SaveNineCategories(const QString& name, double (*quantity
                              Number(quantity(TravelRestaurantData())),
                              Number(quantity(HotelDataDomestic)),
                              Number(quantity(HotelDataInternational))};
-    Connection::ExecuteTallixSql(InsertStatement(Type44Columns, values, tableCode));
+    ResultTables::Insert(InsertRow(Type44Columns, values), tableCode);
 }
 
 void TourUnitAreaData::SaveBlockRow(const QString& name, const TourUnitAreaIndex& index,
                                     const QString& tableCode) const
 {
     const QStringList values = QStringList{name} + CategoryBlock(index);
-    Connection::ExecuteTallixSql(InsertStatement(Type66Columns, values, tableCode));
+    ResultTables::Insert(InsertRow(Type66Columns, values), tableCode);
 }
 
 void TourUnitAreaData::SaveT211A(const QString& name) const
@@ -153,7 +157,7 @@ void TourUnitAreaData::SaveT211D(const QString& name) const
                              Number(all.LaborProductivity()),
                              Number(all.TaxPerCapita()),
                              Number(all.ProfitTotalPerCapita())};
-    Connection::ExecuteTallixSql(InsertStatement(Type22Columns, values, QStringLiteral("211D")));
+    ResultTables::Insert(InsertRow(Type22Columns, values), QStringLiteral("211D"));
 }
 
 void TourUnitAreaData::SaveT2_2(const QString& name) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ResultRow.h"
+
 #include "TourUnitAreaIndex.h"
 
 #include <QString>
@@ -54,6 +56,8 @@ public:
     // every value made safe to stand between apostrophes.
     static QString InsertStatement(const QString& columnList, const QStringList& values,
                                    const QString& tableCode);
+    // The same line as a row the result tables take.
+    static ResultRow InsertRow(const QString& columnList, const QStringList& values);
 
     static const QString Type22Columns;
     static const QString Type44Columns;

@@ -15,6 +15,8 @@ const QString Type66Columns211 = QStringLiteral(
 
 std::unique_ptr<TourUnitAreaData> TourUnitReport::Total() const
 {
+    if (RunTotal())
+        return std::make_unique<TourUnitAreaData>(*RunTotal());
     auto total = std::make_unique<TourUnitAreaData>();
     for (const auto& region : Items())
         TourUnitAreaData::AddTourUnitAreaData(*total, *region);
@@ -48,6 +50,5 @@ void TourUnitReport::SaveT211(const TourUnitAreaData& data) const
 void TourUnitReport::SaveT211Row(const QString& label, const TourUnitAreaIndex& index) const
 {
     const QStringList values = QStringList{label} + TourUnitAreaData::CategoryBlock(index);
-    Connection::ExecuteTallixSql(
-        TourUnitAreaData::InsertStatement(Type66Columns211, values, QStringLiteral("211")));
+    ResultTables::Insert(TourUnitAreaData::InsertRow(Type66Columns211, values), QStringLiteral("211"));
 }

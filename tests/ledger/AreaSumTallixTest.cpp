@@ -42,6 +42,10 @@ TEST(AreaSumTallix, SumsTheReturnsOfThePeriod)
         // 株洲市 in March: B2001 1.5 + 0.5, B1003 30 + 10
         {"", "430200", true, 1, "B", {{"Base05", "RoomIncome+RestaurantIncome"}, {"base05", "RoomIncome"}}, 2006, 3,
          {42, 31.5}},
+        // a composed column sums each return's own expression: B1003's March without its
+        // RestaurantIncome adds nothing to it
+        {"UPDATE Base05 SET RestaurantIncome = NULL WHERE code = 'B1003' AND TableDate = '2006-03-01'", "430200",
+         true, 1, "B", {{"Base05", "RoomIncome+RestaurantIncome"}, {"base05", "RoomIncome"}}, 2006, 3, {2, 31.5}},
         // nothing to sum: no scenic area in 广东, no return of B1002 in 2004
         {"", "440000", true, 1, "C", AccommodationItems(), 2006, 3, {0, 0, 0, 0}},
         {"", "B1002", false, 1, "B", AccommodationItems(), 2004, 3, {0, 0, 0, 120}},
@@ -61,6 +65,32 @@ TEST(AreaSumTallix, SumsTheReturnsOfThePeriod)
             values.push_back(row->Item(static_cast<std::int16_t>(i)).SumValue());
         EXPECT_EQ(values, c.expected) << c.code;
         EXPECT_EQ(condition.YearStat, c.year) << c.code;
+    }
+}
+
+// One run over overlapping rows: each row sums what it holds, the total each enterprise once
+// (a province beside its own prefecture, an enterprise listed twice).
+TEST(AreaSumTallix, RunTotalCountsEachEnterpriseOnce)
+{
+    const struct
+    {
+        QStringList codes;
+        bool isArea;
+        std::vector<double> total; // 客房+餐饮收入 of 2006 to March, then against 2005
+    } cases[] = {
+        {{QStringLiteral("430000"), QStringLiteral("430100")}, true, {153.0 / 68 - 1}},
+        {{QStringLiteral("430100"), QStringLiteral("430200")}, true, {153.0 / 68 - 1}},
+        {{QStringLiteral("B1001"), QStringLiteral("B1001"), QStringLiteral("B1002")}, false, {81.0 / 66 - 1}},
+    };
+    for (const auto& c : cases) {
+        TempAppFolder folder;
+        LedgerFixture::FillSource(folder);
+        TallixCondition condition =
+            Condition(4, QStringLiteral("B"), QString(), {{"Base05", "RoomIncome+RestaurantIncome"}}, 2006, 3);
+        const auto run = AreaSum().CalculateTallixRows(c.codes, condition, c.isArea);
+        ASSERT_EQ(run.Items.size(), static_cast<std::size_t>(c.codes.size()));
+        EXPECT_DOUBLE_EQ(run.Total->Item(0).SumValue(), c.total[0]) << c.codes.join(',').toStdString();
+        EXPECT_EQ(condition.YearStat, 2006);
     }
 }
 

@@ -296,10 +296,11 @@ TEST_F(HotelPassTest, QueryTextIsExact)
                 "accommodationstar='-1' OR accommodationstar ='5' ) AND ( base01.code = '-1' OR  "
                 "base01.code like 'B1%' ) AND ( RegistrationType='-1' OR RegistrationType='110' OR "
                 "RegistrationType='170' ) AND ( year(opendate)<>-1 AND year(opendate)<=2010 ) AND ( 1 "
-                "<>-1  AND Rooms >=100) AND ( 1 <>-1  ) AND (1  <>-1 ) AND ( 1 <>-1 )"));
+                "<>-1  AND Rooms >=100) AND ( 1 <>-1  ) AND (1  <>-1 ) AND ( 1 <>-1 ) AND (base05.TableDate >= '2025-12' "
+                "AND base05.TableDate < '2025-13')"));
     }
-    // An empty code leaves the pattern "%" alone; an apostrophe is doubled.
-    for (const auto& [code, pattern] : {std::pair{"", "like '%'"}, std::pair{"43'0", "like '43''0%'"}}) {
+    // An empty code selects every enterprise without a test; an apostrophe is doubled.
+    for (const auto& [code, pattern] : {std::pair{"", " WHERE ( Year("}, std::pair{"43'0", "like '43''0%'"}}) {
         try {
             engine.CalculateHotel(QString::fromUtf8(code), c);
             FAIL();
@@ -353,5 +354,55 @@ INSTANTIATE_TEST_SUITE_P(
                                    "RealRoomDay", "2500000000"},
                       BadValueCase{"UPDATE Base06 SET YearendEmployment = 'many' WHERE code = 'B1002'",
                                    "YearendEmployment", "many"}));
+
+} // namespace
+
+namespace {
+
+// One run hands every record to each region that holds it; the total counts it once.
+TEST_F(HotelPassTest, RunTotalCountsEachHotelOnce)
+{
+    const struct
+    {
+        QStringList codes;
+        std::vector<double> regions;
+        double total;
+    } cases[] = {
+        {{QStringLiteral("430000"), QStringLiteral("430100")}, {15, 10}, 15},
+        {{QStringLiteral("430100"), QStringLiteral("430100")}, {10, 10}, 10},
+        {{QStringLiteral("430100"), QStringLiteral("430200"), QStringLiteral("440000")}, {10, 5, 1}, 16},
+        {{QStringLiteral("430102"), QStringLiteral(""), QStringLiteral("450000")}, {3, 16, 0}, 16},
+        {{}, {}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.codes.join(',').toStdString());
+        const auto run = engine.CalculateHotelRegions(c.codes, AllHotels());
+        ASSERT_EQ(run.Items.size(), c.regions.size());
+        for (std::size_t i = 0; i < c.regions.size(); ++i) {
+            EXPECT_EQ(run.Items[i]->HotelNum, c.regions[i]);
+            EXPECT_EQ(run.Items[i]->areacode, c.codes[static_cast<qsizetype>(i)]);
+        }
+        EXPECT_EQ(run.Total->HotelNum, c.total);
+        EXPECT_EQ(run.Total->areacode, QString());
+    }
+}
+
+TEST_F(HotelPassTest, CancelledRunStopsWithoutResult)
+{
+    EXPECT_THROW(engine.CalculateHotelRegions({QStringLiteral("430000")}, AllHotels(), [](int, int) { return false; }),
+                 RunCancelled);
+}
+
+// A column the hotel reports read and the source lacks is named, never a silent 0.
+TEST_F(HotelPassTest, MissingSourceColumnIsNamed)
+{
+    folder.Source(QStringLiteral("ALTER TABLE Base05 DROP COLUMN InTourist"));
+    try {
+        engine.CalculateHotel(QStringLiteral("430000"), AllHotels());
+        FAIL() << "a missing column must stop the run";
+    } catch (const DatabaseError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("源数据库的表 Base05 缺少字段 InTourist"));
+    }
+}
 
 } // namespace

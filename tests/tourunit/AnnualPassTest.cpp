@@ -21,10 +21,29 @@ protected:
 TEST_F(AnnualPassTest, ReferenceRunWritesEveryAnnualTable)
 {
     TourUnitReport report;
-    for (const char* code : {"430000", "430100", "430102", "440000"})
-        report.Add(engine.CalculateTourUnit(QLatin1String(code), 2025));
+    report.AddRun(engine.CalculateTourUnitRegions(
+        {QStringLiteral("430000"), QStringLiteral("430100"), QStringLiteral("430102"), QStringLiteral("440000")}, 2025));
     report.Save();
     ExpectAnnualReference(folder);
+}
+
+// A province beside its own prefecture and county: the total counts each enterprise once, as
+// the two provinces alone give it; where regions do not overlap it is their sum.
+TEST_F(AnnualPassTest, RunTotalCountsEachEnterpriseOnce)
+{
+    const auto overlapping = engine.CalculateTourUnitRegions(
+        {QStringLiteral("430000"), QStringLiteral("430100"), QStringLiteral("430102"), QStringLiteral("440000")}, 2025);
+    const auto disjoint = engine.CalculateTourUnitRegions({QStringLiteral("430000"), QStringLiteral("440000")}, 2025);
+    TourUnitAreaData sum;
+    for (const auto& region : disjoint.Items)
+        TourUnitAreaData::AddTourUnitAreaData(sum, *region);
+    for (const TourUnitAreaData* total : {overlapping.Total.get(), &sum}) {
+        const TourUnitAreaIndex all = total->AllAgencyData();
+        EXPECT_EQ(all.TourUnitNum, disjoint.Total->AllAgencyData().TourUnitNum);
+        EXPECT_EQ(all.OperationIncome, disjoint.Total->AllAgencyData().OperationIncome);
+        EXPECT_EQ(all.YearendEmployment, disjoint.Total->AllAgencyData().YearendEmployment);
+    }
+    EXPECT_GT(overlapping.Items[1]->AllAgencyData().TourUnitNum, 0);
 }
 
 using Pick = TourUnitAreaIndex (*)(const TourUnitAreaData&);
@@ -77,25 +96,29 @@ TEST(AnnualPass, StatementTextsAreExact)
          " ,SUM(AccumulatedDepreciation) AS AccumulatedDepreciation ,SUM(OperationIncome) AS "
          "OperationIncome ,SUM(ProfitTotal) AS ProfitTotal ,SUM(OperationTaxAddition) AS "
          "OperationTaxAddition ,SUM(YearendEmployment) AS YearendEmployment ,Base01.TravelAgencyType AS "
-         "TravelAgencyType FROM Base01  INNER JOIN Base04 ON Base04.code=Base01.code  WHERE "
-         "regionalismcode like '4301%' AND YEAR(Base04.TableDate)=2025 GROUP BY Base01.code"},
+         "TravelAgencyType ,Base01.regionalismcode AS regionalismcode ,MAX(max(typeof(Base04.FixAssetsInitialPrice),typeof(Base04.AccumulatedDepreciation),typeof(Base04.OperationIncome),typeof(Base04.ProfitTotal),typeof(Base04.OperationTaxAddition),typeof(Base04.YearendEmployment))='text') AS TextValueFound FROM Base01  INNER JOIN Base04 ON Base04.code=Base01.code  WHERE "
+         "regionalismcode like '4301%' AND YEAR(Base04.TableDate)=2025 AND (Base04.TableDate >= '2025-' AND "
+         "Base04.TableDate < '2025/') GROUP BY Base01.code"},
         {"Base06",
          "SELECT Base01.code  ,SUM(FixAssetsInitialPrice) AS FixAssetsInitialPrice"
          " ,SUM(AccumulatedDepreciation) AS AccumulatedDepreciation ,SUM(OperationIncome) AS "
          "OperationIncome ,SUM(ProfitTotal) AS ProfitTotal ,SUM(OperationTaxAddition) AS "
          "OperationTaxAddition ,SUM(YearendEmployment) AS YearendEmployment ,Base01.RegistrationType AS "
-         "RegistrationType FROM Base01  INNER JOIN Base06 ON Base06.code=Base01.code  WHERE "
-         "regionalismcode like '4301%' AND YEAR(Base06.TableDate)=2025 GROUP BY Base01.code"},
+         "RegistrationType ,Base01.regionalismcode AS regionalismcode ,MAX(max(typeof(Base06.FixAssetsInitialPrice),typeof(Base06.AccumulatedDepreciation),typeof(Base06.OperationIncome),typeof(Base06.ProfitTotal),typeof(Base06.OperationTaxAddition),typeof(Base06.YearendEmployment))='text') AS TextValueFound FROM Base01  INNER JOIN Base06 ON Base06.code=Base01.code  WHERE "
+         "regionalismcode like '4301%' AND YEAR(Base06.TableDate)=2025 AND (Base06.TableDate >= '2025-' AND "
+         "Base06.TableDate < '2025/') GROUP BY Base01.code"},
         {"Base08", "SELECT Base01.code  ,SUM(fixcapitalorigin) AS FixAssetsInitialPrice ,SUM(0) AS "
                    "AccumulatedDepreciation ,SUM(OperationIncome) AS OperationIncome ,SUM(ProfitTotal) AS "
                    "ProfitTotal ,SUM(OperationTaxAddition) AS OperationTaxAddition ,SUM(yearendemployee) AS "
-                   "YearendEmployment FROM Base01  INNER JOIN Base08 ON Base08.code=Base01.code  WHERE "
-                   "regionalismcode like '4301%' AND YEAR(Base08.TableDate)=2025 GROUP BY Base01.code"},
+                   "YearendEmployment ,Base01.regionalismcode AS regionalismcode ,MAX(max(typeof(Base08.fixcapitalorigin),typeof(Base08.OperationIncome),typeof(Base08.ProfitTotal),typeof(Base08.OperationTaxAddition),typeof(Base08.yearendemployee))='text') AS TextValueFound FROM Base01  INNER JOIN Base08 ON Base08.code=Base01.code  WHERE "
+                   "regionalismcode like '4301%' AND YEAR(Base08.TableDate)=2025 AND (Base08.TableDate >= '2025-' AND "
+         "Base08.TableDate < '2025/') GROUP BY Base01.code"},
         {"Base09", "SELECT Base01.code  ,SUM(fixcapitalorigin) AS FixAssetsInitialPrice ,SUM(0) AS "
                    "AccumulatedDepreciation ,SUM(OperationIncome) AS OperationIncome ,SUM(ProfitTotal) AS "
                    "ProfitTotal ,SUM(OperationTaxAddition) AS OperationTaxAddition ,SUM(yearendemployee) AS "
-                   "YearendEmployment FROM Base01  INNER JOIN Base09 ON Base09.code=Base01.code  WHERE "
-                   "regionalismcode like '4301%' AND YEAR(Base09.TableDate)=2025 GROUP BY Base01.code"},
+                   "YearendEmployment ,Base01.regionalismcode AS regionalismcode ,MAX(max(typeof(Base09.fixcapitalorigin),typeof(Base09.OperationIncome),typeof(Base09.ProfitTotal),typeof(Base09.OperationTaxAddition),typeof(Base09.yearendemployee))='text') AS TextValueFound FROM Base01  INNER JOIN Base09 ON Base09.code=Base01.code  WHERE "
+                   "regionalismcode like '4301%' AND YEAR(Base09.TableDate)=2025 AND (Base09.TableDate >= '2025-' AND "
+         "Base09.TableDate < '2025/') GROUP BY Base01.code"},
     };
     for (const auto& [dropped, statement] : cases) {
         TempAppFolder folder;

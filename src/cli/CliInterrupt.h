@@ -1,0 +1,15 @@
+#pragma once
+
+#include "AreaSum.h"
+
+// Ctrl+C during a run: the run stops at its next record and nothing reaches the result
+// tables, so the previous report stays whole. A Save already under way finishes first.
+namespace CliInterrupt {
+
+// Installs the handler of SIGINT and SIGTERM.
+void Install();
+
+// The progress of a run: false once an interrupt has come.
+RunProgress Progress();
+
+} // namespace CliInterrupt

@@ -1,0 +1,67 @@
+#include "RegionSelection.h"
+
+#include <QVariant>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct MatchCase
+{
+    QVariant regionalismcode;
+    std::vector<int> positions;
+};
+
+// The regions: a province, its prefecture, a county, the prefecture again, a code with a
+// wildcard, one of letters and the empty code (every enterprise).
+TEST(RegionSelection, MatchesAsTheEnginesLikeDoes)
+{
+    RegionSelection regions({QStringLiteral("430000"), QStringLiteral("430100"), QStringLiteral("430102"),
+                             QStringLiteral("4301"), QStringLiteral("44_1"), QStringLiteral("ab"),
+                             QStringLiteral("")});
+    const MatchCase cases[] = {
+        {QStringLiteral("430102"), {0, 1, 2, 3, 6}},
+        {QStringLiteral("430103"), {0, 1, 3, 6}},
+        {QStringLiteral("430200"), {0, 6}},
+        {QStringLiteral("4301"), {0, 1, 3, 6}},
+        {QStringLiteral("43"), {0, 6}},
+        {QStringLiteral("4"), {6}},
+        {QStringLiteral("440100"), {4, 6}},
+        {QStringLiteral("44x1"), {4, 6}},
+        {QStringLiteral("4410"), {6}},
+        {QStringLiteral("ABC"), {5, 6}}, // ASCII letters fold
+        {QStringLiteral(" 430102"), {6}},
+        {QStringLiteral(""), {6}},
+        {QVariant(), {}},                  // NULL is like nothing
+        {QVariant(qlonglong(430102)), {0, 1, 2, 3, 6}},
+    };
+    for (const MatchCase& c : cases) {
+        SCOPED_TRACE(c.regionalismcode.toString().toStdString());
+        EXPECT_EQ(regions.Matching(c.regionalismcode), c.positions);
+    }
+}
+
+TEST(RegionSelection, StatementTestsEachPrefixNoOtherContains)
+{
+    const struct
+    {
+        QStringList codes;
+        const char* clause;
+    } cases[] = {
+        {{QStringLiteral("430100")}, "regionalismcode like '4301%'"},
+        {{QStringLiteral("430100"), QStringLiteral("430000"), QStringLiteral("430102"), QStringLiteral("440100"),
+          QStringLiteral("430100")},
+         "(regionalismcode like '43%' OR regionalismcode like '4401%')"},
+        {{QStringLiteral("4'1")}, "regionalismcode like '4''1%'"},
+        {{QStringLiteral("430000"), QStringLiteral("")}, ""}, // the empty code selects all
+        {{}, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RegionSelection(c.codes).Clause(QStringLiteral("regionalismcode")), QString::fromUtf8(c.clause));
+    }
+    QStringList many;
+    for (int i = 10; i < 10 + RegionSelection::MostPrefixesInClause + 1; ++i)
+        many << QString::number(i) + QStringLiteral("0000");
+    EXPECT_EQ(RegionSelection(many).Clause(QStringLiteral("regionalismcode")), QString()); // a scan is cheaper
+}
+
+} // namespace
