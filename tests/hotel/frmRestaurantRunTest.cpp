@@ -137,20 +137,18 @@ TEST_F(HotelWindowTest, FailuresAreShownAndTheWindowStaysUsable)
     EXPECT_EQ(Connection::TallixConn, nullptr);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-    // A failure halfway through writing (table 1-8 is refused) leaves no half report behind.
+    // A failure halfway through writing (table 1-8 is refused) leaves the previous report whole.
     folder.Source(QStringLiteral("ALTER TABLE Base06_away RENAME TO Base06"));
     folder.Own(QStringLiteral(
         "DROP TABLE type55;"
         "CREATE TABLE type55 (value1 TEXT, value2 TEXT, value3 TEXT, value4 TEXT, value5 TEXT, "
         "value6 TEXT, value7 TEXT, value8 TEXT, tablecode TEXT, kept TEXT NOT NULL)"));
+    const QString before = ResultTables(folder);
     messages.clear();
     Click("cmdExec");
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("type55.kept"))) << messages[0].toStdString();
-    for (const char* table : {"type11", "type22", "type33", "type55", "type66"})
-        EXPECT_EQ(folder.OwnRows(QStringLiteral("select count(*) from ") + QLatin1String(table)),
-                  QStringList{"0"})
-            << table;
+    EXPECT_EQ(ResultTables(folder), before);
 
     // And the next action works.
     AddRegion("4301");

@@ -158,9 +158,9 @@ TEST(AreaSumTallix, LedgersMatchTheReferenceRows)
         TallixReport report;
         AreaSum engine;
         report.Clear();
-        for (const char* code : isArea ? QList<const char*>{"430000", "430100", "430200"}
-                                       : QList<const char*>{"B1001", "B1002", "B2001", "B1003"})
-            report.Add(engine.CalculateTallix(code, condition, isArea));
+        const QStringList codes = isArea ? QStringList{"430000", "430100", "430200"}
+                                         : QStringList{"B1001", "B1002", "B2001", "B1003"};
+        report.AddRun(engine.CalculateTallixRows(codes, condition, isArea));
         report.Save();
         LedgerFixture::ExpectReference(folder, reference);
     }

@@ -12,6 +12,7 @@
 #include "HandlerGuard.h"
 #include "RunLock.h"
 #include "MessagePresenter.h"
+#include "RunProgressDialog.h"
 #include "Numeric.h"
 #include "RegionCode.h"
 #include "SqlText.h"
@@ -24,7 +25,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -290,22 +290,18 @@ void frmRestaurant::FillCondition()
     c.SetStatCategory(categories);
 }
 
-void frmRestaurant::RunRegions()
+bool frmRestaurant::RunRegions()
 {
-    const int regions = FlexGrid->Rows() - 1;
-    // Appears only when the run takes longer than a second; it blocks this window meanwhile.
-    QProgressDialog progress(this);
-    progress.setWindowTitle(MessagePresenter::ApplicationTitle());
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setCancelButton(nullptr);
-    progress.setMinimumDuration(1000);
-    progress.setRange(0, regions);
-    progress.setValue(0);
-    for (int row = 1; row <= regions; ++row) {
-        progress.setLabelText(QStringLiteral("正在计算第 %1 个地区，共 %2 个").arg(row).arg(regions));
-        report_->Add(engine_->CalculateHotel(FlexGrid->TextMatrix(row, 0), *condition_));
-        progress.setValue(row);
+    QStringList codes;
+    for (int row = 1; row < FlexGrid->Rows(); ++row)
+        codes << FlexGrid->TextMatrix(row, 0);
+    RunProgressDialog progress(this);
+    try {
+        report_->AddRun(engine_->CalculateHotelRegions(codes, *condition_, progress.Progress()));
+    } catch (const RunCancelled&) {
+        return false;
     }
+    return true;
 }
 
 void frmRestaurant::cmdExec_Click()
@@ -317,16 +313,18 @@ void frmRestaurant::cmdExec_Click()
     }
     if (!RangesComplete())
         return;
-    const bool done = HandlerGuard::Run([this] {
+    bool cancelled = false;
+    const bool done = HandlerGuard::Run([this, &cancelled] {
         const WaitCursor wait;
         const RunLock lock;
         FillCondition();
         report_->Clear();
-        RunRegions();
-        report_->Save();
+        cancelled = !RunRegions();
+        if (!cancelled)
+            report_->Save();
     });
     if (done)
-        MessagePresenter::Show(QStringLiteral("计算完成"));
+        MessagePresenter::Show(cancelled ? RunProgressDialog::CancelledMessage : QStringLiteral("计算完成"));
 }
 
 void frmRestaurant::btnPrint_Click()

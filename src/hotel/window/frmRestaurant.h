@@ -134,7 +134,8 @@ private:
     // The run's steps.
     bool RangesComplete();
     void FillCondition();
-    void RunRegions();
+    // False when the user stopped it.
+    bool RunRegions();
 
     // A range combo's click: empties both boxes, enables them as the item requires.
     void RangeClick(int group);

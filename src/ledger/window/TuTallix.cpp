@@ -9,6 +9,7 @@
 #include "HandlerGuard.h"
 #include "RunLock.h"
 #include "MessagePresenter.h"
+#include "RunProgressDialog.h"
 #include "Numeric.h"
 #include "RegionCode.h"
 #include "TallixAreaData.h"
@@ -23,7 +24,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -429,29 +429,21 @@ void TuTallix::SetConditionIndexes()
     condition_.SetCustomIndexs(indexs_);
 }
 
-void TuTallix::RunTallixRows()
+bool TuTallix::RunTallixRows()
 {
     FlexGrid* grid = Option8->isChecked() ? FlexGridArea : Option9->isChecked() ? FlexGridCompany : nullptr;
     if (!grid)
-        return;
-    const bool isArea = grid == FlexGridArea;
-    const int count = grid->Rows() - 1;
-    // Appears only when the run takes longer than a second.
-    QProgressDialog progress(this);
-    progress.setWindowTitle(MessagePresenter::ApplicationTitle());
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setCancelButton(nullptr);
-    progress.setMinimumDuration(1000);
-    progress.setRange(0, count);
-    progress.setValue(0);
-    for (int r = 1; r <= count; ++r) {
-        progress.setLabelText(QStringLiteral("正在计算第 %1 个%2，共 %3 个")
-                                  .arg(r)
-                                  .arg(isArea ? QStringLiteral("地区") : QStringLiteral("企业"))
-                                  .arg(count));
-        report_.Add(areaSum_->CalculateTallix(grid->TextMatrix(r, 0), condition_, isArea));
-        progress.setValue(r);
+        return true;
+    QStringList codes;
+    for (int r = 1; r < grid->Rows(); ++r)
+        codes << grid->TextMatrix(r, 0);
+    RunProgressDialog progress(this);
+    try {
+        report_.AddRun(areaSum_->CalculateTallixRows(codes, condition_, grid == FlexGridArea, progress.Progress()));
+    } catch (const RunCancelled&) {
+        return false;
     }
+    return true;
 }
 
 void TuTallix::CmdExe_Click()
@@ -461,6 +453,7 @@ void TuTallix::CmdExe_Click()
         TxtYear->setFocus();
         return;
     }
+    bool cancelled = false;
     const bool done = HandlerGuard::Run([&] {
         const WaitCursor wait;
         const RunLock lock;
@@ -470,11 +463,12 @@ void TuTallix::CmdExe_Click()
         SetConditionTableStyle();
         SetConditionIndexes();
         report_.Clear();
-        RunTallixRows();
-        report_.Save();
+        cancelled = !RunTallixRows();
+        if (!cancelled)
+            report_.Save();
     });
     if (done) {
-        MessagePresenter::Show(TallixInput::DoneMessage);
+        MessagePresenter::Show(cancelled ? RunProgressDialog::CancelledMessage : TallixInput::DoneMessage);
         return;
     }
     // A stopped run leaves no ledger behind, not even the previous one under new headings.

@@ -100,7 +100,7 @@ private:
     void SetConditionUnitType();
     void SetConditionTableStyle();
     void SetConditionIndexes();
-    void RunTallixRows();
+    bool RunTallixRows(); // false when the user stopped it
 
     void ClearPrintHeadings();
 

@@ -11,6 +11,7 @@
 #include "HandlerGuard.h"
 #include "RunLock.h"
 #include "MessagePresenter.h"
+#include "RunProgressDialog.h"
 #include "Numeric.h"
 #include "TourUnitRegionSets.h"
 #include "TourUnitReport.h"
@@ -21,7 +22,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QProgressDialog>
 #include <QPushButton>
 
 namespace {
@@ -123,38 +123,38 @@ void TourUnit::cmdCreate_Click()
     }
 
     running_ = true;
-    const bool done = HandlerGuard::Run([this, &year] {
+    bool cancelled = false;
+    const bool done = HandlerGuard::Run([this, &year, &cancelled] {
         const WaitCursor wait; // also while another run holds the lock
         const RunLock lock;
         report_->Clear();
-        CalculateAllRegions(Numeric::ToInt16(year));
-        report_->Save();
+        cancelled = !CalculateAllRegions(Numeric::ToInt16(year));
+        if (!cancelled)
+            report_->Save();
     });
     running_ = false;
     // A run that fails before writing leaves the last report as it was, like the hotel
     // window and the command line; one that fails while writing leaves the tables empty.
     if (done)
-        MessagePresenter::Show(QStringLiteral("计算完成"));
+        MessagePresenter::Show(cancelled ? RunProgressDialog::CancelledMessage : QStringLiteral("计算完成"));
 }
 
-void TourUnit::CalculateAllRegions(std::int16_t year)
+bool TourUnit::CalculateAllRegions(std::int16_t year)
 {
     WaitCursor wait;
-    const int count = regionGrid->Rows() - 1;
-    QProgressDialog progress(QString(), QString(), 0, count, this);
-    progress.setWindowTitle(MessagePresenter::ApplicationTitle());
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(1000);
-    progress.setValue(0);
-
-    for (int i = 1; i <= count; ++i) {
-        progress.setLabelText(QStringLiteral("正在计算第 %1 个地区，共 %2 个").arg(i).arg(count));
+    QStringList codes;
+    for (int i = 1; i < regionGrid->Rows(); ++i) {
         regionGrid->SetRow(i);
         regionGrid->SetCol(0);
-        const QString code = regionGrid->Text();
-        report_->Add(areaSum_->CalculateTourUnit(code, year));
-        progress.setValue(i);
+        codes << regionGrid->Text();
     }
+    RunProgressDialog progress(this);
+    try {
+        report_->AddRun(areaSum_->CalculateTourUnitRegions(codes, year, progress.Progress()));
+    } catch (const RunCancelled&) {
+        return false;
+    }
+    return true;
 }
 
 void TourUnit::cmdType_Click()

@@ -51,7 +51,7 @@ private:
     void ConnectHandlers();
 
     void Form_Load();
-    void CalculateAllRegions(std::int16_t year);
+    bool CalculateAllRegions(std::int16_t year); // false when the user stopped it
 
     QLineEdit* txtYear = nullptr;
     QLineEdit* txtRegionKey = nullptr;
