@@ -1,9 +1,9 @@
 #include "HotelCommand.h"
 
 #include "AreaSum.h"
-#include "CliInterrupt.h"
 #include "CliArguments.h"
 #include "CliError.h"
+#include "CliInterrupt.h"
 #include "Connection.h"
 #include "HotelCondition.h"
 #include "HotelReport.h"
@@ -240,8 +240,9 @@ int Run(const QStringList& arguments, QTextStream& out)
     std::vector<RangeState> ranges;
     for (const RangeGroup& group : RangeGroups())
         ranges.push_back(ReadRange(args, group));
-    const auto regtypes = Numbers(args, "regtype", Codes({110, 120, 130, 140, 150, 160, 170, 190, 210, 220, 230,
-                                                          240, 310, 320, 330, 340}));
+    const auto regtypes =
+        Numbers(args, "regtype",
+                Codes({110, 120, 130, 140, 150, 160, 170, 190, 210, 220, 230, 240, 310, 320, 330, 340}));
     const auto stars = Numbers(args, "star", Codes({0, 1, 2, 3, 4, 5, 6}));
     const auto categories = Ticks(args, "category",
                                   {QStringLiteral("B1"), QStringLiteral("B2"), QStringLiteral("B3"),

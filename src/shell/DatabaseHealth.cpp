@@ -60,7 +60,8 @@ DatabaseHealth::State DatabaseHealth::Check(const QString& path, QString* detail
     return State::Malformed;
 }
 
-DatabaseHealth::Carried DatabaseHealth::CarryRows(const QString& from, const QString& to, const QStringList& tables)
+DatabaseHealth::Carried DatabaseHealth::CarryRows(const QString& from, const QString& to,
+                                                  const QStringList& tables)
 {
     Carried carried;
     DbConnection source;
@@ -109,7 +110,8 @@ DatabaseHealth::Carried DatabaseHealth::CarryRows(const QString& from, const QSt
         out.commit();
         if (!whole)
             carried.Problems << table + QStringLiteral("：") +
-                                    (read.lastError().isValid() ? read.lastError().databaseText() : write.lastError().databaseText());
+                                    (read.lastError().isValid() ? read.lastError().databaseText()
+                                                                : write.lastError().databaseText());
     }
     return carried;
 }

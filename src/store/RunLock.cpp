@@ -41,7 +41,8 @@ RunLock::RunLock(const QString& appFolder, std::chrono::milliseconds wait)
         if (errno != EWOULDBLOCK && errno != EINTR) {
             const QString reason = QString::fromLocal8Bit(std::strerror(errno));
             ::close(fd_);
-            throw DatabaseError(QString(), QStringLiteral("无法锁定 ") + path + QStringLiteral("：") + reason);
+            throw DatabaseError(QString(),
+                                QStringLiteral("无法锁定 ") + path + QStringLiteral("：") + reason);
         }
         if (std::chrono::steady_clock::now() >= deadline) {
             ::close(fd_);

@@ -105,7 +105,8 @@ TEST(AppDirArgument, MissingOrEmptyValueIsRefusedBeforeAnythingIsWritten)
         if (c.message)
             EXPECT_EQ(result.Err, QString::fromUtf8(c.message));
         else
-            EXPECT_EQ(result.Err, QStringLiteral("应用程序文件夹不存在：") + cwd.path() + QStringLiteral("/nowhere"));
+            EXPECT_EQ(result.Err,
+                      QStringLiteral("应用程序文件夹不存在：") + cwd.path() + QStringLiteral("/nowhere"));
     }
     EXPECT_EQ(QFileInfo::exists(executableFolder + QStringLiteral("/TallixDataBase")), hadDatabase);
     EXPECT_TRUE(QDir(cwd.path()).isEmpty());
@@ -137,7 +138,8 @@ TEST(ToolHelp, EveryToolAnswersHelpAndTakesNoOptionForAFile)
             process.start(QString::fromUtf8(tool.program), {QString::fromLatin1(help)});
             ASSERT_TRUE(process.waitForFinished(30000));
             EXPECT_EQ(process.exitCode(), 0) << tool.program << ' ' << help;
-            EXPECT_TRUE(QString::fromUtf8(process.readAllStandardOutput()).startsWith(QString::fromUtf8(tool.usage)))
+            EXPECT_TRUE(
+                QString::fromUtf8(process.readAllStandardOutput()).startsWith(QString::fromUtf8(tool.usage)))
                 << tool.program;
         }
         // An option is never a file name; the report tool says what it lacks instead.

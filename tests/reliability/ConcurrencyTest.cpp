@@ -32,7 +32,8 @@ TEST(Concurrency, TwoRunsAtOnceLeaveTheWholeReportOfOne)
             EXPECT_EQ(result.Out, QStringLiteral("计算完成\n"));
         }
         const QString now = folder.Tables();
-        EXPECT_TRUE(now == hotel || now == annual) << first[0].toStdString() << '+' << second[0].toStdString();
+        EXPECT_TRUE(now == hotel || now == annual)
+            << first[0].toStdString() << '+' << second[0].toStdString();
     }
 }
 
@@ -67,7 +68,8 @@ TEST(Concurrency, ALockHeldPastTheWaitIsRefusedWithTheMessage)
 
     // A window's handler shows it and stays usable.
     QStringList shown;
-    const auto previous = MessagePresenter::SetHandler([&](const MessagePresenter::Message& m) { shown << m.Text; });
+    const auto previous =
+        MessagePresenter::SetHandler([&](const MessagePresenter::Message& m) { shown << m.Text; });
     EXPECT_FALSE(HandlerGuard::Run([&] { RunLock third(folder.Path(), 50ms); }));
     MessagePresenter::SetHandler(previous);
     EXPECT_EQ(shown, QStringList{"另一个分析正在运行，请稍后再试"});

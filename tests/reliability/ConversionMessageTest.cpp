@@ -29,8 +29,9 @@ TEST_P(ConversionMessageTest, ExactTextOnStandardError)
 
 const QStringList Hotel = {"hotel", "--year", "2025", "--month", "12", "--region", "4301"};
 const QStringList Annual = {"annual", "--year", "2025", "--region", "4301"};
-const QStringList Ledger = {"ledger", "--year", "2025", "--month", "12", "--unit", "accommodation",
-                            "--mode", "current", "--region", "4301", "--item", "Base05:RoomIncome"};
+const QStringList Ledger = {"ledger",           "--year", "2025",    "--month",  "12",   "--unit",
+                            "accommodation",    "--mode", "current", "--region", "4301", "--item",
+                            "Base05:RoomIncome"};
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Messages, ConversionMessageTest, ::testing::Values(

@@ -48,9 +48,11 @@ TEST(Interruption, TruncatedDatabaseIsMovedAsideAndRestored)
     const QStringList backups =
         QDir(folder.Path()).entryList({QStringLiteral("TallixDataBase-backup-*")}, QDir::Dirs);
     ASSERT_EQ(backups.size(), 1);
-    EXPECT_TRUE(run.Err.startsWith(QStringLiteral("自有数据库 tallix.dbc 已损坏（"))) << run.Err.toStdString();
-    EXPECT_TRUE(run.Err.contains(QStringLiteral("，已移至 ") + folder.Path() + QLatin1Char('/') + backups[0] +
-                                 QStringLiteral("，并从 tallix.she 恢复；存储的条件、地区与台帐配置找回 0 行")))
+    EXPECT_TRUE(run.Err.startsWith(QStringLiteral("自有数据库 tallix.dbc 已损坏（")))
+        << run.Err.toStdString();
+    EXPECT_TRUE(
+        run.Err.contains(QStringLiteral("，已移至 ") + folder.Path() + QLatin1Char('/') + backups[0] +
+                         QStringLiteral("，并从 tallix.she 恢复；存储的条件、地区与台帐配置找回 0 行")))
         << run.Err.toStdString();
     EXPECT_EQ(DatabaseHealth::Check(folder.OwnDatabase()), DatabaseHealth::State::Sound);
     // and the start after that finds nothing wrong

@@ -33,7 +33,8 @@ ReportFolder::ReportFolder(const QString& parent)
 {
     EXPECT_TRUE(dir_->isValid());
     QDir(Path()).mkpath(QStringLiteral("Database"));
-    EXPECT_TRUE(QFile::copy(QStringLiteral(ORVANE_APP_DIR "/tallix.she"), Path() + QStringLiteral("/tallix.she")));
+    EXPECT_TRUE(
+        QFile::copy(QStringLiteral(ORVANE_APP_DIR "/tallix.she"), Path() + QStringLiteral("/tallix.she")));
     // read only by every run: a link spares the copy and the small file systems' space
     EXPECT_TRUE(QFile::link(QStringLiteral(ORVANE_APP_DIR "/Database/stat.dbc"),
                             Path() + QStringLiteral("/Database/stat.dbc")));
@@ -49,12 +50,14 @@ QString ReportFolder::OwnDatabase() const
     return Path() + QStringLiteral("/TallixDataBase/tallix.dbc");
 }
 
-std::unique_ptr<QProcess> ReportFolder::Start(const QStringList& arguments, std::function<void()> childSetup) const
+std::unique_ptr<QProcess> ReportFolder::Start(const QStringList& arguments,
+                                              std::function<void()> childSetup) const
 {
     auto process = std::make_unique<QProcess>();
     if (childSetup)
         process->setChildProcessModifier(std::move(childSetup));
-    process->start(QStringLiteral(ORVANE_REPORT_EXE), QStringList{QStringLiteral("--app-dir"), Path()} + arguments);
+    process->start(QStringLiteral(ORVANE_REPORT_EXE),
+                   QStringList{QStringLiteral("--app-dir"), Path()} + arguments);
     EXPECT_TRUE(process->waitForStarted());
     return process;
 }
@@ -69,7 +72,8 @@ ReportFolder::Result ReportFolder::Run(const QStringList& arguments) const
     return Collect(*Start(arguments));
 }
 
-ReportFolder::Result RunTool(const QString& program, const QStringList& arguments, const QString& workingFolder)
+ReportFolder::Result RunTool(const QString& program, const QStringList& arguments,
+                             const QString& workingFolder)
 {
     QProcess process;
     process.setWorkingDirectory(workingFolder);
@@ -83,7 +87,8 @@ bool AwaitWhileRunning(QProcess& process, const std::function<bool()>& condition
     QElapsedTimer timer;
     timer.start();
     while (!condition()) {
-        if (process.state() == QProcess::NotRunning || process.waitForFinished(0) || timer.elapsed() > Patience)
+        if (process.state() == QProcess::NotRunning || process.waitForFinished(0) ||
+            timer.elapsed() > Patience)
             return false;
         std::this_thread::sleep_for(std::chrono::microseconds(100));
     }
@@ -159,5 +164,6 @@ QStringList ReportFolder::HotelRun()
 
 QStringList ReportFolder::AnnualRun()
 {
-    return {"annual", "--year", "2025", "--region", "43", "--region", "4301", "--region", "4302", "--region", "4303"};
+    return {"annual", "--year",   "2025", "--region", "43",  "--region",
+            "4301",   "--region", "4302", "--region", "4303"};
 }

@@ -31,7 +31,8 @@ public:
     Result Run(const QStringList& arguments) const;
     // Started and left running; the caller waits or kills. childSetup runs in the child
     // before the program starts.
-    std::unique_ptr<QProcess> Start(const QStringList& arguments, std::function<void()> childSetup = {}) const;
+    std::unique_ptr<QProcess> Start(const QStringList& arguments,
+                                    std::function<void()> childSetup = {}) const;
     static Result Finish(QProcess& process);
 
     // The six result tables in stored order, as one text.
@@ -64,4 +65,5 @@ inline void PrintTo(const QString& text, std::ostream* os)
 }
 
 // orvane-report with any arguments, from no particular folder.
-ReportFolder::Result RunTool(const QString& program, const QStringList& arguments, const QString& workingFolder);
+ReportFolder::Result RunTool(const QString& program, const QStringList& arguments,
+                             const QString& workingFolder);

@@ -5,13 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <csignal>
 #include <functional>
+#include <gtest/gtest.h>
 #include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <thread>
-#include <sys/mount.h>
 
 namespace {
 
@@ -68,7 +68,8 @@ TEST(SaveFault, KillDuringSaveLeavesTheWholePreviousOrNewReport)
 // A disk that fills up in the middle of a Save: the run fails with the engine's message
 // and exit 1.
 // The run, the failing write and the check, whichever way the disk is made to run out.
-void ExpectPreviousReportAfterFailingSave(const ReportFolder& folder, const std::function<ReportFolder::Result()>& starved,
+void ExpectPreviousReportAfterFailingSave(const ReportFolder& folder,
+                                          const std::function<ReportFolder::Result()>& starved,
                                           const std::function<void()>& relieve)
 {
     ASSERT_EQ(folder.Run(ReportFolder::HotelRun()).Status, 0);
