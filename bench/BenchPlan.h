@@ -30,6 +30,9 @@ public:
     // Eight ledger columns from the monthly and the financial hotel returns.
     static const Column LedgerColumns[8];
     static constexpr int EnterpriseCount = 2000;
+    // Whether the source has the (code, TableDate) indexes the lower bounds walk by name; a
+    // copy with plain indexes only has not.
+    bool CodeDateIndexes = true;
 
     // Reads the regions and enterprises from the source database of the application folder.
     static BenchPlan Load();

@@ -9,6 +9,7 @@
 #include "LowerBound.h"
 #include "Recordset.h"
 #include "ReportRenderer.h"
+#include "ReportXlsx.h"
 #include "ReportSource.h"
 #include "TallixCondition.h"
 #include "TallixReport.h"
@@ -189,6 +190,28 @@ BenchRunner::Result BenchRunner::LedgerByEnterprise()
             result.Differences = LowerBound::Compare(
                 LowerBound::Run(source, sql, LowerBound::LedgerEnterpriseChecked), figures);
         });
+    return result;
+}
+
+BenchRunner::Result BenchRunner::Workbook(const QStringList& tableCodes, const QString& xlsxPath)
+{
+    Result result;
+    result.Name = QStringLiteral("5 XLSX of ") + tableCodes.first() + QStringLiteral("..") + tableCodes.last();
+    Repeat([&] {
+        QElapsedTimer timer;
+        timer.start();
+        std::vector<std::unique_ptr<ReportDocument>> documents;
+        QVector<const ReportDocument*> pointers;
+        for (const QString& code : tableCodes) {
+            documents.push_back(ReportSource::Load({code, {}, {}}));
+            pointers.append(documents.back().get());
+        }
+        if (!ReportXlsx::Write(pointers, xlsxPath))
+            throw std::runtime_error("cannot write " + xlsxPath.toStdString());
+        const double elapsed = Milliseconds(timer);
+        result.Passes.Add(elapsed);
+        result.Total.Add(elapsed);
+    });
     return result;
 }
 

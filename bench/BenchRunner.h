@@ -42,6 +42,8 @@ public:
     Result LedgerByEnterprise();
     // Loads a report from the result tables and renders it to a PDF file, as "print --pdf" does.
     Result Pdf(const QString& tableCode, const QString& pdfPath);
+    // Loads several reports and writes them into one workbook, as "print --xlsx" does.
+    Result Workbook(const QStringList& tableCodes, const QString& xlsxPath);
 
 private:
     // Calls run until the plan's number of runs or the time budget is reached.

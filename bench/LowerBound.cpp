@@ -130,8 +130,9 @@ QString LedgerTableSums(const BenchPlan& plan, const QString& table, bool cumula
                  Months(QStringLiteral("TableDate"), plan.Year - 1, from, plan.Month) + QStringLiteral(")");
     // Two years of monthly returns are best summed walking the code index, which needs no sort;
     // one month is best found by its dates.
-    const QString walk =
-        previous ? QStringLiteral(" INDEXED BY ") + table + QStringLiteral("_code_TableDate") : QString();
+    const QString walk = previous && plan.CodeDateIndexes
+                             ? QStringLiteral(" INDEXED BY ") + table + QStringLiteral("_code_TableDate")
+                             : QString();
     return QStringLiteral("(SELECT code") + sums + QStringLiteral(" FROM ") + table + walk +
            QStringLiteral(" WHERE ") + period + QStringLiteral(" GROUP BY code) AS ") + table;
 }
@@ -171,7 +172,7 @@ QString LowerBound::HotelSql(const BenchPlan& plan)
                        " AND base01.AccommodationStar IN ('0','1','2','3','4','5')"
                        " AND (base01.code LIKE 'B1%' OR base01.code LIKE 'B2%' OR base01.code LIKE 'B3%'"
                        " OR base01.code LIKE 'B4%' OR base01.code LIKE 'B9%')"
-                       " AND base01.OpenDate IS NOT NULL GROUP BY 1");
+                       " GROUP BY 1");
     return WithProvinces(pref, columns);
 }
 

@@ -77,6 +77,19 @@ CREATE TABLE dic_ttallix (
     indextable VARCHAR(50)  COLLATE RTRIM
 );
 
+-- What the last run computed (one row, written with the result rows); lists one entry a line.
+CREATE TABLE ReportRun (
+    analysis     VARCHAR(40)  COLLATE RTRIM,
+    period       VARCHAR(20)  COLLATE RTRIM,
+    regions      TEXT         COLLATE RTRIM,
+    byenterprise INTEGER,
+    conditions   TEXT         COLLATE RTRIM,
+    ledgermode   VARCHAR(20)  COLLATE RTRIM,
+    unittype     VARCHAR(40)  COLLATE RTRIM,
+    captions     TEXT         COLLATE RTRIM,
+    runtime      VARCHAR(19)  COLLATE RTRIM
+);
+
 -- Result tables: one row per printed line, every value as text.
 CREATE TABLE type11 (
     value1 VARCHAR(100) COLLATE RTRIM, value2 VARCHAR(10) COLLATE RTRIM, value3 VARCHAR(10) COLLATE RTRIM,

@@ -10,6 +10,9 @@ packages=(
   googletest libgtest-dev
   fonts-wqy-microhei fontconfig
   poppler-utils
+  python3-dbf python3-dbfread
+  libxlsxwriter-dev qt6-charts-dev python3-openpyxl
+  qt6-translations-l10n
 )
 
 missing=()

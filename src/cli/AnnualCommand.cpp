@@ -11,6 +11,7 @@
 #include "SqlText.h"
 #include "TourUnitAreaData.h"
 #include "TourUnitReport.h"
+#include "TourUnitRun.h"
 
 #include <QRegularExpression>
 
@@ -74,6 +75,7 @@ int Run(const QStringList& arguments, QTextStream& out)
     AreaSum engine;
     report.Clear();
     report.AddRun(engine.CalculateTourUnitRegions(codes, year, CliInterrupt::Progress()));
+    report.Run = TourUnitRun::Describe(year, codes);
     report.Save();
     out << QStringLiteral("计算完成") << '\n';
     out.flush();

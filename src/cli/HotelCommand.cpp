@@ -6,6 +6,7 @@
 #include "CliInterrupt.h"
 #include "Connection.h"
 #include "HotelCondition.h"
+#include "HotelRun.h"
 #include "HotelReport.h"
 #include "InputRules.h"
 #include "Numeric.h"
@@ -273,6 +274,7 @@ int Run(const QStringList& arguments, QTextStream& out)
     HotelReport report;
     report.Clear();
     report.AddRun(engine.CalculateHotelRegions(regions, condition, CliInterrupt::Progress()));
+    report.Run = HotelRun::Describe(condition, regions);
     report.Save();
     out << QStringLiteral("计算完成") << '\n';
     return 0;

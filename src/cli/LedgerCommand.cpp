@@ -12,6 +12,7 @@
 #include "TallixInput.h"
 #include "TallixLookup.h"
 #include "TallixReport.h"
+#include "TallixRun.h"
 
 #include <QRegularExpression>
 
@@ -86,13 +87,15 @@ void SetTableStyle(const CliArguments& args, TallixCondition& condition)
 }
 
 // TABLE:FIELDS[:CAPTION]; names go into the query as they are, so only plain names pass.
-void SetIndexes(const CliArguments& args, TallixCondition& condition)
+// Returns the captions, the field expression where none is given.
+QStringList SetIndexes(const CliArguments& args, TallixCondition& condition)
 {
     const QStringList items = args.Values(QStringLiteral("item"));
     if (items.size() > TallixInput::MaxItems)
         throw CliError(TallixInput::TooManyItemsMessage);
     static const QRegularExpression name(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
     TallixIndexList indexs;
+    QStringList captions;
     for (const QString& item : items) {
         const QStringList parts = item.split(QLatin1Char(':'));
         const auto refuse = [&] {
@@ -108,9 +111,11 @@ void SetIndexes(const CliArguments& args, TallixCondition& condition)
         for (const QString& term : index->FieldName.split(QLatin1Char('+')))
             if (!name.match(term).hasMatch())
                 throw refuse();
+        captions << (parts.size() == 3 && !parts[2].trimmed().isEmpty() ? parts[2].trimmed() : index->FieldName);
         indexs.push_back(std::move(index));
     }
     condition.SetCustomIndexs(std::move(indexs));
+    return captions;
 }
 
 QString RegionFromKey(const QString& key)
@@ -184,7 +189,7 @@ int Run(const QStringList& arguments, QTextStream& out)
     SetPeriod(args, condition);
     SetUnitType(args, condition);
     SetTableStyle(args, condition);
-    SetIndexes(args, condition);
+    const QStringList captions = SetIndexes(args, condition);
     const Rows rows = CollectRows(arguments);
 
     const RunLock lock;
@@ -192,6 +197,7 @@ int Run(const QStringList& arguments, QTextStream& out)
     AreaSum engine;
     report.Clear();
     report.AddRun(engine.CalculateTallixRows(rows.Codes, condition, rows.IsArea, CliInterrupt::Progress()));
+    report.Run = TallixRun::Describe(condition, rows.Codes, rows.IsArea, captions);
     report.Save();
     out << TallixInput::DoneMessage << '\n';
     out.flush();

@@ -2,61 +2,89 @@
 
 #include "CliArguments.h"
 #include "CliError.h"
+#include "OutputFile.h"
 #include "ReportCsv.h"
+#include "ReportDocument.h"
 #include "ReportRenderer.h"
 #include "ReportSource.h"
+#include "ReportXlsx.h"
+
+#include <memory>
+#include <vector>
+
+namespace PrintCommand {
 
 namespace {
 
-// The ledger's titles by comparison mode, as the ledger window sets them.
-QString LedgerTitle(const QString& code)
+QStringList LedgerOptions()
 {
-    if (code == QLatin1String("3_1"))
-        return QStringLiteral("旅游企业台帐（按本期数值）");
-    if (code == QLatin1String("3_2"))
-        return QStringLiteral("旅游企业台帐（按累计数值）");
-    if (code == QLatin1String("3_3"))
-        return QStringLiteral("旅游企业台帐（按同期比较）");
-    return QStringLiteral("旅游企业台帐（按累计比较）");
+    QStringList names{QStringLiteral("title")};
+    for (int k = 1; k <= 8; ++k)
+        names << QStringLiteral("item%1").arg(k);
+    return names;
+}
+
+// Every report asked for, checked and loaded before any file is written.
+std::vector<std::unique_ptr<ReportDocument>> LoadReports(const CliArguments& args)
+{
+    const QStringList codes = args.Values(QStringLiteral("report"));
+    if (codes.isEmpty())
+        args.Required(QStringLiteral("report"));
+    for (const QString& code : codes) {
+        const ReportSource::Entry* entry = ReportSource::Find(code);
+        if (!entry)
+            throw CliError(QStringLiteral("没有这个报表：") + code);
+        for (const QString& ledgerOnly : LedgerOptions())
+            if (!entry->IsLedger() && args.Has(ledgerOnly))
+                throw CliError(QStringLiteral("--title 与 --item1 至 --item8 只用于台帐（3_1 至 3_4）"));
+    }
+    std::vector<std::unique_ptr<ReportDocument>> reports;
+    for (const QString& code : codes) {
+        ReportSource::Request request;
+        request.TableCode = code;
+        request.Title = args.Value(QStringLiteral("title")).value_or(ReportSource::LedgerTitle(code));
+        for (int k = 1; k <= 8; ++k)
+            request.Items << args.Value(QStringLiteral("item%1").arg(k)).value_or(QString());
+        auto report = ReportSource::Load(request);
+        if (report->IsEmpty())
+            throw CliError(codes.size() > 1 ? ReportDocument::NoDataMessage + QStringLiteral("（") + code +
+                                                  QStringLiteral("）")
+                                            : ReportDocument::NoDataMessage);
+        reports.push_back(std::move(report));
+    }
+    return reports;
 }
 
 } // namespace
 
-namespace PrintCommand {
-
 int Run(const QStringList& arguments, QTextStream& /*out*/)
 {
     const CliArguments args(arguments);
-    QStringList allowed{QStringLiteral("report"), QStringLiteral("pdf"), QStringLiteral("csv"),
-                        QStringLiteral("title")};
-    for (int k = 1; k <= 8; ++k)
-        allowed << QStringLiteral("item%1").arg(k);
-    args.Allow(allowed);
+    args.Allow(QStringList{QStringLiteral("report"), QStringLiteral("pdf"), QStringLiteral("csv"),
+                           QStringLiteral("xlsx")} +
+               LedgerOptions());
 
-    ReportSource::Request request;
-    request.TableCode = args.Required(QStringLiteral("report"));
     const auto pdf = args.Value(QStringLiteral("pdf"));
     const auto csv = args.Value(QStringLiteral("csv"));
-    if (!pdf && !csv)
-        throw CliError(QStringLiteral("缺少参数 --pdf 或 --csv"));
-    for (const auto& [option, file] : {std::pair{"--pdf", pdf}, std::pair{"--csv", csv}})
+    const auto xlsx = args.Value(QStringLiteral("xlsx"));
+    if (!pdf && !csv && !xlsx)
+        throw CliError(QStringLiteral("缺少参数 --pdf、--csv 或 --xlsx"));
+    for (const auto& [option, file] : {std::pair{"--pdf", pdf}, std::pair{"--csv", csv}, std::pair{"--xlsx", xlsx}})
         if (file && file->trimmed().isEmpty())
             throw CliError(QStringLiteral("参数 ") + QLatin1String(option) + QStringLiteral(" 缺少文件名"));
-    const ReportSource::Entry* entry = ReportSource::Find(request.TableCode);
-    if (!entry)
-        throw CliError(QStringLiteral("没有这个报表：") + request.TableCode);
-    for (const QString& ledgerOnly : allowed.mid(3))
-        if (!entry->IsLedger() && args.Has(ledgerOnly))
-            throw CliError(QStringLiteral("--title 与 --item1 至 --item8 只用于台帐（3_1 至 3_4）"));
-    request.Title = args.Value(QStringLiteral("title")).value_or(LedgerTitle(request.TableCode));
-    for (int k = 1; k <= 8; ++k)
-        request.Items << args.Value(QStringLiteral("item%1").arg(k)).value_or(QString());
+    if (csv && args.Values(QStringLiteral("report")).size() > 1)
+        throw CliError(QStringLiteral("--csv 只能导出一个报表"));
+    const auto reports = LoadReports(args);
 
-    const auto report = ReportSource::Load(request);
-    if (pdf && !ReportRenderer(*report).RenderPdf(*pdf))
-        throw CliError(QStringLiteral("无法写入文件 ") + *pdf);
-    if (csv && !ReportCsv::Write(*report, *csv))
-        throw CliError(QStringLiteral("无法写入文件 ") + *csv);
+    QVector<const ReportDocument*> documents;
+    for (const auto& report : reports)
+        documents.append(report.get());
+    if (pdf && !ReportRenderer::RenderPdf(documents, *pdf))
+        throw CliError(OutputFile::FailureMessage(*pdf));
+    if (csv && !ReportCsv::Write(*documents.first(), *csv))
+        throw CliError(OutputFile::FailureMessage(*csv));
+    if (xlsx && !ReportXlsx::Write(documents, *xlsx))
+        throw CliError(OutputFile::FailureMessage(*xlsx));
     return 0;
 }
 

@@ -1,16 +1,19 @@
 // orvane-report: the analyses and printing of the window program, from the command line.
 #include "AnnualCommand.h"
+#include "ChartCommand.h"
 #include "CliError.h"
 #include "CliInterrupt.h"
 #include "Connection.h"
 #include "ConversionError.h"
 #include "DatabaseError.h"
 #include "HotelCommand.h"
+#include "ImportCommand.h"
 #include "LedgerCommand.h"
 #include "PrintCommand.h"
 #include "RowsCommand.h"
 #include "RunLock.h"
 #include "StartUp.h"
+#include "SummaryCommand.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,11 +40,15 @@ const char* const Usage =
     "           (--region CODE ... | --enterprise CODE ... | --enterprises-of REGION ...)\n"
     "           [--item TABLE:FIELDS[:CAPTION] ...]\n"
     "       orvane-report [--app-dir DIR] rows [--report CODE]\n"
-    "       orvane-report [--app-dir DIR] print --report CODE (--pdf FILE | --csv FILE)\n"
+    "       orvane-report [--app-dir DIR] print --report CODE [--report CODE ...] (--pdf FILE | --csv FILE | --xlsx FILE)\n"
+    "       orvane-report [--app-dir DIR] chart --report CODE --column N (--png FILE | --pdf FILE)\n"
+    "       orvane-report [--app-dir DIR] import --from FOLDER [--encoding NAME]\n"
+    "       orvane-report [--app-dir DIR] summary\n"
     "       orvane-report --help\n";
 
 const QStringList Commands = {QStringLiteral("hotel"), QStringLiteral("annual"), QStringLiteral("ledger"),
-                              QStringLiteral("rows"), QStringLiteral("print")};
+                              QStringLiteral("rows"),  QStringLiteral("print"),  QStringLiteral("chart"),
+                              QStringLiteral("import"), QStringLiteral("summary")};
 
 } // namespace
 
@@ -102,6 +109,12 @@ int main(int argc, char** argv)
             return RowsCommand::Run(arguments, out);
         if (command == QLatin1String("print"))
             return PrintCommand::Run(arguments, out);
+        if (command == QLatin1String("chart"))
+            return ChartCommand::Run(arguments, out);
+        if (command == QLatin1String("import"))
+            return ImportCommand::Run(arguments, out, err);
+        if (command == QLatin1String("summary"))
+            return SummaryCommand::Run(arguments, out);
         err << Usage;
         return 2;
     } catch (const RunCancelled&) {

@@ -73,7 +73,9 @@ QString HotelCondition::StatCategorySql() const
 
 QString HotelCondition::OpenDateSql() const
 {
-    QString sql = QStringLiteral("(") + QStringLiteral(" year(opendate)<>-1");
+    // A blank opening date has no year: like the collection system's engine, which gives it
+    // the year 0, it passes the always-true term, and no bounded range admits it.
+    QString sql = QStringLiteral("(") + QStringLiteral(" ifnull(year(opendate),0)<>-1");
     if (OpenDateStart != -1)
         sql += QStringLiteral(" AND year(opendate)>=") + QString::number(OpenDateStart);
     if (OpenDateEnd != -1)

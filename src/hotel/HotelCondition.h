@@ -39,6 +39,9 @@ public:
     void SetRegType(const std::vector<std::int16_t>& codes) { regType_ = codes; }
     void SetStarlevel(const std::vector<std::int16_t>& levels) { starlevel_ = levels; }
     void SetStatCategory(const QStringList& prefixes) { statCategory_ = prefixes; }
+    const std::vector<std::int16_t>& RegType() const { return regType_; }
+    const std::vector<std::int16_t>& Starlevel() const { return starlevel_; }
+    const QStringList& StatCategory() const { return statCategory_; }
 
     QString DateSql(const QString& Tablename) const;
     QString RegTypeSql() const;

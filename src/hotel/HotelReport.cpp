@@ -18,6 +18,7 @@ std::shared_ptr<HotelAreaData> HotelReport::Total() const
 void HotelReport::Save() const
 {
     ResultTables::Replace([this] {
+        Run.Write();
         const auto total = Total();
         SaveT1_1(*total);
         total->Save();

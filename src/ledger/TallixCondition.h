@@ -40,6 +40,10 @@ public:
     // current-period modes test MONTH(...)=M.
     QString CustomIndexsSql(const QString& code, bool isArea) const;
 
+    // The unit type's clause on the register (" AND Base01.code LIKE 'C%'"), which the
+    // enterprise look-up by region shares.
+    QString UnitTypeSql() const;
+
     // The query of a whole run: one row per enterprise of the selection (" WHERE ..." over
     // Base01, before the unit type), fields code, regionalismcode, then the columns and the
     // text flag as in CustomIndexsSql by enterprise (the flag at TextValueField() + 1).
@@ -63,7 +67,6 @@ private:
     static QString TextTest(const QString& table, const QString& column);
     static QString AnyTextTest(const QString& table, const QStringList& columns);
     QStringList RegisterColumns() const;
-    QString UnitTypeSql() const;
     // The return tables to join, in order of first appearance and spelled as first written.
     QStringList JoinedTables() const;
     static bool ContainsTable(const QString& name, const QStringList& tables);

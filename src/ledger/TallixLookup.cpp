@@ -41,9 +41,14 @@ std::optional<QString> RegionName(const QString& code)
 
 QList<Entry> EnterprisesOfRegion(const QString& code)
 {
+    return EnterprisesOfRegion(code, QString());
+}
+
+QList<Entry> EnterprisesOfRegion(const QString& code, const QString& unitClause)
+{
     QList<Entry> entries;
     OnSource(QStringLiteral("SELECT * FROM base01 WHERE regionalismcode like ") + QStringLiteral("'") +
-                 SqlText::Escape(RegionCode::Prefix(code)) + QStringLiteral("%'"),
+                 SqlText::Escape(RegionCode::Prefix(code)) + QStringLiteral("%'") + unitClause,
              [&](Recordset& rs) {
                  if (rs.RecordCount() == 0)
                      return;

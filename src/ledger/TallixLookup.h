@@ -20,6 +20,8 @@ std::optional<QString> RegionName(const QString& code);
 // Every enterprise whose regionalismcode begins with the prefix of the region code, in the
 // order the register returns them (code and unit name as stored).
 QList<Entry> EnterprisesOfRegion(const QString& code);
+// The same, only those the unit clause on Base01 admits (TallixCondition::UnitTypeSql).
+QList<Entry> EnterprisesOfRegion(const QString& code, const QString& unitClause);
 
 // The trimmed unit name of an enterprise code (trimmed before the look-up); nullopt when the
 // register has no such code.

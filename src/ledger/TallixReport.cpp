@@ -16,6 +16,7 @@ std::shared_ptr<TallixAreaData> TallixReport::Total() const
 void TallixReport::Save() const
 {
     ResultTables::Replace([this] {
+        Run.Write();
         const auto total = Total();
         total->Name = QStringLiteral("合计");
         total->Save();

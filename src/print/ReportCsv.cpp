@@ -1,8 +1,9 @@
 #include "ReportCsv.h"
 
+#include "OutputFile.h"
 #include "ReportDocument.h"
 
-#include <QFile>
+#include <QIODevice>
 #include <QStringList>
 
 namespace {
@@ -42,6 +43,8 @@ QByteArray ReportCsv::Encode(const ReportDocument& document)
 {
     const QVector<int> columns = document.VisibleColumns();
     QString text = Line({document.Title().trimmed()});
+    if (!document.RunLine().isEmpty())
+        text += Line({document.RunLine()});
     QStringList headings;
     for (int c : columns)
         headings << HeadingOf(document, c);
@@ -57,9 +60,6 @@ QByteArray ReportCsv::Encode(const ReportDocument& document)
 
 bool ReportCsv::Write(const ReportDocument& document, const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
     const QByteArray bytes = Encode(document);
-    return file.write(bytes) == bytes.size() && file.flush();
+    return OutputFile::Write(path, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); });
 }

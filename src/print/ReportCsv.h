@@ -6,7 +6,7 @@
 class ReportDocument;
 
 // A report as a CSV file that spreadsheet programs on Chinese systems open as it is:
-// UTF-8 with a byte-order mark, the title line, the heading line, then the rows, with the
+// UTF-8 with a byte-order mark, the title line, the run's line, the heading line, then the rows, with the
 // columns the printed table shows.
 class ReportCsv
 {

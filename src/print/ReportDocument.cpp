@@ -2,7 +2,9 @@
 
 #include "Recordset.h"
 
-#include <QRegularExpression>
+#include <algorithm>
+
+const QString ReportDocument::NoDataMessage = QStringLiteral("该报表还没有数据，请先生成报表");
 
 ReportDocument::ReportDocument(ReportLayout layout) : layout_(std::move(layout)) {}
 
@@ -75,10 +77,55 @@ QString ReportDocument::CellText(int row, int column) const
     return value.left(end);
 }
 
+int ReportDocument::Decimals(int column) const
+{
+    int decimals = 0;
+    for (int r = 0; r < rows_.size(); ++r) {
+        const QString text = CellText(r, column);
+        if (!IsNumber(text))
+            continue;
+        const qsizetype point = text.indexOf(QLatin1Char('.'));
+        if (point < 0)
+            continue;
+        qsizetype end = point + 1;
+        while (end < text.size() && text[end].isDigit())
+            ++end;
+        decimals = std::max(decimals, static_cast<int>(end - point - 1));
+    }
+    return decimals;
+}
+
 bool ReportDocument::IsNumber(const QString& text)
 {
-    // The writers' number form, exponent included ("1.5E-06").
-    static const QRegularExpression number(
-        QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
-    return number.match(text).hasMatch();
+    // The writers' number form, exponent included ("1.5E-06"), blanks around allowed. Read by
+    // hand: every cell of every output passes here, often several times.
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    const auto digits = [&] {
+        const qsizetype from = i;
+        while (i < n && text[i].isDigit() && text[i].unicode() < 128)
+            ++i;
+        return i - from;
+    };
+    while (i < n && text[i].isSpace())
+        ++i;
+    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+        ++i;
+    qsizetype mantissa = digits();
+    if (i < n && text[i] == QLatin1Char('.')) {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
+        ++i;
+        if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    while (i < n && text[i].isSpace())
+        ++i;
+    return i == n;
 }

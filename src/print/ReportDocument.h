@@ -18,12 +18,26 @@ public:
     explicit ReportDocument(ReportLayout layout);
 
     const ReportLayout& Layout() const { return layout_; }
+    // The report code it was loaded for ("1-3", "3_1").
+    void SetCode(const QString& code) { code_ = code; }
+    const QString& Code() const { return code_; }
 
     // Replaces the text of a named text object; false for a name the layout lacks.
     bool SetText(const QString& objectName, const QString& text);
     // The object's text: the one set, else the one stored in the layout.
     QString Text(const QString& objectName) const;
     QString Title() const { return Text(QStringLiteral("title")); }
+
+    // What the run computed, printed under the title ("2025年12月 · 湖南省 · …"), and the
+    // run's time for the foot of each page; both empty when the run is unknown.
+    void SetRunLine(const QString& line) { runLine_ = line; }
+    const QString& RunLine() const { return runLine_; }
+    void SetRunTime(const QString& text) { runTime_ = text; }
+    const QString& RunTime() const { return runTime_; }
+
+    // No rows: nothing has been computed for this report since the tables were last emptied.
+    bool IsEmpty() const { return rows_.isEmpty(); }
+    static const QString NoDataMessage;
 
     // Takes every row of the recordset, in its order, bound to the layout's columns by name
     // (any case); a column the rows lack, or a NULL, stays empty.
@@ -39,6 +53,9 @@ public:
     // What a cell shows: a number without the blanks around it, a name without trailing blanks.
     QString CellText(int row, int column) const;
 
+    // The decimals a numeric column shows: the most any of its cells carries.
+    int Decimals(int column) const;
+
     // Text that reads as a number (blanks around allowed).
     static bool IsNumber(const QString& text);
 
@@ -46,4 +63,7 @@ private:
     ReportLayout layout_;
     QHash<QString, QString> texts_;
     QVector<QStringList> rows_;
+    QString code_;
+    QString runLine_;
+    QString runTime_;
 };

@@ -1,8 +1,8 @@
 #include "ReportRenderer.h"
 
+#include "OutputFile.h"
 #include "ReportDocument.h"
 
-#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageSize>
@@ -17,6 +17,8 @@ namespace {
 
 constexpr double BodyPoints = 9;
 constexpr double TitlePoints = 15;
+constexpr double LinePoints = 9.5;
+constexpr double LineGap = 1.5; // mm between the title and the run's line
 constexpr double FootPoints = 9;
 constexpr double PadX = 1.2; // mm
 constexpr double PadY = 1.0;
@@ -117,28 +119,49 @@ bool ReportRenderer::Render(QPagedPaintDevice& device, bool applyPageLayout) con
     QPainter painter;
     if (!painter.begin(&device))
         return false;
+    PaintPages(painter, device);
+    return painter.end();
+}
+
+void ReportRenderer::PaintPages(QPainter& painter, QPagedPaintDevice& device) const
+{
     const Geometry g = Measure(device);
     for (int page = 0; page < g.PageStarts.size(); ++page) {
         if (page > 0)
             device.newPage();
         PaintPage(painter, g, page);
     }
-    return painter.end();
 }
 
 bool ReportRenderer::RenderPdf(const QString& path) const
 {
-    {
-        // Found out here rather than as a painter warning from deep inside the PDF engine.
-        QFile probe(path);
-        if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    return RenderPdf(QVector<const ReportDocument*>{&document_}, path);
+}
+
+bool ReportRenderer::RenderPdf(const QVector<const ReportDocument*>& documents, const QString& path)
+{
+    if (documents.isEmpty())
+        return false;
+    return OutputFile::Write(path, [&](QIODevice& file) {
+        QPdfWriter writer(&file);
+        writer.setTitle(documents.first()->Title().trimmed());
+        writer.setCreator(QStringLiteral("Orvane"));
+        writer.setResolution(600);
+        writer.setPageLayout(ReportRenderer(*documents.first()).PageLayout());
+        QPainter painter;
+        if (!painter.begin(&writer))
             return false;
-    }
-    QPdfWriter writer(path);
-    writer.setTitle(document_.Title().trimmed());
-    writer.setCreator(QStringLiteral("Orvane"));
-    writer.setResolution(600);
-    return Render(writer);
+        for (qsizetype k = 0; k < documents.size(); ++k) {
+            const ReportRenderer renderer(*documents[k]);
+            if (k > 0) {
+                // The layout set before the break is the one the new page takes.
+                writer.setPageLayout(renderer.PageLayout());
+                writer.newPage();
+            }
+            renderer.PaintPages(painter, writer);
+        }
+        return painter.end();
+    });
 }
 
 int ReportRenderer::PageCount(QPagedPaintDevice& device) const
@@ -161,7 +184,10 @@ ReportRenderer::Geometry ReportRenderer::Measure(QPaintDevice& device) const
     LayOutHeader(g, device);
     LayOutRows(g, device);
 
+    g.LineFont = MakeFont(LinePoints);
     g.TitleHeight = TextHeight(document_.Title().trimmed(), g.TitleFont, g.Width, device);
+    if (!document_.RunLine().isEmpty())
+        g.TitleHeight += LineGap * g.Mm + TextHeight(document_.RunLine(), g.LineFont, g.Width, device);
     g.FootHeight = QFontMetricsF(g.FootFont, &device).height() + FootGap * g.Mm;
 
     const double top = g.TitleHeight + TitleGap * g.Mm + g.HeaderHeight;
@@ -359,8 +385,12 @@ void ReportRenderer::PaintPage(QPainter& painter, const Geometry& g, int page) c
     const QPen thick(Qt::black, 0.5 * g.Mm);
     painter.setPen(Qt::black);
 
-    DrawText(painter, QRectF(0, 0, g.Width, g.TitleHeight), 0, 0, document_.Title().trimmed(), g.TitleFont,
-             Qt::AlignHCenter);
+    const QString title = document_.Title().trimmed();
+    const double titleHeight = TextHeight(title, g.TitleFont, g.Width, *painter.device());
+    DrawText(painter, QRectF(0, 0, g.Width, titleHeight), 0, 0, title, g.TitleFont, Qt::AlignHCenter);
+    if (!document_.RunLine().isEmpty())
+        DrawText(painter, QRectF(0, titleHeight + LineGap * g.Mm, g.Width, g.TitleHeight - titleHeight), 0, 0,
+                 document_.RunLine(), g.LineFont, Qt::AlignHCenter);
 
     const double top = g.TitleHeight + TitleGap * g.Mm;
     for (const Cell& cell : g.Header) {
@@ -397,6 +427,7 @@ void ReportRenderer::PaintPage(QPainter& painter, const Geometry& g, int page) c
 
     painter.setPen(Qt::black);
     const QString foot = QStringLiteral("第 %1 页 共 %2 页").arg(page + 1).arg(g.PageStarts.size());
-    DrawText(painter, QRectF(0, g.Height - g.FootHeight + FootGap * g.Mm, g.Width, g.FootHeight), 0, 0, foot,
-             g.FootFont, Qt::AlignHCenter);
+    const QRectF footBox(0, g.Height - g.FootHeight + FootGap * g.Mm, g.Width, g.FootHeight);
+    DrawText(painter, footBox, 0, 0, foot, g.FootFont, Qt::AlignHCenter);
+    DrawText(painter, footBox, 0, 0, document_.RunTime(), g.FootFont, Qt::AlignRight);
 }

@@ -13,7 +13,8 @@ class ReportDocument;
 
 // Paints a report as a ruled statistical table onto any paged device (the preview, a
 // printer, a PDF file): the title and the header band on top of every page, one line per
-// row in stored order, and "第 N 页 共 M 页" at the foot. Wide tables print landscape.
+// row in stored order, and "第 N 页 共 M 页" at the foot. Under the title a line says what the
+// run computed, and the foot carries the run's time. Wide tables print landscape.
 class ReportRenderer
 {
 public:
@@ -29,8 +30,10 @@ public:
     // cannot be painted on.
     bool Render(QPagedPaintDevice& device, bool applyPageLayout = true) const;
 
-    // The report as a PDF file; false when the file cannot be written.
+    // The report as a PDF file; false when the file cannot be written (nothing is left then).
     bool RenderPdf(const QString& path) const;
+    // Several reports in one PDF file, each starting on a new page in its own orientation.
+    static bool RenderPdf(const QVector<const ReportDocument*>& documents, const QString& path);
 
     // The pages the report takes on that device once its page layout is applied.
     int PageCount(QPagedPaintDevice& device) const;
@@ -51,11 +54,11 @@ private:
         double Mm = 1;
         double Width = 0;
         double Height = 0;
-        QFont TitleFont, HeadFont, BodyFont, FootFont;
+        QFont TitleFont, LineFont, HeadFont, BodyFont, FootFont;
         double Left = 0; // the table is centred when narrower than the page
         QVector<int> Columns;
         QVector<double> X; // left edge of each visible column, then the right edge
-        double TitleHeight = 0;
+        double TitleHeight = 0; // the title and the run's line under it
         double HeaderHeight = 0;
         double HeaderSplit = 0; // height of the group row, 0 without groups
         QVector<Cell> Header;
@@ -64,6 +67,8 @@ private:
         QVector<int> PageStarts; // first row of each page
     };
 
+    // Paints every page with a painter already active on the device.
+    void PaintPages(QPainter& painter, QPagedPaintDevice& device) const;
     Geometry Measure(QPaintDevice& device) const;
     void LayOutColumns(Geometry& g, QPaintDevice& device) const;
     void LayOutHeader(Geometry& g, QPaintDevice& device) const;

@@ -3,7 +3,11 @@
 #include "Connection.h"
 #include "DbConnection.h"
 #include "Recordset.h"
+#include "ReportRun.h"
 #include "SqlText.h"
+
+#include <QHash>
+#include <algorithm>
 
 namespace {
 
@@ -103,21 +107,88 @@ const ReportSource::Entry* ReportSource::Find(const QString& code)
     return nullptr;
 }
 
+QString ReportSource::LedgerTitle(const QString& code)
+{
+    static const QHash<QString, QString> titles{
+        {QStringLiteral("3_1"), QStringLiteral("旅游企业台帐（按本期数值）")},
+        {QStringLiteral("3_2"), QStringLiteral("旅游企业台帐（按累计数值）")},
+        {QStringLiteral("3_3"), QStringLiteral("旅游企业台帐（按同期比较）")},
+        {QStringLiteral("3_4"), QStringLiteral("旅游企业台帐（按累计比较）")},
+    };
+    return titles.value(code);
+}
+
+QString ReportSource::LedgerHeadingSuffix(const QString& code)
+{
+    if (code == QLatin1String("3_3"))
+        return QStringLiteral("（同比%）");
+    if (code == QLatin1String("3_4"))
+        return QStringLiteral("（累比%）");
+    return QString();
+}
+
+QString ReportSource::Percent(const QString& ratio)
+{
+    if (!ReportDocument::IsNumber(ratio))
+        return ratio;
+    const QString percent = QString::number(ratio.trimmed().toDouble() * 100, 'f', 2);
+    return percent == QLatin1String("-0.00") ? QStringLiteral("0.00") : percent;
+}
+
+namespace {
+
+// The ledger's figures sit in every column after the names.
+void ShowPercentages(ReportDocument& document)
+{
+    QVector<QStringList> rows = document.Rows();
+    for (QStringList& row : rows)
+        for (qsizetype c = 1; c < row.size(); ++c)
+            row[c] = ReportSource::Percent(row[c]);
+    document.SetRows(std::move(rows));
+}
+
+// Headings the caller left empty come from the run, so a ledger printed from the command
+// line is headed as it was computed.
+QStringList LedgerItems(const ReportSource::Request& request, const std::optional<ReportRun>& run)
+{
+    const bool given = std::any_of(request.Items.begin(), request.Items.end(),
+                                   [](const QString& item) { return !item.isEmpty(); });
+    if (given || !run)
+        return request.Items;
+    QStringList items;
+    for (const QString& caption : run->Captions)
+        items << caption + ReportSource::LedgerHeadingSuffix(request.TableCode);
+    return items;
+}
+
+} // namespace
+
 std::unique_ptr<ReportDocument> ReportSource::Load(const Request& request)
 {
     const Entry* entry = Find(request.TableCode);
     if (!entry)
         return nullptr;
     auto document = std::make_unique<ReportDocument>(*ReportLayout::Create(entry->Layout));
+    document->SetCode(entry->Code);
 
     Recordset rows;
     OpenOnOwnConnection(rows, entry->DataQuery);
     document->SetDataSource(rows);
 
+    auto connection = Connection::OpenPrintConnection();
+    const std::optional<ReportRun> run = ReportRun::Read(*connection);
+    if (run && !document->IsEmpty()) {
+        document->SetRunLine(run->Line());
+        document->SetRunTime(run->TimeText());
+    }
+
     if (entry->IsLedger()) {
+        if (entry->IsComparison())
+            ShowPercentages(*document);
         document->SetText(QStringLiteral("title"), request.Title);
+        const QStringList items = LedgerItems(request, run);
         for (int k = 0; k < entry->Headings.size(); ++k)
-            document->SetText(entry->Headings[k], k < request.Items.size() ? request.Items[k] : QString());
+            document->SetText(entry->Headings[k], k < items.size() ? items[k] : QString());
         return document;
     }
 

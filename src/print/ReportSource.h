@@ -21,6 +21,8 @@ public:
         QString HeadingQuery; // empty for the ledger
         QString TitleQuery;   // empty for the ledger
         bool IsLedger() const { return HeadingQuery.isEmpty(); }
+        // The ledger's comparison modes, whose figures are growth ratios.
+        bool IsComparison() const { return Code == QLatin1String("3_3") || Code == QLatin1String("3_4"); }
     };
 
     // What a caller sets before loading; title and items serve the ledger codes only.
@@ -39,4 +41,13 @@ public:
     // that names no report. A dictionary row that is missing leaves the text object's stored
     // text. Throws DatabaseError.
     static std::unique_ptr<ReportDocument> Load(const Request& request);
+
+    // The title the ledger window gives each ledger code; empty for other codes.
+    static QString LedgerTitle(const QString& code);
+    // What the ledger window appends to each heading under a ledger code.
+    static QString LedgerHeadingSuffix(const QString& code);
+
+    // A stored growth ratio as the comparison columns print it: percent with two decimals
+    // (0.112026813031888 gives "11.20"). Any other text stays.
+    static QString Percent(const QString& ratio);
 };

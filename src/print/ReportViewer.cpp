@@ -1,8 +1,12 @@
 #include "ReportViewer.h"
 
 #include "MessagePresenter.h"
+#include "OutputFile.h"
 #include "ReportDocument.h"
+#include "ReportChartPanel.h"
 #include "ReportRenderer.h"
+#include "ReportXlsx.h"
+#include "WaitCursor.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -10,7 +14,9 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QShortcut>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -40,6 +46,7 @@ ReportViewer::ReportViewer(QWidget* parent)
 
     auto* print = Button(this, bar, "cmdPrint", QStringLiteral("打印"));
     auto* exportPdf = Button(this, bar, "cmdExportPdf", QStringLiteral("导出PDF"));
+    auto* exportExcel = Button(this, bar, "cmdExportExcel", QStringLiteral("导出Excel"));
     bar->addSpacing(12);
     auto* zoomIn = Button(this, bar, "cmdZoomIn", QStringLiteral("放大"));
     auto* zoomOut = Button(this, bar, "cmdZoomOut", QStringLiteral("缩小"));
@@ -54,24 +61,45 @@ ReportViewer::ReportViewer(QWidget* parent)
     bar->addStretch();
 
     pages_ = new QStackedWidget(this);
-    auto* blank = new QWidget(pages_);
-    blank->setBackgroundRole(QPalette::Dark);
-    blank->setAutoFillBackground(true);
-    pages_->addWidget(blank);
+    lblEmpty_ = new QLabel(pages_);
+    lblEmpty_->setObjectName(QStringLiteral("lblEmpty"));
+    lblEmpty_->setAlignment(Qt::AlignCenter);
+    lblEmpty_->setBackgroundRole(QPalette::Dark);
+    lblEmpty_->setAutoFillBackground(true);
+    pages_->addWidget(lblEmpty_);
     preview_ = new QPrintPreviewWidget(printer_.get(), pages_);
     preview_->setObjectName(QStringLiteral("preview"));
     pages_->addWidget(preview_);
-    column->addWidget(pages_, 1);
+    tabViews_ = new QTabWidget(this);
+    tabViews_->setObjectName(QStringLiteral("tabViews"));
+    tabViews_->setDocumentMode(true);
+    tabViews_->addTab(pages_, QStringLiteral("预览"));
+    chartPanel_ = new ReportChartPanel(tabViews_);
+    chartPanel_->setObjectName(QStringLiteral("chartPanel"));
+    tabViews_->addTab(chartPanel_, QStringLiteral("图表"));
+    column->addWidget(tabViews_, 1);
 
     connect(preview_, &QPrintPreviewWidget::paintRequested, this, &ReportViewer::PaintRequested);
     connect(preview_, &QPrintPreviewWidget::previewChanged, this, &ReportViewer::UpdatePageText);
     connect(print, &QToolButton::clicked, this, &ReportViewer::PrintReport);
     connect(exportPdf, &QToolButton::clicked, this, &ReportViewer::ExportReport);
+    connect(exportExcel, &QToolButton::clicked, this, &ReportViewer::ExportWorkbook);
     connect(zoomIn, &QToolButton::clicked, preview_, [this] { preview_->zoomIn(); });
     connect(zoomOut, &QToolButton::clicked, preview_, [this] { preview_->zoomOut(); });
     connect(fitWidth, &QToolButton::clicked, preview_, &QPrintPreviewWidget::fitToWidth);
     connect(previous, &QToolButton::clicked, this, [this] { MovePage(-1); });
     connect(next, &QToolButton::clicked, this, [this] { MovePage(1); });
+
+    // The keys of every document viewer.
+    print->setShortcut(QKeySequence::Print);
+    zoomIn->setShortcut(QKeySequence::ZoomIn);
+    zoomOut->setShortcut(QKeySequence::ZoomOut);
+    previous->setShortcut(QKeySequence::MoveToPreviousPage);
+    next->setShortcut(QKeySequence::MoveToNextPage);
+    const auto key = [this](const QKeySequence& sequence, auto action) { new QShortcut(sequence, this, action); };
+    key(QKeySequence(Qt::CTRL | Qt::Key_Equal), [zoomIn] { zoomIn->click(); });
+    key(QKeySequence(Qt::Key_Home), [this] { MovePage(1 - CurrentPage()); });
+    key(QKeySequence(Qt::Key_End), [this] { MovePage(PageCount() - CurrentPage()); });
     ViewReport();
 }
 
@@ -84,13 +112,16 @@ void ReportViewer::SetReportSource(std::shared_ptr<const ReportDocument> report)
 
 void ReportViewer::ViewReport()
 {
+    const bool shown = report_ && !report_->IsEmpty();
     for (QToolButton* button : findChildren<QToolButton*>())
-        button->setEnabled(report_ != nullptr);
+        button->setEnabled(shown);
     // The preview keeps its last pages when nothing is painted, so without a report it gives
-    // way to an empty page.
-    pages_->setCurrentWidget(report_ ? static_cast<QWidget*>(preview_) : pages_->widget(0));
-    if (report_)
+    // way to an empty page, which says why when the report has no rows.
+    lblEmpty_->setText(report_ && report_->IsEmpty() ? ReportDocument::NoDataMessage : QString());
+    pages_->setCurrentWidget(shown ? static_cast<QWidget*>(preview_) : lblEmpty_);
+    if (shown)
         preview_->updatePreview();
+    chartPanel_->SetReport(report_);
     preview_->fitToWidth();
     preview_->setCurrentPage(1);
     UpdatePageText();
@@ -98,7 +129,7 @@ void ReportViewer::ViewReport()
 
 int ReportViewer::PageCount() const
 {
-    return report_ ? preview_->pageCount() : 0;
+    return report_ && !report_->IsEmpty() ? preview_->pageCount() : 0;
 }
 
 int ReportViewer::CurrentPage() const
@@ -116,6 +147,11 @@ QString ReportViewer::PageText() const
 bool ReportViewer::ExportPdf(const QString& path) const
 {
     return report_ && ReportRenderer(*report_).RenderPdf(path);
+}
+
+bool ReportViewer::ExportExcel(const QString& path) const
+{
+    return report_ && ReportXlsx::Write({report_.get()}, path);
 }
 
 void ReportViewer::PaintRequested(QPrinter* printer)
@@ -142,17 +178,33 @@ void ReportViewer::PrintReport()
 
 void ReportViewer::ExportReport()
 {
+    ExportAs(QStringLiteral("导出PDF"), QStringLiteral(".pdf"), QStringLiteral("PDF 文件 (*.pdf)"),
+             [this](const QString& path) { return ExportPdf(path); });
+}
+
+void ReportViewer::ExportWorkbook()
+{
+    ExportAs(QStringLiteral("导出Excel"), QStringLiteral(".xlsx"), QStringLiteral("Excel 工作簿 (*.xlsx)"),
+             [this](const QString& path) { return ExportExcel(path); });
+}
+
+void ReportViewer::ExportAs(const QString& caption, const QString& suffix, const QString& filter,
+                            const std::function<bool(const QString&)>& write)
+{
     if (!report_)
         return;
     QString suggested = report_->Title().trimmed();
     suggested.replace(QLatin1Char('/'), QLatin1Char('_'));
-    const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("导出PDF"), suggested + QStringLiteral(".pdf"),
-                                     QStringLiteral("PDF 文件 (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(this, caption, suggested + suffix, filter);
     if (path.isEmpty())
         return;
-    if (!ExportPdf(path))
-        MessagePresenter::Show(QStringLiteral("无法写入文件 ") + path);
+    bool written = false;
+    {
+        WaitCursor wait;
+        written = write(path);
+    }
+    if (!written)
+        MessagePresenter::Show(OutputFile::FailureMessage(path));
 }
 
 void ReportViewer::MovePage(int step)

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class QLabel;
 class QPrintPreviewWidget;
 class QPrinter;
 class QStackedWidget;
+class QTabWidget;
+class ReportChartPanel;
 class ReportDocument;
 
 // The report viewer of the print window: a page preview with buttons to print, save as
@@ -30,12 +33,18 @@ public:
 
     // The report as a PDF file; false when there is no report or the file cannot be written.
     bool ExportPdf(const QString& path) const;
+    // The report as a one-sheet workbook; false as above.
+    bool ExportExcel(const QString& path) const;
 
+    ReportChartPanel* ChartPanel() const { return chartPanel_; }
     QPrintPreviewWidget* Preview() const { return preview_; }
 
 private:
     void PrintReport();
     void ExportReport();
+    void ExportWorkbook();
+    void ExportAs(const QString& caption, const QString& suffix, const QString& filter,
+                  const std::function<bool(const QString&)>& write);
     void MovePage(int step);
     void UpdatePageText();
     void PaintRequested(QPrinter* printer);
@@ -44,5 +53,8 @@ private:
     QStackedWidget* pages_;
     QPrintPreviewWidget* preview_;
     QLabel* lblPage_;
+    QLabel* lblEmpty_;
+    QTabWidget* tabViews_;
+    ReportChartPanel* chartPanel_;
     std::shared_ptr<const ReportDocument> report_;
 };

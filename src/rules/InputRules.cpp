@@ -93,3 +93,17 @@ bool RangeComplete(int itemIndex, const QString& startText, const QString& endTe
 }
 
 } // namespace InputRules
+
+namespace InputRules {
+
+bool RangeOrdered(int itemIndex, const QString& startText, const QString& endText)
+{
+    double from = 0;
+    double to = 0;
+    if (itemIndex != Between || !Numeric::ParseNumber(startText.trimmed(), &from) ||
+        !Numeric::ParseNumber(endText.trimmed(), &to))
+        return true;
+    return from <= to;
+}
+
+} // namespace InputRules

@@ -37,6 +37,7 @@ inline const QString ProfitPerEmptyMessage = QStringLiteral("人均利润不能�
 inline const QString ReceptionNumEmptyMessage = QStringLiteral("接待人数不能为空！");
 inline const QString RoomEmptyMessage = QStringLiteral("客房规模不能为空！");
 inline const QString ProfitTotalEmptyMessage = QStringLiteral("利润总额不能为空！");
+inline const QString RangeReversedMessage = QStringLiteral("区间下限不能大于上限");
 
 // Empty, or four characters once trimmed: 1 or 2, then three digits.
 Verdict Year(const QString& text);
@@ -53,6 +54,10 @@ Verdict RegionKey(const QString& text);
 // Whether a range chosen in its combo (item index, -1 for no selection) has its numbers:
 // "不小于(≥)" and "不大于（≤）" need the start box, "区间" both boxes.
 bool RangeComplete(int itemIndex, const QString& startText, const QString& endText);
+
+// Whether a "区间" has its lower bound at most its upper one; any other item, or a side that
+// is no number (the completeness and focus checks speak of those), passes.
+bool RangeOrdered(int itemIndex, const QString& startText, const QString& endText);
 
 // The text an accepted amount becomes: shortest decimal form, no "-0".
 QString AmountText(double value);

@@ -1,13 +1,20 @@
 #include "MotherForm.h"
 
 #include "AnalysisWindows.h"
+#include "ImportWindows.h"
 #include "MessagePresenter.h"
 #include "StartUp.h"
+#include "WindowPlaces.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -17,6 +24,13 @@ MotherForm*& TheInstance()
     static MotherForm* instance = nullptr;
     return instance;
 }
+
+const char* const GeometryKey = "MotherForm/geometry";
+
+// Room for the sub-window's frame and title bar around its content.
+const QSize FrameAllowance{16, 40};
+// How far each new sub-window stands from the one opened before it.
+const int CascadeStep = 28;
 
 // Stands in for an analysis window that this build does not have yet.
 QWidget* Placeholder(const QString& name, const QString& caption)
@@ -30,15 +44,21 @@ QWidget* Placeholder(const QString& name, const QString& caption)
     return w;
 }
 
+QWidget* ContentOf(const QMdiSubWindow* sub)
+{
+    auto* scroll = qobject_cast<QScrollArea*>(sub->widget());
+    return scroll ? scroll->widget() : sub->widget();
+}
+
 } // namespace
 
 MotherForm::MotherForm(QString appFolder, QWidget* parent)
-    : QMainWindow(parent), app_(std::move(appFolder)), mdi_(new QMdiArea(this))
+    : QMainWindow(parent), app_(std::move(appFolder)), mdi_(new QMdiArea(this)), lblSource_(new QLabel(this))
 {
     setObjectName(QStringLiteral("MotherForm"));
     setWindowTitle(QStringLiteral("Orvane"));
     setCentralWidget(mdi_);
-    resize(1280, 860);
+    resize(DefaultSize);
 
     QMenu* sys = menuBar()->addMenu(QStringLiteral("系统操作"));
     sys->setObjectName(QStringLiteral("SysOperate"));
@@ -65,6 +85,23 @@ MotherForm::MotherForm(QString appFolder, QWidget* parent)
         connect(action, &QAction::triggered, this, [this, kind] { ShowAnalysis(kind); });
     }
 
+    QMenu* data = menuBar()->addMenu(QStringLiteral("数据"));
+    data->setObjectName(QStringLiteral("DataMenu"));
+    QAction* import = data->addAction(QStringLiteral("导入采集数据..."));
+    import->setObjectName(QStringLiteral("munImport"));
+    connect(import, &QAction::triggered, this, [this] {
+        ImportWindows::ImportFolder(mdi_, app_);
+        RefreshSourceStatus(); // the source may be a new one now
+    });
+    QAction* summary = data->addAction(QStringLiteral("数据概况"));
+    summary->setObjectName(QStringLiteral("munDataSummary"));
+    connect(summary, &QAction::triggered, this, [this] { ImportWindows::ShowSummary(mdi_, app_); });
+    CreateWindowMenu();
+    CreateHelpMenu();
+
+    lblSource_->setObjectName(QStringLiteral("lblSource"));
+    statusBar()->addPermanentWidget(lblSource_);
+
     factories_[0] = [] { return Placeholder(QStringLiteral("frmRestaurant"), QStringLiteral("饭店分析报表条件设置")); };
     factories_[1] = [] { return Placeholder(QStringLiteral("TourUnit"), QStringLiteral("旅游单位综合年报表")); };
     factories_[2] = [] { return Placeholder(QStringLiteral("TuTallix"), QStringLiteral("旅游企业台帐")); };
@@ -90,11 +127,33 @@ void MotherForm::SetFactory(Analysis kind, Factory factory)
     factories_[static_cast<int>(kind)] = std::move(factory);
 }
 
+void MotherForm::ShowInPlace()
+{
+    const QByteArray saved = QSettings().value(QLatin1String(GeometryKey)).toByteArray();
+    if (!saved.isEmpty() && restoreGeometry(saved)) {
+        show();
+        return;
+    }
+    const QRect available = screen()->availableGeometry();
+    // The title bar and frame need room too.
+    if (available.width() < DefaultSize.width() + FrameAllowance.width() ||
+        available.height() < DefaultSize.height() + FrameAllowance.height()) {
+        // Within the screen also where nothing honours the request to maximise.
+        setGeometry(QRect(available.topLeft(), available.size() - FrameAllowance));
+        showMaximized();
+        return;
+    }
+    resize(DefaultSize);
+    move(available.center() - QPoint(DefaultSize.width() / 2, DefaultSize.height() / 2));
+    show();
+}
+
 void MotherForm::MDIForm_Load()
 {
     StartUp startUp(app_);
     if (const auto notice = startUp.Run())
         MessagePresenter::Show(notice->Text, notice->Title, MessagePresenter::Icon::Critical, this);
+    RefreshSourceStatus();
 }
 
 QWidget* MotherForm::ShowAnalysis(Analysis kind)
@@ -102,21 +161,51 @@ QWidget* MotherForm::ShowAnalysis(Analysis kind)
     QPointer<QMdiSubWindow>& sub = windows_[static_cast<int>(kind)];
     if (!sub) {
         QWidget* window = factories_[static_cast<int>(kind)]();
-        sub = mdi_->addSubWindow(window);
+        auto* scroll = new QScrollArea;
+        scroll->setObjectName(window->objectName() + QStringLiteral("Scroll"));
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        const QSize wanted = window->size();
+        scroll->setWidget(window);
+        sub = mdi_->addSubWindow(scroll);
         sub->setAttribute(Qt::WA_DeleteOnClose); // the title bar's close unloads the window
         sub->setWindowTitle(window->windowTitle());
-        sub->resize(window->size() + QSize(16, 40));
+        window->resize(wanted);
+        PlaceSubWindow(sub, window);
+        sub->installEventFilter(this);
     }
-    sub->widget()->show();
+    ContentOf(sub)->show();
     sub->show();
     mdi_->setActiveSubWindow(sub);
-    return sub->widget();
+    return ContentOf(sub);
+}
+
+void MotherForm::PlaceSubWindow(QMdiSubWindow* sub, const QWidget* window)
+{
+    const QRect area = mdi_->viewport()->rect();
+    QRect wanted;
+    if (const auto saved = WindowPlaces::Saved(window->objectName())) {
+        wanted = *saved;
+    } else {
+        int open = 0;
+        for (const QMdiSubWindow* other : mdi_->subWindowList())
+            if (other != sub && other->isVisible())
+                ++open;
+        wanted = QRect(QPoint(open * CascadeStep, open * CascadeStep), window->size() + FrameAllowance);
+    }
+    sub->setGeometry(WindowPlaces::Inside(wanted, area));
+}
+
+void MotherForm::SaveSubWindowPlace(const QMdiSubWindow* sub) const
+{
+    if (const QWidget* window = ContentOf(sub))
+        WindowPlaces::Save(window->objectName(), sub->geometry());
 }
 
 QWidget* MotherForm::AnalysisWindow(Analysis kind) const
 {
     const QPointer<QMdiSubWindow>& sub = windows_[static_cast<int>(kind)];
-    return sub ? sub->widget() : nullptr;
+    return sub ? ContentOf(sub) : nullptr;
 }
 
 void MotherForm::HideAnalysisWindows()
@@ -124,6 +213,24 @@ void MotherForm::HideAnalysisWindows()
     for (const auto& sub : windows_)
         if (sub)
             sub->hide();
+}
+
+bool MotherForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // A sub-window put away by its close button or its title bar keeps its place.
+    if (event->type() == QEvent::Hide || event->type() == QEvent::Close)
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(watched); sub && isVisible())
+            SaveSubWindowPlace(sub);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MotherForm::closeEvent(QCloseEvent* event)
+{
+    QSettings().setValue(QLatin1String(GeometryKey), saveGeometry());
+    for (const auto& sub : windows_)
+        if (sub && sub->isVisible())
+            SaveSubWindowPlace(sub);
+    QMainWindow::closeEvent(event);
 }
 
 void MotherForm::munSysExit_Click()

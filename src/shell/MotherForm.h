@@ -5,11 +5,15 @@
 #include <array>
 #include <functional>
 
+class QDialog;
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QMenu;
 
 // The main window: an MDI frame whose menu shows the three analysis windows, each one
-// shared instance created on first use.
+// shared instance created on first use, with the menus 窗口 and 帮助 after them and a status
+// bar that names the source database and its newest period.
 class MotherForm : public QMainWindow
 {
     Q_OBJECT
@@ -17,6 +21,9 @@ class MotherForm : public QMainWindow
 public:
     enum class Analysis { Restaurant = 0, TourUnit = 1, TuTallix = 2 };
     using Factory = std::function<QWidget*()>;
+
+    // The size the window opens at on a screen that has room for it.
+    static constexpr QSize DefaultSize{1280, 860};
 
     explicit MotherForm(QString appFolder, QWidget* parent = nullptr);
     ~MotherForm() override;
@@ -26,10 +33,16 @@ public:
 
     void SetFactory(Analysis kind, Factory factory);
 
+    // Shows the window where it was last closed; the first time at its default size inside
+    // the available screen, or maximised where the screen is smaller than that.
+    void ShowInPlace();
+
     // MDIForm_Load: the start-up checks; a notice is shown and the window stays usable.
     void MDIForm_Load();
 
-    // Shows the shared instance of an analysis window, creating it when there is none.
+    // Shows the shared instance of an analysis window, creating it when there is none. The
+    // window lies in a scroll area inside its sub-window, so that every control can be
+    // reached on a small screen.
     QWidget* ShowAnalysis(Analysis kind);
     // The shared instance if it exists (shown or hidden).
     QWidget* AnalysisWindow(Analysis kind) const;
@@ -38,11 +51,33 @@ public:
 
     QMdiArea* MdiArea() const { return mdi_; }
 
+    // The status bar's text about the source database, read afresh.
+    void RefreshSourceStatus();
+    QString SourceStatus() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void munSysExit_Click();
 
+    // MotherFormMenus.cpp
+    void CreateWindowMenu();
+    void CreateHelpMenu();
+    void ListOpenWindows(QMenu* menu);
+    void munUsage_Click();
+    void munAbout_Click();
+
+    // Places a new sub-window where it was last put away, else at the next cascade step;
+    // either way inside the visible area.
+    void PlaceSubWindow(QMdiSubWindow* sub, const QWidget* window);
+    void SaveSubWindowPlace(const QMdiSubWindow* sub) const;
+
     QString app_;
     QMdiArea* mdi_;
+    QLabel* lblSource_;
+    QPointer<QDialog> usage_;
     std::array<Factory, 3> factories_;
     std::array<QPointer<QMdiSubWindow>, 3> windows_;
 };

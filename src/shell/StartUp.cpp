@@ -5,6 +5,7 @@
 #include "DatabaseError.h"
 #include "DatabaseHealth.h"
 #include "DbConnection.h"
+#include "OwnDatabaseUpgrade.h"
 
 #include <JlCompress.h>
 #include <QCoreApplication>
@@ -177,6 +178,7 @@ std::optional<StartUp::Notice> StartUp::Run()
     const QString folder = app_ + QLatin1String(Connection::OwnDatabaseFolder);
     const QString database = app_ + QLatin1String(Connection::OwnDatabasePath);
     const QString package = app_ + QLatin1String(Connection::PackagePath);
+    OwnDatabaseUpgrade::Apply(database);
 
     RemoveAbandonedUnpacks(folder);
     if (FileIsPresent(database) && CheckDatabaseFolder(folder)) {

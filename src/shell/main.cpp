@@ -1,5 +1,6 @@
 #include "Connection.h"
 #include "MotherForm.h"
+#include "QtChinese.h"
 #include "TourUnit.h"
 #include "TuTallix.h"
 #include "frmRestaurant.h"
@@ -9,14 +10,16 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Orvane"));
     QApplication::setApplicationName(QStringLiteral("Orvane"));
+    QtChinese::Install();
     Connection::SetAppFolder(QApplication::applicationDirPath());
 
     MotherForm form(Connection::AppFolder());
     form.SetFactory(MotherForm::Analysis::Restaurant, [] { return new frmRestaurant; });
     form.SetFactory(MotherForm::Analysis::TourUnit, [] { return new TourUnit; });
     form.SetFactory(MotherForm::Analysis::TuTallix, [] { return new TuTallix; });
-    form.show();
+    form.ShowInPlace();
     form.MDIForm_Load();
     return QApplication::exec();
 }

@@ -15,10 +15,22 @@ void Recordset::Open(const Command& command)
     Open(command.CommandText, *command.ActiveConnection);
 }
 
-void Recordset::Open(const QString& sql, DbConnection& connection)
+struct Recordset::ForwardState
+{
+    explicit ForwardState(const QSqlDatabase& database) : query(database) {}
+    QSqlQuery query;
+    bool onRow = false;
+    bool moved = false;
+};
+
+Recordset::Recordset() = default;
+Recordset::~Recordset() = default;
+
+void Recordset::Open(const QString& sql, DbConnection& connection, Cursor cursor)
 {
     Close();
-    QSqlQuery query(connection.Database());
+    auto state = std::make_unique<ForwardState>(connection.Database());
+    QSqlQuery& query = state->query;
     query.setForwardOnly(true);
     if (!query.exec(sql))
         throw DatabaseError(sql, query.lastError().text());
@@ -27,6 +39,15 @@ void Recordset::Open(const QString& sql, DbConnection& connection)
     names_.reserve(columns);
     for (int i = 0; i < columns; ++i)
         names_.append(record.fieldName(i));
+    statement_ = sql;
+    open_ = true;
+    if (cursor == Cursor::Forward) {
+        forward_ = std::move(state);
+        cells_.resize(static_cast<std::size_t>(columns));
+        MoveNext();
+        forward_->moved = false;
+        return;
+    }
     while (query.next()) {
         for (int i = 0; i < columns; ++i)
             cells_.push_back(query.value(i));
@@ -34,13 +55,45 @@ void Recordset::Open(const QString& sql, DbConnection& connection)
     }
     if (query.lastError().isValid())
         throw DatabaseError(sql, query.lastError().text());
-    statement_ = sql;
     position_ = 0;
-    open_ = true;
+}
+
+bool Recordset::IsEOF() const
+{
+    return forward_ ? !forward_->onRow : position_ >= recordCount_;
+}
+
+void Recordset::MoveFirst()
+{
+    if (!forward_) {
+        position_ = 0;
+        return;
+    }
+    if (forward_->moved)
+        throw DatabaseError(statement_, QStringLiteral("只进游标不能回到第一行"));
+}
+
+void Recordset::MoveNext()
+{
+    if (!forward_) {
+        ++position_;
+        return;
+    }
+    forward_->moved = true;
+    QSqlQuery& query = forward_->query;
+    forward_->onRow = query.next();
+    if (!forward_->onRow) {
+        if (query.lastError().isValid())
+            throw DatabaseError(statement_, query.lastError().text());
+        return;
+    }
+    for (std::size_t i = 0; i < cells_.size(); ++i)
+        cells_[i] = query.value(static_cast<int>(i));
 }
 
 void Recordset::Close()
 {
+    forward_.reset();
     names_.clear();
     cells_.clear();
     recordCount_ = 0;
@@ -63,6 +116,8 @@ Recordset::Row Recordset::CurrentRow() const
     if (IsEOF())
         throw DatabaseError(statement_, QStringLiteral("没有当前记录"));
     const int columns = FieldCount();
+    if (forward_)
+        return Row(cells_.data(), columns);
     return Row(cells_.data() + static_cast<std::size_t>(position_) * columns, columns);
 }
 

@@ -4,16 +4,27 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <memory>
 #include <vector>
 
 class Command;
 class DbConnection;
+class QSqlQuery;
 
 // A static cursor: the whole result is read when the recordset opens, so the record count
-// is known before the first row. Field names are matched without regard to case.
+// is known before the first row. A forward cursor holds one row at a time instead, for a
+// scan of many thousands of rows; its record count is unknown (-1). Field names are matched
+// without regard to case.
 class Recordset
 {
 public:
+    enum class Cursor { Static, Forward };
+
+    Recordset();
+    ~Recordset();
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
+
     struct Field
     {
         QString Name;
@@ -35,14 +46,15 @@ public:
     };
 
     void Open(const Command& command);
-    void Open(const QString& sql, DbConnection& connection);
+    void Open(const QString& sql, DbConnection& connection, Cursor cursor = Cursor::Static);
     void Close();
     bool IsOpen() const { return open_; }
 
-    int RecordCount() const { return recordCount_; }
-    void MoveFirst() { position_ = 0; }
-    void MoveNext() { ++position_; }
-    bool IsEOF() const { return position_ >= recordCount_; }
+    int RecordCount() const { return forward_ ? -1 : recordCount_; }
+    // A forward cursor stands on its first row once open and cannot go back.
+    void MoveFirst();
+    void MoveNext();
+    bool IsEOF() const;
 
     int FieldCount() const { return static_cast<int>(names_.size()); }
     const QStringList& FieldNames() const { return names_; }
@@ -66,4 +78,7 @@ private:
     int position_ = 0;
     bool open_ = false;
     QString statement_;
+
+    struct ForwardState;
+    std::unique_ptr<ForwardState> forward_;
 };

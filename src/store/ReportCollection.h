@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ReportRun.h"
+
 #include <QList>
 #include <memory>
 #include <stdexcept>
@@ -10,6 +12,9 @@
 template <typename T> class ReportCollection
 {
 public:
+    // What the run computed; the caller sets it before Save, which writes it with the rows.
+    ReportRun Run;
+
     void Add(std::shared_ptr<T> item)
     {
         items_.append(std::move(item));

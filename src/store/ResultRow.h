@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 // One printed line of a report as the INSERT that stores it: the header with its column
 // list, then the values. It keeps both the statement's text and the values as they are
@@ -30,10 +31,15 @@ public:
     // The stored values in column order, the table code last when there is one.
     QStringList Stored(const QString& tablecode = QString()) const;
 
+    // The stored values without the table code.
+    const QStringList& Values() const { return values_; }
+
 private:
-    ResultRow& Append(const QString& separator, const QString& stored);
+    enum class Separator { Plain, BlankOutside };
+    ResultRow& Append(Separator separator, const QString& stored);
 
     QString header_;
-    QString text_;
+    QString opening_;
     QStringList values_;
+    std::vector<Separator> separators_; // before each value after the name
 };

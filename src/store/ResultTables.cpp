@@ -45,26 +45,31 @@ public:
 
     void Insert(const ResultRow& row, const QString& tablecode)
     {
-        const QStringList values = row.Stored(tablecode);
-        const QString key = row.Header() + QLatin1Char('#') + QString::number(values.size());
-        auto it = statements_.find(key);
+        const QStringList& values = row.Values();
+        const int count = static_cast<int>(values.size()) + (tablecode.isEmpty() ? 0 : 1);
+        // The column list fixes the number of values: it alone picks the statement.
+        auto it = statements_.find(row.Header());
         if (it == statements_.end()) {
             QString placeholders = QStringLiteral("?");
-            for (qsizetype i = 1; i < values.size(); ++i)
+            for (int i = 1; i < count; ++i)
                 placeholders += QStringLiteral(",?");
             auto query = std::make_shared<QSqlQuery>(connection_.Database());
             const QString sql = row.Header() + QStringLiteral(" values (") + placeholders + QLatin1Char(')');
             if (!query->prepare(sql))
                 throw DatabaseError(sql, query->lastError().text());
-            it = statements_.insert(key, query);
+            it = statements_.insert(row.Header(), query);
         }
         QSqlQuery& query = **it;
         // An empty value is stored as the empty text the statement's '' would give, not NULL.
         for (qsizetype i = 0; i < values.size(); ++i)
             query.bindValue(static_cast<int>(i), values[i].isNull() ? QStringLiteral("") : values[i]);
+        if (!tablecode.isEmpty())
+            query.bindValue(count - 1, tablecode);
         if (!query.exec())
             throw DatabaseError(row.Statement(tablecode), query.lastError().text());
     }
+
+    void Execute(const QString& sql) { connection_.Execute(sql); }
 
     void Commit()
     {
@@ -80,6 +85,14 @@ private:
 };
 
 } // namespace
+
+void Execute(const QString& sql)
+{
+    if (current)
+        current->Execute(sql);
+    else
+        Connection::ExecuteTallixSql(sql);
+}
 
 void Replace(const std::function<void()>& write)
 {

@@ -16,4 +16,7 @@ void Replace(const std::function<void()>& write);
 // statements; anywhere else it runs as a statement of its own, committed at once.
 void Insert(const ResultRow& row, const QString& tablecode = QString());
 
+// Runs one statement (the run's record) the same way: inside Replace in its transaction.
+void Execute(const QString& sql);
+
 } // namespace ResultTables

@@ -65,6 +65,11 @@ void Register(QSqlDatabase& database)
         db = *static_cast<sqlite3* const*>(handle.data());
     if (!db)
         throw DatabaseError(QString(), QStringLiteral("无法取得 SQLite 句柄"));
+    Register(db);
+}
+
+void Register(sqlite3* db)
+{
     // Deterministic and free of side effects, so that the source schema may index them.
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
     if (sqlite3_create_function_v2(db, "YEAR", 1, flags, nullptr, &Year, nullptr, nullptr, nullptr) != SQLITE_OK ||

@@ -39,7 +39,8 @@ void AreaSum::OpenRecordset(const QString& sql)
     if (recordset_->IsOpen())
         recordset_->Close();
     try {
-        recordset_->Open(*command_);
+        // A scan holds one row at a time, not the whole country's returns.
+        recordset_->Open(command_->CommandText, *command_->ActiveConnection, Recordset::Cursor::Forward);
     } catch (const DatabaseError& e) {
         throw SourceSchema::Explained(e);
     }

@@ -20,8 +20,8 @@ class TallixAreaData;
 class TallixCondition;
 class RegionSelection;
 
-// Told how far a run has come (records read of the whole); returns false when the user asks
-// to stop, and the run then ends with RunCancelled.
+// Told how far a run has come (records read, and of how many, or -1 while that is unknown);
+// returns false when the user asks to stop, and the run then ends with RunCancelled.
 using RunProgress = std::function<bool(int done, int total)>;
 
 // A run stopped on the user's word; nothing of it reaches the result tables.
@@ -38,6 +38,19 @@ template <typename T> struct RunResult
 {
     std::vector<std::shared_ptr<T>> Items;
     std::shared_ptr<T> Total;
+
+    // Empty aggregates: one per region code, in order, and the total.
+    static RunResult ForRegions(const QStringList& areacodes)
+    {
+        RunResult run;
+        run.Total = std::make_shared<T>();
+        for (const QString& code : areacodes) {
+            auto region = std::make_shared<T>();
+            region->areacode = code;
+            run.Items.push_back(std::move(region));
+        }
+        return run;
+    }
 };
 
 // The summation engine of the three analyses. A run reads the source once, whatever the

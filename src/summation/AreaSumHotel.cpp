@@ -203,16 +203,10 @@ RunResult<HotelAreaData> AreaSum::CalculateHotelRegions(const QStringList& areac
                                                        const HotelCondition& condition,
                                                        const RunProgress& progress)
 {
-    RunResult<HotelAreaData> run;
-    run.Total = std::make_shared<HotelAreaData>();
-    for (const QString& code : areacodes) {
-        auto region = std::make_shared<HotelAreaData>();
-        region->areacode = code;
-        run.Items.push_back(region);
-    }
-    RegionSelection regions(areacodes);
+    auto run = RunResult<HotelAreaData>::ForRegions(areacodes);
     if (areacodes.isEmpty())
         return run;
+    RegionSelection regions(areacodes);
 
     const SourceSession session(*this);
     OpenRecordset(HotelSql(regions.Clause(QStringLiteral("regionalismcode")), condition));

@@ -179,16 +179,10 @@ Funding FundingOf(int registrationType)
 RunResult<TourUnitAreaData> AreaSum::CalculateTourUnitRegions(const QStringList& areacodes, std::int16_t year,
                                                              const RunProgress& progress)
 {
-    RunResult<TourUnitAreaData> run;
-    run.Total = std::make_shared<TourUnitAreaData>();
-    for (const QString& code : areacodes) {
-        auto region = std::make_shared<TourUnitAreaData>();
-        region->areacode = code;
-        run.Items.push_back(region);
-    }
-    RegionSelection regions(areacodes);
+    auto run = RunResult<TourUnitAreaData>::ForRegions(areacodes);
     if (areacodes.isEmpty())
         return run;
+    RegionSelection regions(areacodes);
 
     const SourceSession session(*this);
     const QString clause = regions.Clause(QStringLiteral("regionalismcode"));

@@ -3,6 +3,7 @@
 #include "RegionCode.h"
 #include "SqlText.h"
 
+#include <QSet>
 #include <QVariant>
 #include <algorithm>
 
@@ -89,18 +90,30 @@ bool RegionSelection::Like(const QString& value, const QString& prefix)
 
 QString RegionSelection::Clause(const QString& column) const
 {
-    QStringList kept;
+    // A prefix another selected prefix begins adds nothing to the test: a look-up of each of
+    // its shorter beginnings, not a comparison with every other prefix.
+    QSet<QString> plain;
     for (const QString& prefix : prefixes_) {
         if (prefix.isEmpty())
             return QString();
-        const bool covered = std::any_of(prefixes_.begin(), prefixes_.end(), [&](const QString& other) {
-            return !HasWildcard(other) && other.size() < prefix.size() &&
-                   Folded(prefix).startsWith(Folded(other));
-        });
-        if (!covered && !kept.contains(prefix))
-            kept << prefix;
+        if (!HasWildcard(prefix))
+            plain.insert(Folded(prefix));
     }
-    if (kept.isEmpty() || kept.size() > MostPrefixesInClause)
+    QStringList kept;
+    QSet<QString> seen;
+    for (const QString& prefix : prefixes_) {
+        const QString folded = Folded(prefix);
+        bool covered = false;
+        for (qsizetype length = 1; length < folded.size() && !covered; ++length)
+            covered = plain.contains(folded.left(length));
+        if (covered || seen.contains(folded))
+            continue;
+        seen.insert(folded);
+        kept << prefix;
+        if (kept.size() > MostPrefixesInClause)
+            return QString(); // a scan of every enterprise is cheaper
+    }
+    if (kept.isEmpty())
         return QString();
     QStringList tests;
     for (const QString& prefix : kept)

@@ -26,6 +26,7 @@ std::unique_ptr<TourUnitAreaData> TourUnitReport::Total() const
 void TourUnitReport::Save() const
 {
     ResultTables::Replace([this] {
+        Run.Write();
         const auto total = Total();
         SaveT211(*total);
         total->Save();

@@ -1,5 +1,9 @@
 #include "AnalysisWindows.h"
 
+#include <QMainWindow>
+#include <QMdiSubWindow>
+#include <QStatusBar>
+
 namespace AnalysisWindows {
 
 namespace {
@@ -19,6 +23,31 @@ void HideAll()
 {
     if (Hook())
         Hook()();
+}
+
+QMdiSubWindow* SubWindowOf(const QWidget* window)
+{
+    for (QWidget* w = window ? window->parentWidget() : nullptr; w; w = w->parentWidget()) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w))
+            return sub;
+        if (w->isWindow())
+            break;
+    }
+    return nullptr;
+}
+
+void Hide(QWidget* window)
+{
+    if (QMdiSubWindow* sub = SubWindowOf(window))
+        sub->hide();
+    else
+        window->hide();
+}
+
+void ShowStatus(const QWidget* window, const QString& text)
+{
+    if (auto* main = qobject_cast<QMainWindow*>(window->window()))
+        main->statusBar()->showMessage(text, 5000);
 }
 
 } // namespace AnalysisWindows

@@ -82,6 +82,14 @@ QString FlexGrid::TextMatrix(int row, int col) const
     return cell ? cell->text() : QString();
 }
 
+QStringList FlexGrid::Column(int col) const
+{
+    QStringList texts;
+    for (int row = 1; row < Rows(); ++row)
+        texts << TextMatrix(row, col).trimmed();
+    return texts;
+}
+
 void FlexGrid::SetTextMatrix(int row, int col, const QString& text)
 {
     CheckCell(row, col);

@@ -22,6 +22,8 @@ public:
     // Cell text; row 0 is the header. Out-of-range cells throw std::out_of_range.
     QString TextMatrix(int row, int col) const;
     void SetTextMatrix(int row, int col, const QString& text);
+    // The trimmed texts of one column's data rows, top to bottom.
+    QStringList Column(int col) const;
 
     // Appends one data row from tab-separated cell texts; missing cells stay empty,
     // cells beyond the last column are dropped.

@@ -78,6 +78,13 @@ QWidget* ClickFocusTarget(QWidget* clicked)
     return nullptr;
 }
 
+const char* const ExemptProperty = "orvaneNoValidation";
+
+bool IsExempt(const QWidget* control)
+{
+    return control && control->property(ExemptProperty).toBool();
+}
+
 bool IsPress(const QEvent* event)
 {
     return event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
@@ -103,6 +110,11 @@ void FocusValidator::Attach(QLineEdit* box, Rule rule)
     delete HolderOf(box);
     if (rule)
         new RuleHolder(std::move(rule), box);
+}
+
+void FocusValidator::Exempt(QWidget* control)
+{
+    control->setProperty(ExemptProperty, true);
 }
 
 bool FocusValidator::Validate(QLineEdit* box)
@@ -186,7 +198,7 @@ bool FocusValidator::FilterWindowMouse(QWindow* window, QMouseEvent* mouse)
         return false;
     QWidget* clicked = top->childAt(mouse->position().toPoint());
     QWidget* target = ClickFocusTarget(clicked ? clicked : top);
-    if (!target || target == box || !IsControlOfSameForm(box, target))
+    if (!target || target == box || !IsControlOfSameForm(box, target) || IsExempt(target))
         return false;
     if (Run(box))
         return false;
@@ -231,7 +243,7 @@ bool FocusValidator::FilterFocusOut(QLineEdit* box, const QFocusEvent* focus)
         return false;
     // The focus has already moved on when the box hears of it.
     QWidget* next = QApplication::focusWidget();
-    if (!next || next == box || !IsControlOfSameForm(box, next))
+    if (!next || next == box || !IsControlOfSameForm(box, next) || IsExempt(next))
         return false;
     if (passed_ == box && passedText_ == box->text()) {
         passed_.clear();

@@ -10,6 +10,7 @@ class QFocusEvent;
 class QKeyEvent;
 class QLineEdit;
 class QMouseEvent;
+class QWidget;
 class QWindow;
 
 // Validation of a text box when it is about to lose the focus to another control of its
@@ -42,6 +43,10 @@ public:
 
     // Gives the box its rule (replacing an earlier one); an empty rule removes it.
     static void Attach(QLineEdit* box, Rule rule);
+
+    // A click on this control (a close button) leaves the box that has the focus unchecked:
+    // a window can always be closed, whatever its boxes hold.
+    static void Exempt(QWidget* control);
 
     // Runs the box's rule now, with the same effects as on leaving the box. True when the
     // value is accepted or the box has no rule.

@@ -9,6 +9,12 @@ MessagePresenter::Handler& Current()
     static MessagePresenter::Handler handler;
     return handler;
 }
+
+MessagePresenter::AskHandler& CurrentAsk()
+{
+    static MessagePresenter::AskHandler handler;
+    return handler;
+}
 } // namespace
 
 void MessagePresenter::Show(const QString& text)
@@ -31,6 +37,7 @@ void MessagePresenter::Show(const QString& text, const QString& title, Icon icon
     case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
     case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
     case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
@@ -40,5 +47,30 @@ MessagePresenter::Handler MessagePresenter::SetHandler(Handler handler)
 {
     Handler old = std::move(Current());
     Current() = std::move(handler);
+    return old;
+}
+
+bool MessagePresenter::Ask(const QString& text)
+{
+    const Message message{text, ApplicationTitle(), Icon::Question};
+    if (CurrentAsk())
+        return CurrentAsk()(message);
+    if (Current()) {
+        Current()(message);
+        return true;
+    }
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(message.Title);
+    box.setText(text);
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+MessagePresenter::AskHandler MessagePresenter::SetAskHandler(AskHandler handler)
+{
+    AskHandler old = std::move(CurrentAsk());
+    CurrentAsk() = std::move(handler);
     return old;
 }

@@ -27,20 +27,7 @@ int RunHotel(const QString& options, QString* printed = nullptr)
 
 TEST(HotelReference, ResultTablesMatchTheReferenceRuns)
 {
-    // clang-format off
-    const std::pair<const char*, const char*> runs[] = {
-        // The window's initial state over a province, a prefecture, a county, the region with an
-        // apostrophe in its name, and a second province; typed as short numbers where the window allows.
-        {"all_hotels", "--region|43|--region|4301|--region|430102|--region|430200|--region|44"},
-        // Conditions that go into the query.
-        {"query_conditions", "--regtype|110,120,130,210,220,230,240,310|--star|3,4,5|--category|B1,B2|"
-                             "--rooms|100:499|--open-year|2000:|--fixed-assets|:4000|--income|5:|--profit|:3|"
-                             "--region|430000|--region|430200|--region|440100"},
-        // Conditions tested per hotel after reading it; a region given twice counts twice.
-        {"hotel_tests", "--occupancy|70:90|--reception|1000:|--income-per|:0.2|--profit-per|0:|"
-                        "--region|4301|--region|430121|--region|44|--region|4301"}};
-    // clang-format on
-    for (const auto& [name, options] : runs) {
+    for (const auto& [name, options] : HotelReferenceRuns()) {
         TempAppFolder folder;
         LoadHotelFixture(folder);
         QString printed;
@@ -120,6 +107,22 @@ TEST_F(HotelCommandTest, RangesAsTheWindowFillsThem)
                            &printed),
                   0);
         EXPECT_EQ(printed, QStringLiteral("计算完成\n"));
+        EXPECT_EQ(Hotels(), (QStringList{QStringLiteral("合计\t") + QLatin1String(hotels),
+                                         QStringLiteral("长沙市\t") + QLatin1String(hotels)}));
+    }
+}
+
+// An opening date left blank (NULL, or empty text) counts while no opening year is set, as the
+// collection system's engine counts its year 0, and no opening-year range admits it.
+TEST_F(HotelCommandTest, BlankOpeningDateCountsOnlyWithoutAnOpeningYearRange)
+{
+    folder.Source(QStringLiteral("UPDATE Base01 SET OpenDate = NULL WHERE code = 'B1001';"
+                                 "UPDATE Base01 SET OpenDate = '' WHERE code = 'B1002'"));
+    const std::pair<const char*, const char*> cases[] = {
+        {"--open-year|:", "10"}, {"--open-year|:2030", "8"}, {"--open-year|1900:", "8"}, {"--open-year|1998:1998", "0"}};
+    for (const auto& [range, hotels] : cases) {
+        SCOPED_TRACE(range);
+        EXPECT_EQ(RunHotel(QStringLiteral("--year|2025|--month|12|--region|4301|") + QLatin1String(range)), 0);
         EXPECT_EQ(Hotels(), (QStringList{QStringLiteral("合计\t") + QLatin1String(hotels),
                                          QStringLiteral("长沙市\t") + QLatin1String(hotels)}));
     }

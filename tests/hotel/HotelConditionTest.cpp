@@ -79,23 +79,23 @@ TEST_P(HotelRangeSqlTest, PiecesCarryOnlyTheBoundedSides)
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Bounds, HotelRangeSqlTest, ::testing::Values(
-    RangeSqlCase{"Open", -1, -1, "( year(opendate)<>-1 )", "( 1 <>-1 )", "( 1 <>-1  )", "(1  <>-1 )",
+    RangeSqlCase{"Open", -1, -1, "( ifnull(year(opendate),0)<>-1 )", "( 1 <>-1 )", "( 1 <>-1  )", "(1  <>-1 )",
                  "( 1 <>-1 )"},
-    RangeSqlCase{"Start", 100, -1, "( year(opendate)<>-1 AND year(opendate)>=100 )",
+    RangeSqlCase{"Start", 100, -1, "( ifnull(year(opendate),0)<>-1 AND year(opendate)>=100 )",
                  "( 1 <>-1  AND Rooms >=100)", "( 1 <>-1  AND fixassetstotal >=100 )",
                  "(1  <>-1 AND profittotal >=100 )", "( 1 <>-1 AND OperationIncome >=100 )"},
-    RangeSqlCase{"End", -1, 150, "( year(opendate)<>-1 AND year(opendate)<=150 )",
+    RangeSqlCase{"End", -1, 150, "( ifnull(year(opendate),0)<>-1 AND year(opendate)<=150 )",
                  "( 1 <>-1  AND Rooms <=150)", "( 1 <>-1  AND fixassetstotal <=150 )",
                  "(1  <>-1 AND profittotal <=150 )", "( 1 <>-1 AND OperationIncome <=150 )"},
     // Start above end is kept as it is and matches nothing.
     RangeSqlCase{"Reversed", 300, 200,
-                 "( year(opendate)<>-1 AND year(opendate)>=300 AND year(opendate)<=200 )",
+                 "( ifnull(year(opendate),0)<>-1 AND year(opendate)>=300 AND year(opendate)<=200 )",
                  "( 1 <>-1  AND Rooms >=300 AND Rooms <=200)",
                  "( 1 <>-1  AND fixassetstotal >=300 AND fixassetstotal <=200 )",
                  "(1  <>-1 AND profittotal >=300 AND profittotal <=200 )",
                  "( 1 <>-1 AND OperationIncome >=300 AND OperationIncome <=200 )"},
     RangeSqlCase{"ZeroAndNegative", 0, -3,
-                 "( year(opendate)<>-1 AND year(opendate)>=0 AND year(opendate)<=-3 )",
+                 "( ifnull(year(opendate),0)<>-1 AND year(opendate)>=0 AND year(opendate)<=-3 )",
                  "( 1 <>-1  AND Rooms >=0 AND Rooms <=-3)",
                  "( 1 <>-1  AND fixassetstotal >=0 AND fixassetstotal <=-3 )",
                  "(1  <>-1 AND profittotal >=0 AND profittotal <=-3 )",

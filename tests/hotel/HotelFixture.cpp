@@ -88,6 +88,23 @@ INSERT INTO Base06 (code, TableDate, FixAssetsInitialPrice, FixAssetsTotal, Oper
 )"));
 }
 
+std::vector<std::pair<const char*, const char*>> HotelReferenceRuns()
+{
+    // clang-format off
+    return {
+        // The window's initial state over a province, a prefecture, a county, the region with an
+        // apostrophe in its name, and a second province; typed as short numbers where the window allows.
+        {"all_hotels", "--region|43|--region|4301|--region|430102|--region|430200|--region|44"},
+        // Conditions that go into the query.
+        {"query_conditions", "--regtype|110,120,130,210,220,230,240,310|--star|3,4,5|--category|B1,B2|"
+                             "--rooms|100:499|--open-year|2000:|--fixed-assets|:4000|--income|5:|--profit|:3|"
+                             "--region|430000|--region|430200|--region|440100"},
+        // Conditions tested per hotel after reading it; a region given twice counts twice.
+        {"hotel_tests", "--occupancy|70:90|--reception|1000:|--income-per|:0.2|--profit-per|0:|"
+                        "--region|4301|--region|430121|--region|44|--region|4301"}};
+    // clang-format on
+}
+
 QString ResultTables(const TempAppFolder& folder)
 {
     QString text;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <utility>
+#include <vector>
 
 class TempAppFolder;
 
@@ -34,6 +36,10 @@ class TempAppFolder;
 //  B5020  440103  110  40    0     category B5: never admitted
 //  B1021  430102  110  150   3     returns of November 2025 only
 void LoadHotelFixture(const TempAppFolder& folder);
+
+// The reference runs of orvane-report hotel over this database: the name of each reference
+// (tests/hotel/reference/<name>.txt) and the options after "--year|2025|--month|12|".
+std::vector<std::pair<const char*, const char*>> HotelReferenceRuns();
 
 // Every result table as stored: a line "## select * from typeNN", then its rows.
 QString ResultTables(const TempAppFolder& folder);

@@ -162,6 +162,8 @@ TEST_F(StoredConditionTest, SaveReplacesAndDeleteRemovesOnlyTheirName)
     EXPECT_EQ(GridRows(), (QStringList{"430000\t湖南省", "430200\tZhuzhou's 市"}));
     Select("O'Brien's");
     Click("cmdDelete");
+    EXPECT_EQ(messages, QStringList{"确定删除存储条件“O'Brien's”吗？"});
+    messages.clear();
     EXPECT_EQ(Listed(), QStringList{"旺季"});
     EXPECT_EQ(folder.OwnRows("select conditionname from Condition"), QStringList{"旺季"});
     EXPECT_EQ(folder.OwnRows("select distinct conditionname from Area"), QStringList{"旺季"});

@@ -1,5 +1,6 @@
 // The hotel conditions window at work: runs over the shared source database, printing,
 // failures, hiding and unloading inside the main window, and the layout at the main window's size.
+#include "AnalysisWindows.h"
 #include "Connection.h"
 #include "FlexGrid.h"
 #include "HotelCommand.h"
@@ -119,11 +120,12 @@ TEST_F(HotelWindowTest, FailuresAreShownAndTheWindowStaysUsable)
     folder.Own(Earlier);
     TypePeriod();
     AddRegion("43");
-    // A number that cannot be read, put there without typing as a reopened condition may.
+    // A number that cannot be read, put there without typing as a reopened condition may,
+    // is refused by its box's own check before the run reads it.
     SetRange("cmbRoom", AtLeast);
     Window().txtRoomStar->setText("abc");
     Click("cmdExec");
-    EXPECT_EQ(messages, QStringList{"数据无法转换：客房规模（间），值“abc”（不是数值）"});
+    EXPECT_EQ(messages, QStringList{DataMessage});
     SetRange("cmbRoom", Unlimited);
 
     folder.Source(QStringLiteral("ALTER TABLE Base06 RENAME TO Base06_away"));
@@ -166,7 +168,7 @@ TEST_F(HotelWindowTest, InsideTheMainWindowItFitsAndCloseHidesItAndTheTitleBarUn
     first->txtRegionKey->setText("43");
     QTest::mouseClick(first->cmdAddnewRegion, Qt::LeftButton);
     QTest::mouseClick(first->cmdCancel, Qt::LeftButton);
-    auto* sub = qobject_cast<QMdiSubWindow*>(first->parentWidget());
+    auto* sub = AnalysisWindows::SubWindowOf(first);
     ASSERT_NE(sub, nullptr);
     EXPECT_FALSE(sub->isVisible());
 

@@ -268,3 +268,30 @@ TEST_F(HotelWindowTest, RemovingARegionKeepsTheOrderOfTheOthers)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(HotelWindowTest, AReversedRangeOrABoxLeftUncheckedStopsTheRun)
+{
+    folder.Own(QStringLiteral("INSERT INTO type22 (value1, tablecode) VALUES ('earlier', '1_2')"));
+    TypePeriod();
+    SetRange("cmbRoom", InputRules::Between, "300", "100");
+    Click("cmdExec");
+    EXPECT_EQ(messages, QStringList{InputRules::RangeReversedMessage});
+    EXPECT_EQ(QApplication::focusWidget(), Control<QLineEdit>("txtRoomStar"));
+
+    // A month put there while the box was left through 关闭 is checked by the run.
+    messages.clear();
+    SetRange("cmbRoom", InputRules::Between, "100", "300");
+    Window().txtMonth->setText("13");
+    Click("cmdExec");
+    EXPECT_EQ(messages, QStringList{InputRules::MonthMessage});
+    EXPECT_EQ(folder.OwnRows("select value1 from type22"), QStringList{"earlier"});
+
+    messages.clear();
+    Window().txtMonth->setText("12");
+    Click("cmdExec");
+    EXPECT_EQ(messages, QStringList{"计算完成"});
+}
+
+} // namespace

@@ -1,3 +1,4 @@
+#include "AnalysisWindows.h"
 #include "TuTallixDriver.h"
 
 #include <QApplication>
@@ -189,7 +190,7 @@ void TuTallixDriver::ExpectLaidOut(const char* look)
 {
     SCOPED_TRACE(look);
     QCoreApplication::processEvents();
-    auto* sub = qobject_cast<QMdiSubWindow*>(window_->parentWidget());
+    auto* sub = AnalysisWindows::SubWindowOf(window_);
     ASSERT_TRUE(sub);
     EXPECT_TRUE(mother_->MdiArea()->viewport()->rect().contains(sub->geometry()));
     ExpectChildrenLaidOut(window_);

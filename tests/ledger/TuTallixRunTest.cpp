@@ -59,16 +59,18 @@ TEST(TuTallixRunning, WritesAndPrintsTheReferenceLedgers)
         EXPECT_EQ(Headings(print), expected + QStringList(4, QString())) << r.mode;
     }
 
-    // the print window shows the last run's rows, the comparison values as plain ratios:
-    // 长沙 (15+5 + 8+2) against (12+4 + 6+2) is 30 / 24 - 1
+    // the print window shows the last run's rows, the comparison ratios in percent with two
+    // decimals: 长沙 (15+5 + 8+2) against (12+4 + 6+2) is 30 / 24 - 1, printed 25.00
     ASSERT_TRUE(print->isVisible());
     const ReportDocument* report = print->Report();
     ASSERT_TRUE(report);
     EXPECT_EQ(report->Title(), "旅游企业台帐（按同期比较）");
     EXPECT_EQ(report->Text("h1"), "客房+餐饮收入（同比%）");
+    // under the title, what the last run computed, with the window's regions in order
+    EXPECT_TRUE(report->RunLine().startsWith(QStringLiteral("2006年3月 · 住宿设施 · 湖南省、"))) << report->RunLine().toStdString();
     ASSERT_EQ(report->Rows().size(), 4);
     EXPECT_EQ(report->Rows()[2],
-              (QStringList{"长沙市", "0.25", "0.25", "0.321428571428571", "0", "", "", "", ""}));
+              (QStringList{"长沙市", "25.00", "25.00", "32.14", "0.00", "", "", "", ""}));
 }
 
 // Nothing runs without a period; a failed run is shown, leaves no ledger behind, and the window

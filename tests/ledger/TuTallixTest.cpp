@@ -176,10 +176,11 @@ TEST(TuTallixRows, EnterprisesOfARegionAndByCodeWithTheirMessages)
     EXPECT_EQ(d.GridRows("FlexGridCompany"), (QStringList{"B2001\t株洲招待所", "B1003\t株洲大酒店"}));
     EXPECT_TRUE(region->text().isEmpty());
 
-    // a province number takes every enterprise whose region code begins with its two digits
+    // a province number takes every enterprise of the unit type whose region code begins
+    // with its two digits
     d.Click("CmdClearCompany");
     d.Enter("Text5", "CmdAddArea", {"43"});
-    EXPECT_EQ(d.GridRows("FlexGridCompany").size(), 8);
+    EXPECT_EQ(d.GridRows("FlexGridCompany").size(), 4);
     EXPECT_FALSE(d.GridRows("FlexGridCompany").contains("B1009\t广州宾馆"));
     d.Click("CmdClearCompany");
     d.Enter("Text5", "CmdAddArea", {"", "45"});

@@ -47,7 +47,7 @@ TEST(ReportCsv, QuotesWhatASpreadsheetWouldSplitOrTrim)
 TEST(ReportCsv, LedgerShowsOnlyItsColumns)
 {
     TempAppFolder folder;
-    InsertRows(folder, "type22", "", {{"合计", "250", "0.25", "", "", "", "", "", ""}});
+    InsertRows(folder, "type22", "", {{"合计", "2.5", "0.25", "", "", "", "", "", ""}});
     const auto document =
         ReportSource::Load({"3_3", "旅游企业台帐（按同期比较）", {"营业收入（同比%）", "利润（同比%）"}});
     QTemporaryDir dir;
@@ -58,7 +58,7 @@ TEST(ReportCsv, LedgerShowsOnlyItsColumns)
     EXPECT_EQ(file.readAll(),
               QByteArray("\xEF\xBB\xBF") +
                   QStringLiteral("旅游企业台帐（按同期比较）\r\n项目,营业收入（同比%）,利润（同比%）\r\n"
-                                 "合计,250,0.25\r\n")
+                                 "合计,250.00,25.00\r\n")
                       .toUtf8());
     EXPECT_FALSE(ReportCsv::Write(*document, QStringLiteral("/nonexistent-folder/x.csv")));
 }

@@ -1,3 +1,4 @@
+#include "ReportDocument.h"
 #include "ReportSource.h"
 #include "PdfText.h"
 #include "TempAppFolder.h"
@@ -61,9 +62,10 @@ TEST_P(ReportBinding, LoadsItsRowsTitleAndHeadingsFromTheOwnDatabase)
     EXPECT_EQ(document->Layout().Name(), QString::fromUtf8(b.layout));
     ASSERT_EQ(document->Rows().size(), 2);
     EXPECT_EQ(document->Rows()[0][0], QStringLiteral("合计"));
-    EXPECT_EQ(document->Rows()[1][1], QStringLiteral("3"));
-
     const ReportSource::Entry* entry = ReportSource::Find(code);
+    // The ledger's comparison modes show the stored ratio in percent.
+    EXPECT_EQ(document->Rows()[1][1], entry->IsComparison() ? QStringLiteral("300.00") : QStringLiteral("3"));
+
     QStringList expected;
     if (entry->IsLedger()) {
         EXPECT_EQ(document->Title(), QStringLiteral("台帐标题"));
@@ -190,6 +192,25 @@ TEST(ReportSource, LedgerReadsOnlyTheLedgerRows)
     EXPECT_EQ(document->Rows()[2][0], QStringLiteral("通程大酒店"));
     for (int k = 1; k <= 8; ++k)
         EXPECT_EQ(document->Text(QStringLiteral("h%1").arg(k)), QString());
+}
+
+TEST(ReportSourcePercent, ComparisonRatiosPrintAsPercentWithTwoDecimals)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"0.112026813031888", "11.20"}, {"-0.25", "-25.00"}, {"0", "0.00"},   {"-0.00001", "0.00"},
+        {"1.5E-06", "0.00"},            {"2", "200.00"},     {"合计", "合计"}, {"", ""}};
+    for (const auto& [stored, printed] : cases)
+        EXPECT_EQ(ReportSource::Percent(QString::fromUtf8(stored)), QString::fromUtf8(printed)) << stored;
+}
+
+TEST(ReportDocumentNumber, ReadsTheWritersNumberFormOnly)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"12", true},  {" 1.5E-06 ", true}, {"-0.25", true}, {"+3", true},    {"5.", true},   {".5", true},
+        {".", false},  {"", false},         {"1e", false},   {"1,000", false}, {"合计", false}, {"1.2.3", false},
+        {"- 1", false}};
+    for (const auto& [text, number] : cases)
+        EXPECT_EQ(ReportDocument::IsNumber(QString::fromUtf8(text)), number) << text;
 }
 
 } // namespace

@@ -6,7 +6,12 @@
 #include "TempAppFolder.h"
 
 #include <QApplication>
+#include <QBarSet>
+#include <QChartView>
+#include <QComboBox>
+#include <QHorizontalBarSeries>
 #include <QLabel>
+#include <QTabWidget>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -116,6 +121,51 @@ TEST_F(TablePrintWindow, UnknownCodeLeavesAnEmptyViewer)
     EXPECT_FALSE(Button("cmdPrint")->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(messages.isEmpty());
+    window.close();
+}
+
+// The 图表 tab beside the preview charts a numeric column of the report in view, its bars
+// the column's figures without the 合计 row.
+TEST_F(TablePrintWindow, ChartTabShowsTheChosenColumnOfTheReportInView)
+{
+    InsertRows(folder, "type22", "1_3", {{"合计", "9", "12.5"}, {"长沙市", "4", "2.5"}, {"株洲市", "5", "10"}});
+    window.TableCode = "1-3";
+    window.Show();
+    auto* tabs = window.CRViewer1->findChild<QTabWidget*>("tabViews");
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->tabText(1), QStringLiteral("图表"));
+    tabs->setCurrentIndex(1);
+    auto* columns = window.CRViewer1->findChild<QComboBox*>("cmbChartColumn");
+    ASSERT_EQ(columns->count(), 2);
+    EXPECT_EQ(columns->itemText(1), window.Report()->HeadingText(2).trimmed());
+    columns->setCurrentIndex(1);
+    auto* view = window.CRViewer1->findChild<QChartView*>("chartView");
+    const auto* series = qobject_cast<QHorizontalBarSeries*>(view->chart()->series().value(0));
+    ASSERT_NE(series, nullptr);
+    EXPECT_EQ(series->barSets()[0]->count(), 2);
+    EXPECT_EQ(series->barSets()[0]->at(0), 2.5);
+    EXPECT_EQ(series->barSets()[0]->at(1), 10);
+    EXPECT_NE(Button("cmdExportExcel"), nullptr);
+    window.resize(900, 600);
+    QApplication::processEvents();
+    window.grab().save(QCoreApplication::applicationDirPath() + QStringLiteral("/print_chart_tab.png"));
+    window.close();
+}
+
+TEST_F(TablePrintWindow, ReportWithoutRowsSaysSoInsteadOfAnEmptyTable)
+{
+    window.TableCode = "2-1-1";
+    window.Show();
+    ASSERT_NE(window.Report(), nullptr);
+    EXPECT_EQ(window.CRViewer1->findChild<QLabel*>("lblEmpty")->text(), ReportDocument::NoDataMessage);
+    EXPECT_TRUE(window.CRViewer1->findChild<QLabel*>("lblEmpty")->isVisibleTo(&window));
+    EXPECT_EQ(window.CRViewer1->PageCount(), 0);
+    EXPECT_FALSE(Button("cmdExportPdf")->isEnabled());
+    window.close();
+    window.TableCode = "1-2";
+    window.Show();
+    EXPECT_TRUE(window.CRViewer1->findChild<QLabel*>("lblEmpty")->text().isEmpty());
+    EXPECT_EQ(window.CRViewer1->PageCount(), 1);
     window.close();
 }
 

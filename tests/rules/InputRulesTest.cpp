@@ -85,3 +85,24 @@ TEST(InputRules, ChosenRangesNeedTheirNumbers)
 }
 
 } // namespace
+
+namespace {
+
+TEST(InputRules, ARangeRunsFromItsLowerBoundUp)
+{
+    using namespace InputRules;
+    const struct
+    {
+        int item;
+        const char* start;
+        const char* end;
+        bool ordered;
+    } cases[] = {{Between, "100", "300", true}, {Between, "300", "100", false}, {Between, "150", "150", true},
+                 {Between, "-5", "-10", false}, {Between, " 2.5", "2.49 ", false}, {Between, "x", "1", true},
+                 {Between, "", "1", true},      {AtLeast, "300", "100", true},   {Unlimited, "9", "1", true}};
+    for (const auto& k : cases)
+        EXPECT_EQ(RangeOrdered(k.item, QString::fromUtf8(k.start), QString::fromUtf8(k.end)), k.ordered)
+            << k.item << " '" << k.start << "' '" << k.end << "'";
+}
+
+} // namespace

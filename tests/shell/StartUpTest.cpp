@@ -262,6 +262,31 @@ TEST_F(StartUpTest, PackageWithDamagedContainerLeavesNoDatabase)
     EXPECT_EQ(notice->Text, QStringLiteral("统计系统文件 tallix.she 格式不对！"));
     EXPECT_FALSE(StartUp::FileIsPresent(Database()));
     EXPECT_TRUE(QDir(Folder()).entryList(QDir::Files).isEmpty());
+
+// A database of the version before the run record: start-up adds the table as the package
+// defines it and every saved row stays, the result rows too.
+TEST_F(StartUpTest, OlderDatabaseGainsTheRunTableAndKeepsItsRows)
+{
+    CopyPackage();
+    Restore();
+    const QString columns = QStringLiteral("SELECT name, type FROM pragma_table_info('ReportRun')");
+    const QStringList packaged = app.OwnRows(columns);
+    ASSERT_FALSE(packaged.isEmpty());
+    SaveSomething();
+    app.Own(QStringLiteral("DROP TABLE ReportRun"));
+    const QStringList before = app.OwnRows(QStringLiteral("SELECT name FROM sqlite_master ORDER BY name"));
+
+    EXPECT_FALSE(StartUp(app.Path()).Run());
+    EXPECT_EQ(app.OwnRows(columns), packaged);
+    for (const char* query : {"SELECT savename FROM namesave", "SELECT conditionname FROM Condition",
+                              "SELECT condition FROM Aca", "SELECT value1 FROM type22"})
+        EXPECT_EQ(app.OwnRows(QLatin1String(query)).size(), 1) << query;
+    QStringList after = app.OwnRows(QStringLiteral("SELECT name FROM sqlite_master ORDER BY name"));
+    after.removeOne(QStringLiteral("ReportRun"));
+    EXPECT_EQ(after, before);
+    // A second start finds nothing missing.
+    EXPECT_FALSE(StartUp(app.Path()).Run());
+    EXPECT_EQ(app.OwnRows(columns), packaged);
 }
 
 } // namespace

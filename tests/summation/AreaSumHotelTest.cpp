@@ -295,7 +295,7 @@ TEST_F(HotelPassTest, QueryTextIsExact)
                 "( Year(base05.TableDate) =2025 AND  Month(base05.TableDate)=12 ) AND ( "
                 "accommodationstar='-1' OR accommodationstar ='5' ) AND ( base01.code = '-1' OR  "
                 "base01.code like 'B1%' ) AND ( RegistrationType='-1' OR RegistrationType='110' OR "
-                "RegistrationType='170' ) AND ( year(opendate)<>-1 AND year(opendate)<=2010 ) AND ( 1 "
+                "RegistrationType='170' ) AND ( ifnull(year(opendate),0)<>-1 AND year(opendate)<=2010 ) AND ( 1 "
                 "<>-1  AND Rooms >=100) AND ( 1 <>-1  ) AND (1  <>-1 ) AND ( 1 <>-1 ) AND (base05.TableDate >= '2025-12' "
                 "AND base05.TableDate < '2025-13')"));
     }

@@ -1,8 +1,10 @@
+#include "AnalysisWindows.h"
 #include "AnnualFixture.h"
 #include "Connection.h"
 #include "FlexGrid.h"
 #include "MessagePresenter.h"
 #include "MotherForm.h"
+#include "PdfText.h"
 #include "ReportDocument.h"
 #include "TempAppFolder.h"
 #include "TourUnit.h"
@@ -12,12 +14,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -275,6 +280,45 @@ TEST_F(TourUnitWindowTest, RunOverTypedRegionsWritesTheReferenceTablesInGridOrde
     EXPECT_EQ(messages, (QStringList{Done, Done}));
 }
 
+// 导出所选 writes the ticked reports of the last run into one file; 全部选定 ticks all thirteen.
+TEST_F(TourUnitWindowTest, ExportSelectedWritesTheTickedReportsIntoOneFile)
+{
+    Click("cmdExportSelected");
+    EXPECT_EQ(messages, QStringList{QStringLiteral("请先选定要导出的报表")});
+    Type("txtYear", "2025");
+    AddRegion("43");
+    AddRegion("44");
+    Click("cmdCreate");
+    Click("ChkAllSelect");
+    EXPECT_EQ(Window().SelectedCodes(), TourUnit::PrintCodes());
+
+    QTemporaryDir dir;
+    Window().ExportSelected(dir.filePath("annual.pdf"));
+    const QStringList pages = PdfPages(dir.filePath("annual.pdf"), false);
+    int page = -1;
+    for (const QString& code : TourUnit::PrintCodes()) {
+        const QString title = QStringLiteral("表") + code + ' ';
+        const auto at = std::find_if(pages.begin() + page + 1, pages.end(),
+                                     [&](const QString& text) { return text.trimmed().startsWith(title); });
+        ASSERT_NE(at, pages.end()) << code.toStdString();
+        page = static_cast<int>(at - pages.begin());
+        EXPECT_TRUE(at->contains(QStringLiteral("2025年 · 湖南省、广东省"))) << code.toStdString();
+    }
+
+    Window().ExportSelected(dir.filePath("annual.xlsx"));
+    QProcess python;
+    python.start("/usr/bin/python3", {"-c", "import openpyxl,sys; print(','.join(openpyxl.load_workbook(sys.argv[1]).sheetnames))",
+                                      dir.filePath("annual.xlsx")});
+    python.waitForFinished(-1);
+    EXPECT_EQ(QString::fromUtf8(python.readAllStandardOutput()).trimmed(), TourUnit::PrintCodes().join(','));
+    EXPECT_EQ(messages, (QStringList{QStringLiteral("请先选定要导出的报表"), Done}));
+
+    folder.Own("DELETE FROM type44 WHERE tablecode = '211B'");
+    Window().ExportSelected(dir.filePath("again.xlsx"));
+    EXPECT_EQ(messages.last(), ReportDocument::NoDataMessage + QStringLiteral("（2-1-1B）"));
+    EXPECT_FALSE(QFile::exists(dir.filePath("again.xlsx")));
+}
+
 TEST_F(TourUnitWindowTest, DatabaseErrorsAreShownAndLeaveTheWindowUsable)
 {
     folder.Own("DROP TABLE namesave");
@@ -367,7 +411,8 @@ TEST_F(TourUnitWindowTest, RegionSetsAreSavedReplacedReopenedAndDeleted)
     EXPECT_EQ(GridRows("MSfgSave"), QStringList{"other"});
     EXPECT_EQ(folder.OwnRows("SELECT * FROM namesave"), QStringList{"other"});
     EXPECT_EQ(folder.OwnRows("SELECT DISTINCT savename FROM addsave"), QStringList{"other"});
-    EXPECT_EQ(messages.size(), 1);
+    ASSERT_EQ(messages.size(), 2); // deleting asked first
+    EXPECT_EQ(messages.last(), QStringLiteral("确定删除存储条件“%1”吗？").arg(name));
 }
 
 TEST_F(TourUnitWindowTest, StoredSetsAreListedTrimmedAndOpenWithTheYearOfTheirLastRow)
@@ -430,7 +475,7 @@ TEST_F(TourUnitWindowTest, FitsTheMainWindowWithNothingOverlappingOrCutAndTabsIn
     auto* window = qobject_cast<TourUnit*>(form.ShowAnalysis(MotherForm::Analysis::TourUnit));
     ASSERT_TRUE(window);
     QCoreApplication::processEvents();
-    auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    auto* sub = AnalysisWindows::SubWindowOf(window);
     ASSERT_TRUE(sub);
     EXPECT_TRUE(form.MdiArea()->viewport()->rect().contains(sub->geometry()));
 
@@ -454,7 +499,7 @@ TEST_F(TourUnitWindowTest, FitsTheMainWindowWithNothingOverlappingOrCutAndTabsIn
     }
     EXPECT_EQ(order, (QStringList{"txtYear", "txtRegionKey", "cmdAddnewRegion", "FlexGrid", "cmdDelRegion",
                                   "txtSave", "cmdSave", "MSfgSave", "cmdOpen", "cmdDel", "Comboprint2",
-                                  "cmdType", "ChkAllSelect", "Check2_0", "Check2_1", "Check2_2"}));
+                                  "cmdType", "cmdExportSelected", "ChkAllSelect", "Check2_0", "Check2_1"}));
 
     window->findChild<QLineEdit*>("txtRegionKey")->setText(QStringLiteral("4301"));
     QTest::mouseClick(window->findChild<QAbstractButton*>("cmdAddnewRegion"), Qt::LeftButton);

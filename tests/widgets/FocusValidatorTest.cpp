@@ -177,6 +177,27 @@ INSTANTIATE_TEST_SUITE_P(Ways, FocusValidatorLeaving,
                                            Leave::Backtab),
                          LeaveName);
 
+// A close button leaves the refused value unchecked: the window can always be closed.
+TEST(FocusValidator, ExemptControlTakesTheClickWithoutAWord)
+{
+    for (const Leave way : {Leave::ClickControl, Leave::ClickWindow}) {
+        MessageCapture messages;
+        Form form;
+        FocusValidator::Exempt(form.button);
+        QSignalSpy clicked(form.button, &QPushButton::clicked);
+        QTest::keyClicks(form.box, QStringLiteral("-5"));
+
+        LeaveBox(form, way);
+
+        EXPECT_TRUE(messages.shown.isEmpty());
+        EXPECT_EQ(clicked.count(), 1);
+        EXPECT_EQ(form.box->text(), QStringLiteral("-5"));
+        // The value is still refused where it is checked on purpose.
+        EXPECT_FALSE(FocusValidator::Validate(form.box));
+        EXPECT_EQ(messages.shown.size(), 1);
+    }
+}
+
 TEST(FocusValidator, RefusedClickIntoAnotherBoxShowsOneMessage)
 {
     MessageCapture messages;

@@ -1,13 +1,16 @@
 #include "frmRestaurant.h"
 
+#include "AnalysisWindows.h"
 #include "AreaSum.h"
 #include "ComboBoxTarget.h"
 #include "Connection.h"
 #include "ConversionError.h"
 #include "DatabaseError.h"
 #include "FlexGrid.h"
+#include "FocusValidator.h"
 #include "HotelCondition.h"
 #include "HotelReport.h"
+#include "HotelRun.h"
 #include "InputRules.h"
 #include "HandlerGuard.h"
 #include "RunLock.h"
@@ -24,7 +27,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -241,6 +243,25 @@ bool frmRestaurant::RangesComplete()
             return false;
         }
     }
+    // 区间 300 至 100 admits nothing: a report of zeros that nobody asked for.
+    for (const auto& check : CompletenessChecks) {
+        const RangeGroup& g = groups[check.group];
+        if (!RangeOrdered(g.Combo->currentIndex(), g.Start->text(), g.End->text())) {
+            MessagePresenter::Show(RangeReversedMessage);
+            g.Start->setFocus();
+            g.Start->selectAll();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool frmRestaurant::BoxesValid()
+{
+    // A box left through 关闭 was not checked; its value is checked now, before it counts.
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        if (box->isEnabled() && !FocusValidator::Validate(box))
+            return false;
     return true;
 }
 
@@ -311,6 +332,8 @@ void frmRestaurant::cmdExec_Click()
         txtYear->setFocus();
         return;
     }
+    if (!BoxesValid())
+        return;
     if (!RangesComplete())
         return;
     bool cancelled = false;
@@ -320,6 +343,7 @@ void frmRestaurant::cmdExec_Click()
         FillCondition();
         report_->Clear();
         cancelled = !RunRegions();
+        report_->Run = HotelRun::Describe(*condition_, FlexGrid->Column(0));
         if (!cancelled)
             report_->Save();
     });
@@ -340,8 +364,5 @@ void frmRestaurant::btnPrint_Click()
 void frmRestaurant::cmdCancel_Click()
 {
     // Hidden, not closed: the menu shows it again with everything the user left in it.
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->hide();
-    else
-        hide();
+    AnalysisWindows::Hide(this);
 }

@@ -132,6 +132,7 @@ private:
     void InitHotelWindow();
 
     // The run's steps.
+    bool BoxesValid();
     bool RangesComplete();
     void FillCondition();
     // False when the user stopped it.

@@ -309,11 +309,14 @@ void frmRestaurant::AttachValidators()
                            txtIncomePerStar, txtIncomePerEnd, txtProfitPerStar, txtProfitPerEnd})
         FocusValidator::Attach(box, Rule(SignedAmount, DataMessage));
     FocusValidator::Attach(txtRegionKey, Rule(RegionKey, DataMessage));
+    // Closing never asks for the values of the box that has the focus.
+    FocusValidator::Exempt(cmdCancel);
 }
 
 void frmRestaurant::ConnectHandlers()
 {
     connect(cmdAddnewRegion, &QPushButton::clicked, this, &frmRestaurant::cmdAddnewRegion_Click);
+    connect(txtRegionKey, &QLineEdit::returnPressed, this, &frmRestaurant::cmdAddnewRegion_Click);
     connect(cmdDelRegion, &QPushButton::clicked, this, &frmRestaurant::cmdDelRegion_Click);
     connect(cmdExec, &QPushButton::clicked, this, &frmRestaurant::cmdExec_Click);
     connect(btnPrint, &QPushButton::clicked, this, &frmRestaurant::btnPrint_Click);

@@ -1,6 +1,7 @@
 // The stored-condition buttons of the hotel conditions window.
 #include "frmRestaurant.h"
 
+#include "AnalysisWindows.h"
 #include "HandlerGuard.h"
 #include "MessagePresenter.h"
 #include "TemplateHotel.h"
@@ -27,6 +28,7 @@ void frmRestaurant::cmdSave_Click()
         Template::SaveHotelCondition(*this, name);
         if (lstConditon->findItems(name, Qt::MatchExactly).isEmpty())
             lstConditon->addItem(name);
+        AnalysisWindows::ShowStatus(this, QStringLiteral("已保存"));
     });
 }
 
@@ -45,6 +47,9 @@ void frmRestaurant::cmdOpen_Click()
 
 void frmRestaurant::cmdDelete_Click()
 {
+    const QString name = SelectedConditionName();
+    if (!name.isEmpty() && !MessagePresenter::Ask(QStringLiteral("确定删除存储条件“%1”吗？").arg(name.trimmed())))
+        return;
     HandlerGuard::Run([this] {
         const OpenSets sets;
         Template::DeleteHotelCondition(SelectedConditionName());

@@ -6,6 +6,7 @@
 #include "ConversionError.h"
 #include "DatabaseError.h"
 #include "FlexGrid.h"
+#include "FocusValidator.h"
 #include "HandlerGuard.h"
 #include "RunLock.h"
 #include "MessagePresenter.h"
@@ -15,6 +16,7 @@
 #include "TallixAreaData.h"
 #include "TallixInput.h"
 #include "TallixLookup.h"
+#include "TallixRun.h"
 #include "WaitCursor.h"
 #include "tableprint.h"
 
@@ -23,7 +25,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -65,6 +66,8 @@ std::optional<QString> RegionCodeOf(const QString& text, QString* message)
     }
     return QString::number(RegionCode::Normalise(*key));
 }
+
+const QString NoEnterpriseOfUnitMessage = QStringLiteral("该地区没有“%1”类的企业");
 
 } // namespace
 
@@ -122,54 +125,6 @@ void TuTallix::SelectOption(QRadioButton* option)
         OptTuArea_Click();
     else if (option == OptOther)
         OptOther_Click();
-}
-
-// ---- unit types ----
-
-namespace {
-
-void SetBoxes(std::initializer_list<QCheckBox*> boxes, bool enabled)
-{
-    for (QCheckBox* box : boxes) {
-        box->setEnabled(enabled);
-        if (!enabled)
-            box->setChecked(false);
-    }
-}
-
-} // namespace
-
-void TuTallix::OptAccom_Click()
-{
-    SetBoxes({ChKRestaurant, ChkOther}, true);
-    SetBoxes({ChkInternation, ChkNation}, false);
-}
-
-void TuTallix::OptTu_Click()
-{
-    SetBoxes({ChKRestaurant, ChkOther}, false);
-    SetBoxes({ChkInternation, ChkNation}, true);
-}
-
-void TuTallix::OptTuArea_Click()
-{
-    SetBoxes({ChKRestaurant, ChkOther, ChkInternation, ChkNation}, false);
-}
-
-void TuTallix::OptOther_Click()
-{
-    SetBoxes({ChKRestaurant, ChkOther, ChkInternation, ChkNation}, false);
-}
-
-int TuTallix::UnitNumber() const
-{
-    if (OptTu->isChecked())
-        return 2;
-    if (OptTuArea->isChecked())
-        return 3;
-    if (OptOther->isChecked())
-        return 4;
-    return 1;
 }
 
 // ---- index columns ----
@@ -326,9 +281,14 @@ void TuTallix::CmdAddArea_Click()
         return;
     }
     HandlerGuard::Run([&] {
-        const auto enterprises = TallixLookup::EnterprisesOfRegion(*code);
+        // Enterprises of another unit type would only stand as rows of zeros.
+        TallixCondition unit;
+        ApplyUnitType(unit);
+        const auto enterprises = TallixLookup::EnterprisesOfRegion(*code, unit.UnitTypeSql());
         if (enterprises.isEmpty())
-            MessagePresenter::Show(TallixInput::NoRegionMessage);
+            MessagePresenter::Show(TallixLookup::EnterprisesOfRegion(*code).isEmpty()
+                                       ? TallixInput::NoRegionMessage
+                                       : NoEnterpriseOfUnitMessage.arg(UnitCaption()));
         for (const TallixLookup::Entry& enterprise : enterprises)
             FlexGridCompany->AddItem(enterprise.Code + QLatin1Char('\t') + enterprise.Name);
         Text5->clear();
@@ -383,28 +343,6 @@ void TuTallix::SetConditionMonth()
     condition_.MonthStat = Numeric::ToInt16(TxtMonth->text());
 }
 
-void TuTallix::SetConditionUnitType()
-{
-    const auto subType = [](const QCheckBox* first, const QCheckBox* second) {
-        if (first->isChecked() && !second->isChecked())
-            return QStringLiteral("1");
-        if (second->isChecked() && !first->isChecked())
-            return QStringLiteral("2");
-        return QString();
-    };
-    if (OptTu->isChecked()) {
-        condition_.CodeHead = QStringLiteral("A");
-        condition_.SubType = subType(ChkInternation, ChkNation);
-    } else if (OptAccom->isChecked()) {
-        condition_.CodeHead = QStringLiteral("B");
-        condition_.SubType = subType(ChKRestaurant, ChkOther);
-    } else if (OptTuArea->isChecked()) {
-        condition_.CodeHead = QStringLiteral("C");
-    } else if (OptOther->isChecked()) {
-        condition_.CodeHead = QStringLiteral("D");
-    }
-}
-
 void TuTallix::SetConditionTableStyle()
 {
     if (OptCurrent->isChecked())
@@ -453,6 +391,10 @@ void TuTallix::CmdExe_Click()
         TxtYear->setFocus();
         return;
     }
+    // A box left through 取消 was not checked; it is now, before its value counts.
+    for (QLineEdit* box : {TxtYear, TxtMonth})
+        if (!FocusValidator::Validate(box))
+            return;
     bool cancelled = false;
     const bool done = HandlerGuard::Run([&] {
         const WaitCursor wait;
@@ -464,6 +406,9 @@ void TuTallix::CmdExe_Click()
         SetConditionIndexes();
         report_.Clear();
         cancelled = !RunTallixRows();
+        report_.Run = TallixRun::Describe(condition_, Option8->isChecked() ? FlexGridArea->Column(0)
+                                                                           : FlexGridCompany->Column(0),
+                                          Option8->isChecked(), FlexGridItem->Column(0));
         if (!cancelled)
             report_.Save();
     });
@@ -479,10 +424,7 @@ void TuTallix::CmdExe_Click()
 void TuTallix::CmdCancle_Click()
 {
     AnalysisWindows::HideAll();
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        frame->hide();
-    else if (isWindow())
-        hide();
+    AnalysisWindows::Hide(this);
 }
 
 // ---- printing ----

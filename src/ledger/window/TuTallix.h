@@ -89,7 +89,14 @@ private:
 
     // The add-item panel shown, the rest of the window locked while adding.
     void SetAddingState(bool adding);
+    // TuTallixUnits.cpp
     int UnitNumber() const;
+    QString UnitCaption() const;
+    // CodeHead and SubType of the unit option and its sub-boxes.
+    void ApplyUnitType(TallixCondition& condition) const;
+    // Asks whether to remove the items whose table the chosen unit type does not report.
+    void OfferToRemoveForeignItems();
+
     void FillTableList(int unit);
     void FillSubItems(int unit);
     // Selects an option and runs its click handler, also when it was selected already.
@@ -115,6 +122,8 @@ private:
     std::unique_ptr<AreaSum> areaSum_;
     TallixIndexList indexs_;
     std::array<ItemOrigin, ItemOriginSlots> itemOrigins_;
+    // An opened configuration brings its own items with its unit type.
+    bool readingConfiguration_ = false;
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;

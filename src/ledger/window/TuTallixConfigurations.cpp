@@ -2,6 +2,7 @@
 // mapping between the window's controls and the rows of a configuration.
 #include "TuTallix.h"
 
+#include "AnalysisWindows.h"
 #include "FlexGrid.h"
 #include "HandlerGuard.h"
 #include "MessagePresenter.h"
@@ -83,6 +84,7 @@ void TuTallix::CmdSave_Click()
         SaveTallixConfiguration(name);
         List1->addItem(name);
         Text3->clear();
+        AnalysisWindows::ShowStatus(this, QStringLiteral("已保存"));
     });
 }
 
@@ -147,8 +149,11 @@ void TuTallix::ReadTallixConfiguration(const QString& name)
     const Template::TallixSettings& s = *configuration.Settings;
     TxtYear->setText(s.Year);
     TxtMonth->setText(s.Month);
-    if (QRadioButton* unit = ByCaption({OptAccom, OptTu, OptTuArea, OptOther}, s.Classifaca))
+    if (QRadioButton* unit = ByCaption({OptAccom, OptTu, OptTuArea, OptOther}, s.Classifaca)) {
+        readingConfiguration_ = true;
         SelectOption(unit);
+        readingConfiguration_ = false;
+    }
     ChKRestaurant->setChecked(s.In == ChKRestaurant->text());
     ChkOther->setChecked(s.Out == ChkOther->text());
     ChkInternation->setChecked(s.Out == ChkInternation->text());
@@ -163,6 +168,8 @@ void TuTallix::CmdDel_Click()
 {
     QListWidgetItem* entry = SelectedEntry(List1);
     const QString name = entry ? entry->text() : QString();
+    if (entry && !MessagePresenter::Ask(QStringLiteral("确定删除存储条件“%1”吗？").arg(name.trimmed())))
+        return;
     HandlerGuard::Run([&] {
         Template::DeleteTallixConfiguration(name);
         delete entry;

@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace {
@@ -325,6 +326,17 @@ void TuTallix::ConnectHandlers()
     onClick(CmdOpen, &TuTallix::CmdOpen_Click);
     onClick(CmdDel, &TuTallix::CmdDel_Click);
 
+    // Enter in a box adds what it names, as its button does.
+    connect(txtRegionKey, &QLineEdit::returnPressed, this, &TuTallix::cmdAddnewRegion_Click);
+    connect(Text5, &QLineEdit::returnPressed, this, &TuTallix::CmdAddArea_Click);
+    connect(Text6, &QLineEdit::returnPressed, this, &TuTallix::CmdAddCompany_Click);
+    connect(FlexGridSubItem, &QTableWidget::cellDoubleClicked, this, [this](int row) {
+        FlexGridSubItem->SetRow(row + 1); // the grid's row 0 is its header
+        CmdAddSubItem_Click();
+    });
+    // The key filter sees typed characters only; pasted text must hold the same characters.
+    Text5->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), Text5));
+
     connect(CmbSel, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
             CmbSel_Click();
@@ -350,6 +362,8 @@ void TuTallix::AttachValidators()
         return TallixInput::MonthAccepted(text) ? Verdict::Accept()
                                                 : Verdict::Refuse(TallixInput::MonthMessage);
     });
+    // Closing never asks for the values of the box that has the focus.
+    FocusValidator::Exempt(CmdCancle);
 }
 
 // The item grids show only their caption column across the whole width; the region and
@@ -374,9 +388,11 @@ bool TuTallix::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Text5 && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        // Keys that type no character (moving, Tab) are not the filter's business.
-        if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab && !key->text().isEmpty() &&
-            !Text5_KeyPress(key->text().at(0)))
+        // Keys that type no character (moving, Tab, Enter, Ctrl+V and Ctrl+A) are not the
+        // filter's business.
+        const bool typesCharacter = !key->text().isEmpty() && key->text().at(0).isPrint() &&
+                                    !(key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
+        if (typesCharacter && !Text5_KeyPress(key->text().at(0)))
             return true;
     }
     if (event->type() == QEvent::Resize) {

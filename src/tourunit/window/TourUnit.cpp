@@ -1,5 +1,6 @@
 #include "TourUnit.h"
 
+#include "AnalysisWindows.h"
 #include "AreaSum.h"
 #include "ComboBoxTarget.h"
 #include "Connection.h"
@@ -13,15 +14,17 @@
 #include "MessagePresenter.h"
 #include "RunProgressDialog.h"
 #include "Numeric.h"
+#include "ReportExport.h"
 #include "TourUnitRegionSets.h"
 #include "TourUnitReport.h"
+#include "TourUnitRun.h"
 #include "WaitCursor.h"
 #include "tableprint.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 
 namespace {
@@ -65,6 +68,8 @@ void TourUnit::ConnectHandlers()
 {
     FocusValidator::Attach(txtYear, YearRule);
     FocusValidator::Attach(txtRegionKey, RegionKeyRule);
+    // Closing never asks for the values of the box that has the focus.
+    FocusValidator::Exempt(cmdExit);
 
     // While a run lasts, the progress dialog lets events through; no other action may start.
     const auto bind = [this](QAbstractButton* button, void (TourUnit::*handler)()) {
@@ -77,11 +82,16 @@ void TourUnit::ConnectHandlers()
     bind(cmdDelRegion, &TourUnit::cmdDelRegion_Click);
     bind(cmdCreate, &TourUnit::cmdCreate_Click);
     bind(cmdType, &TourUnit::cmdType_Click);
+    bind(cmdExportSelected, &TourUnit::cmdExportSelected_Click);
     bind(ChkAllSelect, &TourUnit::ChkAllSelect_Click);
     bind(cmdSave, &TourUnit::cmdSave_Click);
     bind(cmdOpen, &TourUnit::cmdOpen_Click);
     bind(cmdDel, &TourUnit::cmdDel_Click);
     bind(cmdExit, &TourUnit::cmdExit_Click);
+    connect(txtRegionKey, &QLineEdit::returnPressed, this, [this] {
+        if (!running_)
+            cmdAddnewRegion_Click();
+    });
 }
 
 void TourUnit::Form_Load()
@@ -129,6 +139,7 @@ void TourUnit::cmdCreate_Click()
         const RunLock lock;
         report_->Clear();
         cancelled = !CalculateAllRegions(Numeric::ToInt16(year));
+        report_->Run = TourUnitRun::Describe(Numeric::ToInt16(year), regionGrid->Column(0));
         if (!cancelled)
             report_->Save();
     });
@@ -167,6 +178,44 @@ void TourUnit::cmdType_Click()
     print->Show();
 }
 
+void TourUnit::cmdExportSelected_Click()
+{
+    if (SelectedCodes().isEmpty()) {
+        MessagePresenter::Show(QStringLiteral("请先选定要导出的报表"));
+        return;
+    }
+    QString filter;
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出所选"),
+                                                      QStringLiteral("旅游单位综合年报.xlsx"),
+                                                      QStringLiteral("Excel 工作簿 (*.xlsx);;PDF 文件 (*.pdf)"), &filter);
+    if (path.isEmpty())
+        return;
+    // A name without either ending takes the kind chosen in the dialog.
+    const bool named = path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive) || ReportExport::IsPdf(path);
+    ExportSelected(named ? path : path + (filter.contains(QStringLiteral("pdf")) ? QStringLiteral(".pdf")
+                                                                                : QStringLiteral(".xlsx")));
+}
+
+QStringList TourUnit::SelectedCodes() const
+{
+    QStringList codes;
+    for (qsizetype i = 0; i < Check2.size() && i < PrintCodes().size(); ++i)
+        if (Check2[i]->isChecked())
+            codes << PrintCodes()[i];
+    return codes;
+}
+
+void TourUnit::ExportSelected(const QString& path)
+{
+    std::optional<QString> failure;
+    HandlerGuard::Run([&] {
+        const WaitCursor wait;
+        failure = ReportExport::Write(SelectedCodes(), path);
+    });
+    if (failure)
+        MessagePresenter::Show(*failure);
+}
+
 void TourUnit::ChkAllSelect_Click()
 {
     const bool ticked = ChkAllSelect->isChecked();
@@ -177,8 +226,5 @@ void TourUnit::ChkAllSelect_Click()
 void TourUnit::cmdExit_Click()
 {
     // Hidden, not closed: the menu shows the window again with its entries.
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->hide();
-    else
-        hide();
+    AnalysisWindows::Hide(this);
 }

@@ -29,11 +29,17 @@ public:
     // The table codes of the print list, by position.
     static const QStringList& PrintCodes();
 
+    // The ticked reports of the last run into one workbook, or one PDF for a name ending in
+    // ".pdf"; what goes wrong is shown in a message box.
+    void ExportSelected(const QString& path);
+    QStringList SelectedCodes() const;
+
 private slots:
     void cmdAddnewRegion_Click();
     void cmdDelRegion_Click();
     void cmdCreate_Click();
     void cmdType_Click();
+    void cmdExportSelected_Click();
     void ChkAllSelect_Click();
     void cmdSave_Click();
     void cmdOpen_Click();
@@ -65,6 +71,7 @@ private:
     QPushButton* cmdDel = nullptr;
     QComboBox* Comboprint2 = nullptr;
     QPushButton* cmdType = nullptr;
+    QPushButton* cmdExportSelected = nullptr;
     QCheckBox* ChkAllSelect = nullptr;
     QList<QCheckBox*> Check2;
     QPushButton* cmdCreate = nullptr;

@@ -154,11 +154,13 @@ QGroupBox* TourUnit::CreatePrintGroup()
     Comboprint2->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     Comboprint2->setMinimumContentsLength(22);
     cmdType = Button(QStringLiteral("报表打印"), "cmdType", group);
+    cmdExportSelected = Button(QStringLiteral("导出所选"), "cmdExportSelected", group);
     ChkAllSelect = Named(new QCheckBox(QStringLiteral("全部选定"), group), "ChkAllSelect");
 
     auto* choice = new QHBoxLayout;
     choice->addWidget(Comboprint2, 1);
     choice->addWidget(cmdType);
+    choice->addWidget(cmdExportSelected);
 
     auto* list = new QGridLayout;
     list->setHorizontalSpacing(12);
@@ -192,7 +194,7 @@ void TourUnit::SetTabOrder()
 {
     QList<QWidget*> order = {txtYear,     txtRegionKey, cmdAddnewRegion, regionGrid, cmdDelRegion,
                              txtSave,     cmdSave,      MSfgSave,        cmdOpen,    cmdDel,
-                             Comboprint2, cmdType,      ChkAllSelect};
+                             Comboprint2, cmdType,      cmdExportSelected, ChkAllSelect};
     for (QCheckBox* check : Check2)
         order << check;
     order << cmdCreate << cmdExit;

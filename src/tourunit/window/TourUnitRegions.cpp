@@ -1,6 +1,7 @@
 // The region list of the annual report window and its saved region sets.
 #include "TourUnit.h"
 
+#include "AnalysisWindows.h"
 #include "Connection.h"
 #include "FlexGrid.h"
 #include "HandlerGuard.h"
@@ -103,6 +104,7 @@ void TourUnit::cmdSave_Click()
                 return; // the name stays for another try
             if (isNew)
                 MSfgSave->AddItem(name);
+            AnalysisWindows::ShowStatus(this, QStringLiteral("已保存"));
         }
     }
     txtSave->clear();
@@ -139,6 +141,8 @@ void TourUnit::cmdDel_Click()
     if (row == 0)
         return;
     const QString name = MSfgSave->TextMatrix(row, 0);
+    if (!MessagePresenter::Ask(QStringLiteral("确定删除存储条件“%1”吗？").arg(name.trimmed())))
+        return;
     const bool deleted = HandlerGuard::Run([&] {
         Connection::OpenTallixConnection();
         TourUnitRegionSets::Delete(name);

@@ -1,0 +1,41 @@
+#include "ChartCommand.h"
+
+#include "CliArguments.h"
+#include "CliError.h"
+#include "OutputFile.h"
+#include "ReportChart.h"
+#include "ReportDocument.h"
+#include "ReportSource.h"
+
+namespace ChartCommand {
+
+int Run(const QStringList& arguments, QTextStream& /*out*/)
+{
+    const CliArguments args(arguments);
+    args.Allow({QStringLiteral("report"), QStringLiteral("column"), QStringLiteral("png"), QStringLiteral("pdf")});
+    const QString code = args.Required(QStringLiteral("report"));
+    const QString columnText = args.Required(QStringLiteral("column"));
+    const auto png = args.Value(QStringLiteral("png"));
+    const auto pdf = args.Value(QStringLiteral("pdf"));
+    if (!png && !pdf)
+        throw CliError(QStringLiteral("缺少参数 --png 或 --pdf"));
+    if (!ReportSource::Find(code))
+        throw CliError(QStringLiteral("没有这个报表：") + code);
+
+    const auto report = ReportSource::Load({code, ReportSource::LedgerTitle(code), {}});
+    if (report->IsEmpty())
+        throw CliError(ReportDocument::NoDataMessage);
+    bool whole = false;
+    const int position = columnText.trimmed().toInt(&whole);
+    const int column = whole ? ReportChart::ColumnAt(*report, position) : -1;
+    if (column < 0 || !ReportChart::NumericColumns(*report).contains(column))
+        throw CliError(QStringLiteral("第 %1 栏没有数字，无法作图").arg(columnText));
+
+    if (png && !ReportChart::SavePng(*report, column, *png))
+        throw CliError(OutputFile::FailureMessage(*png));
+    if (pdf && !ReportChart::SavePdf(*report, {column}, *pdf))
+        throw CliError(OutputFile::FailureMessage(*pdf));
+    return 0;
+}
+
+} // namespace ChartCommand

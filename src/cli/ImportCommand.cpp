@@ -1,0 +1,42 @@
+#include "ImportCommand.h"
+
+#include "CliArguments.h"
+#include "CollectionImport.h"
+#include "Connection.h"
+#include "DataSummary.h"
+#include "ImportError.h"
+
+#include <QFileInfo>
+
+namespace ImportCommand {
+
+int Run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    const CliArguments args(arguments);
+    args.Allow({QStringLiteral("from"), QStringLiteral("encoding")});
+    const QString folder = args.Required(QStringLiteral("from"));
+    CollectionImport import(Connection::AppFolder());
+    if (const auto encoding = args.Value(QStringLiteral("encoding")))
+        import.Encoding = *encoding;
+    QString last;
+    import.OnProgress = [&](const QString& what, long long done, long long total) {
+        if (what == last)
+            return;
+        last = what;
+        err << (total > 1 ? QStringLiteral("读取 %1（%2 条记录）").arg(what).arg(total) : what) << Qt::endl;
+    };
+    try {
+        import.Run(folder);
+    } catch (const ImportError& e) {
+        err << e.Message() << Qt::endl;
+        return e.What() == ImportError::Kind::NoTables ? 2 : 1;
+    }
+    err << QStringLiteral("已导入 %1 条记录").arg(import.RecordsRead());
+    if (!import.Kept().isEmpty())
+        err << QStringLiteral("，原数据库保留为 ") << QFileInfo(import.Kept()).fileName();
+    err << Qt::endl;
+    out << DataSummary::Of(import.Target()).Text();
+    return 0;
+}
+
+} // namespace ImportCommand

@@ -1,0 +1,49 @@
+// What the summary counts, on a source database written directly.
+#include "DataSummary.h"
+#include "TempAppFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(DataSummary, NamesWhatTheReportsWillNotCount)
+{
+    TempAppFolder folder;
+    folder.Source(QStringLiteral(
+        "INSERT INTO Area VALUES ('430000', '湖南省'), ('430102', '芙蓉区'), (NULL, '无码');"
+        "INSERT INTO Base01 (code, regionalismcode) VALUES ('B1', '430102'), ('B2', NULL), ('B3', ' '),"
+        " ('B4', '999999');"
+        "INSERT INTO Base05 (code, TableDate, InTourist) VALUES ('B1', '2025-01-01', 1), ('B1', '2025-01-15', 2),"
+        " ('X9', '2025-02-01', 3), ('B4', '2025-02-01', 'n/a');"
+        "INSERT INTO Base06 (code, TableDate, OperationIncome, ProfitTotal) VALUES ('B1', '2025-01-31', 5, '1,5')"));
+    const DataSummary s = DataSummary::Of(folder.SourceDatabase());
+    const struct
+    {
+        const char* what;
+        long long count;
+        QStringList first;
+    } expected[] = {
+        {"Base01 中没有地区码的企业", 2, {"B2", "B3"}},
+        {"Base01 中地区码不在 Area 中的企业", 1, {"B4"}},
+        {"Base05 中企业码不在 Base01 中的报表", 1, {"X9"}},
+        {"Base05 中同一企业同一月份的两份以上报表", 1, {"B1 2025-01"}},
+        {"Base05 中数值列里是文字的记录", 1, {"B4（InTourist）"}},
+        {"Base06 中数值列里是文字的记录", 1, {"B1（ProfitTotal）"}},
+    };
+    ASSERT_EQ(s.Findings.size(), std::size(expected));
+    for (std::size_t i = 0; i < s.Findings.size(); ++i) {
+        EXPECT_EQ(s.Findings[i].What, QString::fromUtf8(expected[i].what));
+        EXPECT_EQ(s.Findings[i].Count, expected[i].count) << expected[i].what;
+        EXPECT_EQ(s.Findings[i].First, expected[i].first) << expected[i].what;
+    }
+    // a database that was not imported: rows counted, deletions unknown
+    const auto base05 = std::find_if(s.Tables.begin(), s.Tables.end(), [](const auto& t) { return t.Table == "Base05"; });
+    ASSERT_NE(base05, s.Tables.end());
+    EXPECT_EQ(base05->Rows, 4);
+    EXPECT_EQ(base05->Deleted, -1);
+    EXPECT_EQ(base05->Enterprises, 3);
+    EXPECT_EQ(base05->First + base05->Last, QStringLiteral("2025-01-012025-02-01"));
+    EXPECT_TRUE(s.Text().contains(QStringLiteral("Base05 中同一企业同一月份的两份以上报表：1 条（B1 2025-01）")));
+}
+
+} // namespace

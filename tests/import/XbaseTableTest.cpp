@@ -1,0 +1,224 @@
+// The table reader against python3-dbf's files and python3-dbfread's reading of them, the long
+// field names, the code pages, and the refusal of spoilt files.
+#include "CollectionFolder.h"
+#include "FieldNames.h"
+#include "ImportError.h"
+#include "TextDecoder.h"
+#include "XbaseTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <charconv>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A value as collection_folder.py's "read" shows one.
+QString Shown(const XbaseValue& v)
+{
+    switch (v.kind) {
+    case XbaseValue::Kind::Null:
+        return QStringLiteral("<null>");
+    case XbaseValue::Kind::Number: {
+        char buffer[32];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, v.number).ptr;
+        return QString::fromLatin1(buffer, end - buffer);
+    }
+    default:
+        return QString::fromUtf8(v.text).replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    }
+}
+
+class XbaseTableTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        dir_ = new QTemporaryDir;
+        CollectionFolder::Cases(dir_->path());
+    }
+    static void TearDownTestSuite() { delete dir_; }
+    static QString File(const char* name) { return QDir(dir_->path()).filePath(QLatin1String(name)); }
+    static QTemporaryDir* dir_;
+};
+QTemporaryDir* XbaseTableTest::dir_ = nullptr;
+
+TEST_F(XbaseTableTest, RecordsReadAsDbfreadReadsThem)
+{
+    for (const char* name : {"BASE01.DBF", "base06.dbf", "Area.dbf", "stat.dbc"}) {
+        SCOPED_TRACE(name);
+        XbaseTable table(File(name), QStringLiteral("GBK"));
+        QStringList lines;
+        QStringList header;
+        for (int i : table.DataFields())
+            header << table.Fields()[static_cast<std::size_t>(i)].Name;
+        std::vector<XbaseValue> values;
+        QStringList mine;
+        for (std::uint32_t r = 0; r < table.RecordCount(); ++r) {
+            if (table.IsDeleted(r))
+                continue;
+            table.Read(r, values);
+            QStringList fields;
+            for (const XbaseValue& v : values)
+                fields << Shown(v);
+            mine << fields.join(QLatin1Char('\t'));
+        }
+        const QStringList theirs = CollectionFolder::SecondOpinion(File(name));
+        ASSERT_EQ(mine.size() + 1, theirs.size());
+        // dbfread shows _NullFlags as a column; a NULL it cannot see shows as the type's blank.
+        QStringList names = theirs[0].split(QLatin1Char('\t'));
+        const qsizetype flags = names.indexOf(QStringLiteral("_NULLFLAGS"));
+        if (flags >= 0)
+            names.removeAt(flags);
+        EXPECT_EQ(header.join(QLatin1Char(',')).toUpper(), names.join(QLatin1Char(',')));
+        for (qsizetype r = 0; r < mine.size(); ++r) {
+            QStringList expected = theirs[r + 1].split(QLatin1Char('\t'));
+            if (flags >= 0)
+                expected.removeAt(flags);
+            const QStringList actual = mine[r].split(QLatin1Char('\t'));
+            ASSERT_EQ(actual.size(), expected.size());
+            for (qsizetype f = 0; f < actual.size(); ++f) {
+                bool numbers = false;
+                const double theirs = expected[f].toDouble(&numbers);
+                if (numbers && actual[f] != QLatin1String("<null>")) {
+                    EXPECT_EQ(actual[f].toDouble(), theirs) << "record " << r << " field " << f;
+                } else if (actual[f] != QLatin1String("<null>")) {
+                    EXPECT_EQ(actual[f].toStdString(), expected[f].toStdString()) << "record " << r << " field " << f;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(XbaseTableTest, NullFlagsDeletedRecordsAndHeaders)
+{
+    XbaseTable base01(File("BASE01.DBF"), QStringLiteral("GBK"));
+    EXPECT_EQ(base01.Version(), 0x30);
+    EXPECT_EQ(base01.CodePage(), 0x4D);
+    EXPECT_EQ(base01.Backlink(), QStringLiteral("stat.dbc"));
+    EXPECT_EQ(base01.RecordCount(), 4u);
+    EXPECT_TRUE(base01.IsDeleted(3));
+    std::vector<XbaseValue> v;
+    base01.Read(1, v); // 无日期宾馆: Rooms, Beds and the memo NULL by their flags, the date blank
+    EXPECT_EQ(Shown(v[1]), QStringLiteral("无日期宾馆"));
+    for (int i : {4, 5, 7, 8})
+        EXPECT_EQ(v[static_cast<std::size_t>(i)].kind, XbaseValue::Kind::Null) << i;
+
+    XbaseTable area(File("Area.dbf"), QStringLiteral("GBK"));
+    EXPECT_EQ(area.Version(), 0x03);
+    EXPECT_TRUE(area.Backlink().isEmpty());
+}
+
+// Bytes of a good file changed one way each; every change is refused with the file, and the
+// record and field where one is at fault, never read past.
+TEST_F(XbaseTableTest, SpoiltFilesAreRefusedWithWhereAndWhat)
+{
+    const QByteArray good = CollectionFolder::Bytes(File("BASE01.DBF"));
+    XbaseTable layout(File("BASE01.DBF"), QStringLiteral("GBK"));
+    const auto field = [&](const char* name) {
+        for (const XbaseField& f : layout.Fields())
+            if (f.Name == QLatin1String(name))
+                return f;
+        return XbaseField{};
+    };
+    const int header = static_cast<unsigned char>(good[8]) | static_cast<unsigned char>(good[9]) << 8;
+    const int length = static_cast<unsigned char>(good[10]) | static_cast<unsigned char>(good[11]) << 8;
+    const auto at = [&](int record, const char* name) { return header + record * length + int(field(name).Offset); };
+    const struct
+    {
+        const char* what;
+        std::function<void(QByteArray&)> spoil;
+        const char* message;
+    } cases[] = {
+        {"header cut", [](QByteArray& b) { b.truncate(20); }, "BASE01.DBF：文件比表头还短，不是完整的数据表"},
+        {"unknown version", [](QByteArray& b) { b[0] = char(0x99); }, "BASE01.DBF：不认识的表格式（版本字节 0x99）"},
+        {"header past the end", [](QByteArray& b) { b[9] = char(0x7F); }, "超出文件"},
+        {"record length", [](QByteArray& b) { b[10] = char(b[10] + 1); }, "与字段描述（合计"},
+        {"records cut", [](QByteArray& b) { b.chop(40); }, "BASE01.DBF：文件比表头所说的短：应有 4 条记录，只容得下 3 条"},
+        {"no terminator", [&](QByteArray& b) { b[32 + 32 * int(layout.Fields().size())] = 'X'; }, "BASE01.DBF：第 11 个字段描述已损坏（类型字节 0x00）"},
+        {"integer length", [](QByteArray& b) { b[32 + 5 * 32 + 16] = 5; }, "BASE01.DBF，字段 BEDS：I 型字段的长度应为 4，而不是 5"},
+        {"text", [&](QByteArray& b) { b[at(2, "UNITNAME")] = char(0xFF); }, "BASE01.DBF，第 3 条记录，字段 UNITNAME：文字无法按 GBK 解码"},
+        {"date", [&](QByteArray& b) { b[at(0, "OPENDATE")] = 'x'; }, "BASE01.DBF，第 1 条记录，字段 OPENDATE：日期“x9980501”无效"},
+        {"memo block", [&](QByteArray& b) { b[at(0, "REMARKOFTH") + 3] = 0x7F; }, "BASE01.DBF，第 1 条记录，字段 REMARKOFTH：备注块 2130706436 超出备注文件 BASE01.FPT"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        QFile::copy(File("BASE01.FPT"), dir.filePath(QStringLiteral("BASE01.FPT")));
+        QByteArray bytes = good;
+        c.spoil(bytes);
+        QFile out(dir.filePath(QStringLiteral("BASE01.DBF")));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        out.close();
+        try {
+            XbaseTable table(out.fileName(), QStringLiteral("GBK"));
+            std::vector<XbaseValue> values;
+            for (std::uint32_t r = 0; r < table.RecordCount(); ++r)
+                table.Read(r, values);
+            ADD_FAILURE() << "accepted";
+        } catch (const ImportError& e) {
+            EXPECT_TRUE(e.Message().contains(QString::fromUtf8(c.message))) << e.Message().toStdString();
+        }
+    }
+}
+
+TEST(FieldNames, LongNamesFromTheContainer)
+{
+    const auto fields = [](std::initializer_list<const char*> names) {
+        std::vector<XbaseField> list;
+        for (const char* n : names)
+            list.push_back({QLatin1String(n), n[0] == '_' ? '0' : 'C'});
+        return list;
+    };
+    EXPECT_EQ(FieldNames::FromContainer(QStringLiteral("T.dbf"), fields({"CODE", "REGISTRATI", "ROOMS", "_NullFlags"}),
+                                        {"code", "remark", "registrationtype", "rooms"}),
+              (QStringList{"code", "registrationtype", "rooms", ""}));
+    // a field whose long name has already been passed is not matched backwards
+    try {
+        FieldNames::FromContainer(QStringLiteral("T.dbf"), fields({"ROOMS", "CODE"}), {"rooms", "beds"});
+        FAIL();
+    } catch (const ImportError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("T.dbf，字段 CODE：数据库容器中没有这个字段的全名"));
+    }
+
+    const QStringList columns{"code", "InTourist", "InTouristDay", "RegistrationType", "AbcdefghijOne", "AbcdefghijTwo"};
+    EXPECT_EQ(FieldNames::ForFreeTable(QStringLiteral("F.dbf"), fields({"CODE", "INTOURIST", "INTOURISTD", "REGISTRATI", "EXTRA"}),
+                                       columns),
+              (QStringList{"code", "InTourist", "InTouristDay", "RegistrationType", "EXTRA"}));
+    try {
+        FieldNames::ForFreeTable(QStringLiteral("F.dbf"), fields({"ABCDEFGHIJ"}), columns);
+        FAIL();
+    } catch (const ImportError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("F.dbf，字段 ABCDEFGHIJ：字段名可指 AbcdefghijOne 或 AbcdefghijTwo，无法确定"));
+    }
+}
+
+TEST(TextDecoder, CodePagesAndUndecodableBytes)
+{
+    const std::pair<int, const char*> pages[] = {{0x4D, "GBK"}, {0x7A, "GBK"}, {0x78, "BIG5"}, {0x03, "CP1252"},
+                                                 {0x01, "CP437"}, {0x00, "fallback"}, {0x57, ""}};
+    for (const auto& [byte, charset] : pages)
+        EXPECT_EQ(TextDecoder::CharsetOf(static_cast<std::uint8_t>(byte), QStringLiteral("fallback")),
+                  QLatin1String(charset));
+
+    TextDecoder gbk(QStringLiteral("GBK"));
+    const std::pair<const char*, const char*> texts[] = {
+        {"\xCF\xE6\xBD\xAD's", "湘江's"}, {"plain", "plain"}, {"\xFF\xFE", nullptr}, {"\xCF", nullptr}, {"a\0b", nullptr}};
+    for (const auto& [bytes, text] : texts) {
+        std::string out;
+        const std::string_view in(bytes, std::string_view(bytes) == "a" ? 3 : std::strlen(bytes));
+        EXPECT_EQ(gbk.Decode(in, out), text != nullptr) << bytes;
+        if (text) {
+            EXPECT_EQ(out, text);
+        }
+    }
+    std::string big5;
+    EXPECT_TRUE(TextDecoder(QStringLiteral("BIG5")).Decode("\xA4\xA4", big5));
+    EXPECT_EQ(big5, "中");
+    EXPECT_FALSE(TextDecoder::Known(QStringLiteral("NO-SUCH-CHARSET")));
+}
+
+} // namespace
