@@ -262,6 +262,7 @@ TEST_F(StartUpTest, PackageWithDamagedContainerLeavesNoDatabase)
     EXPECT_EQ(notice->Text, QStringLiteral("统计系统文件 tallix.she 格式不对！"));
     EXPECT_FALSE(StartUp::FileIsPresent(Database()));
     EXPECT_TRUE(QDir(Folder()).entryList(QDir::Files).isEmpty());
+}
 
 // A database of the version before the run record: start-up adds the table as the package
 // defines it and every saved row stays, the result rows too.
