@@ -1,7 +1,11 @@
 BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: all setup configure build run test bench clean
+SANITIZE_BUILD ?= build-sanitize
+# Qt and the font libraries keep memory until exit on purpose: leaks are not looked for.
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: all setup configure build run test test-sanitize bench clean
 
 all: build
 
@@ -22,8 +26,14 @@ run: build
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: setup
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DORVANE_SANITIZE=ON >/dev/null
+	@$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD) -j2
+	@cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
 bench: build
 	@cmake --build $(BUILD) -j2 --target bench-run
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -9,6 +9,7 @@
 #include "DbConnection.h"
 #include "Recordset.h"
 #include "Schema.h"
+#include "ToolUsage.h"
 
 #include <QDir>
 #include <QFile>
@@ -105,10 +106,12 @@ void PrintRow(const BenchRunner::Result& r)
     std::printf("%s\n", line.toUtf8().constData());
 }
 
+const char* const UsageText =
+    "usage: orvane-bench DATABASE [--runs N] [--budget SECONDS] [--only hotel,annual,ledger,enterprise]\n";
+
 int Usage()
 {
-    std::fprintf(stderr, "usage: orvane-bench DATABASE [--runs N] [--budget SECONDS] "
-                         "[--only hotel,annual,ledger,enterprise]\n");
+    std::fputs(UsageText, stderr);
     return 2;
 }
 
@@ -127,8 +130,8 @@ int main(int argc, char** argv)
     }
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    if (args.isEmpty())
-        return Usage();
+    if (const auto status = ToolUsage::Stop(args, UsageText, true))
+        return *status;
     BenchRunner::Options options;
     QStringList only = {QStringLiteral("hotel"), QStringLiteral("annual"), QStringLiteral("ledger"),
                         QStringLiteral("enterprise")};

@@ -2,6 +2,7 @@
 #include "DbConnection.h"
 #include "NationalSample.h"
 #include "SampleGenerator.h"
+#include "ToolUsage.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -13,10 +14,8 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: orvane-bench-data DATABASE\n");
-        return 2;
-    }
+    if (const auto status = ToolUsage::Stop(app.arguments().mid(1), "usage: orvane-bench-data DATABASE\n"))
+        return *status;
     const QString target = QString::fromLocal8Bit(argv[1]);
     // Written aside and moved into place: an interrupted run never leaves a database that
     // the next 'make bench' would take for finished.

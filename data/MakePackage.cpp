@@ -2,8 +2,10 @@
 // database with its tables and dictionary rows.
 #include "DbConnection.h"
 #include "Schema.h"
+#include "ToolUsage.h"
 
 #include <JlCompress.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -14,10 +16,8 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: orvane-mkpackage PACKAGE\n");
-        return 2;
-    }
+    if (const auto status = ToolUsage::Stop(app.arguments().mid(1), "usage: orvane-mkpackage PACKAGE\n"))
+        return *status;
     const QString package = QString::fromLocal8Bit(argv[1]);
     try {
         QTemporaryDir work;

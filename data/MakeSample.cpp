@@ -1,6 +1,7 @@
 // Writes the sample source database of the application folder: Hunan, 2024 and 2025.
 #include "DbConnection.h"
 #include "SampleGenerator.h"
+#include "ToolUsage.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,10 +12,8 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: orvane-mksample DATABASE\n");
-        return 2;
-    }
+    if (const auto status = ToolUsage::Stop(app.arguments().mid(1), "usage: orvane-mksample DATABASE\n"))
+        return *status;
     const QString target = QString::fromLocal8Bit(argv[1]);
     // Written aside and moved into place, so a failed run never leaves half a database behind.
     const QString work = target + QStringLiteral(".new");

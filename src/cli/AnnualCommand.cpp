@@ -7,6 +7,7 @@
 #include "Connection.h"
 #include "Numeric.h"
 #include "RegionCode.h"
+#include "RunLock.h"
 #include "SqlText.h"
 #include "TourUnitAreaData.h"
 #include "TourUnitReport.h"
@@ -69,6 +70,7 @@ int Run(const QStringList& arguments, QTextStream& out)
     const std::int16_t year = CheckedYear(args);
     const QStringList codes = CheckedRegions(args);
 
+    const RunLock lock;
     TourUnitReport report;
     AreaSum engine;
     report.Clear();

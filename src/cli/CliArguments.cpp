@@ -13,7 +13,8 @@ CliArguments::CliArguments(const QStringList& arguments, const QStringList& flag
             flagsGiven_ << name;
             continue;
         }
-        if (i + 1 >= arguments.size())
+        // "--pdf --csv x": the next option is no value (a file must not be named "--csv")
+        if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QStringLiteral("--")))
             throw CliError(QStringLiteral("参数 ") + a + QStringLiteral(" 缺少取值"));
         options_.append({name, arguments[++i]});
     }
@@ -53,17 +54,6 @@ QStringList CliArguments::Values(const QString& name) const
         if (o.first == name)
             values << o.second;
     return values;
-}
-
-std::optional<QStringList> CliArguments::List(const QString& name) const
-{
-    const auto value = Value(name);
-    if (!value)
-        return std::nullopt;
-    QStringList items;
-    for (const QString& item : value->split(QLatin1Char(','), Qt::SkipEmptyParts))
-        items << item.trimmed();
-    return items;
 }
 
 void CliArguments::Allow(const QStringList& names) const

@@ -15,8 +15,6 @@ public:
     std::optional<QString> Value(const QString& name) const; // the last one given
     QString Required(const QString& name) const;             // CliError when missing
     QStringList Values(const QString& name) const;           // every one given, in order
-    // Comma-separated list: nullopt when the option is absent, an empty list for "".
-    std::optional<QStringList> List(const QString& name) const;
     // Fails on any option not named here.
     void Allow(const QStringList& names) const;
 

@@ -1,9 +1,9 @@
 #include "HotelCommand.h"
 
 #include "AreaSum.h"
-#include "CliInterrupt.h"
 #include "CliArguments.h"
 #include "CliError.h"
+#include "CliInterrupt.h"
 #include "Connection.h"
 #include "HotelCondition.h"
 #include "HotelRun.h"
@@ -11,6 +11,7 @@
 #include "InputRules.h"
 #include "Numeric.h"
 #include "RegionCode.h"
+#include "RunLock.h"
 #include "SqlText.h"
 
 #include <functional>
@@ -173,22 +174,44 @@ QStringList Regions(const CliArguments& args)
     return codes;
 }
 
-// A list option as numbers; nullopt when it is not given (the window's boxes stay ticked).
-std::optional<std::vector<std::int16_t>> Numbers(const CliArguments& args, const char* option)
+// A list option; nullopt when it is not given (the window's boxes stay ticked). Only what
+// the window's boxes can tick passes: anything else would reach the query as it is.
+std::optional<QStringList> Ticks(const CliArguments& args, const char* option, const QStringList& boxes)
 {
-    const auto list = args.List(QString::fromLatin1(option));
+    const auto list = args.Value(QString::fromLatin1(option));
     if (!list)
         return std::nullopt;
-    std::vector<std::int16_t> numbers;
-    for (const QString& item : *list) {
-        bool ok = false;
-        const short n = item.toShort(&ok);
-        if (!ok)
-            throw CliError(QStringLiteral("--") + QLatin1String(option) + QStringLiteral(" 只接受整数：") +
-                           item);
-        numbers.push_back(n);
+    QStringList items;
+    if (list->trimmed().isEmpty())
+        return items;
+    for (const QString& raw : list->split(QLatin1Char(','))) {
+        const QString item = raw.trimmed();
+        if (!boxes.contains(item))
+            throw CliError(QStringLiteral("--") + QLatin1String(option) + QStringLiteral(" 只接受 ") +
+                           boxes.join(QLatin1Char(',')) + QStringLiteral("：“") + item + QStringLiteral("”"));
+        items << item;
     }
+    return items;
+}
+
+std::optional<std::vector<std::int16_t>> Numbers(const CliArguments& args, const char* option,
+                                                 const QStringList& boxes)
+{
+    const auto items = Ticks(args, option, boxes);
+    if (!items)
+        return std::nullopt;
+    std::vector<std::int16_t> numbers;
+    for (const QString& item : *items)
+        numbers.push_back(item.toShort());
     return numbers;
+}
+
+QStringList Codes(std::initializer_list<int> codes)
+{
+    QStringList texts;
+    for (int code : codes)
+        texts << QString::number(code);
+    return texts;
 }
 
 QString PeriodText(const CliArguments& args, const char* option, Verdict (*family)(const QString&),
@@ -218,6 +241,13 @@ int Run(const QStringList& arguments, QTextStream& out)
     std::vector<RangeState> ranges;
     for (const RangeGroup& group : RangeGroups())
         ranges.push_back(ReadRange(args, group));
+    const auto regtypes =
+        Numbers(args, "regtype",
+                Codes({110, 120, 130, 140, 150, 160, 170, 190, 210, 220, 230, 240, 310, 320, 330, 340}));
+    const auto stars = Numbers(args, "star", Codes({0, 1, 2, 3, 4, 5, 6}));
+    const auto categories = Ticks(args, "category",
+                                  {QStringLiteral("B1"), QStringLiteral("B2"), QStringLiteral("B3"),
+                                   QStringLiteral("B4"), QStringLiteral("B9")});
 
     // The run's own checks.
     if (year.isEmpty() || month.isEmpty())
@@ -230,15 +260,16 @@ int Run(const QStringList& arguments, QTextStream& out)
         HotelCondition::AllHotels(Numeric::ToInt16(year.trimmed()), Numeric::ToInt16(month.trimmed()));
     for (std::size_t i = 0; i < ranges.size(); ++i)
         FillRange(condition, RangeGroups()[i], ranges[i]);
-    if (const auto codes = Numbers(args, "regtype"))
-        condition.SetRegType(*codes);
-    if (const auto stars = Numbers(args, "star"))
+    if (regtypes)
+        condition.SetRegType(*regtypes);
+    if (stars)
         condition.SetStarlevel(*stars);
-    if (const auto categories = args.List(QStringLiteral("category")))
+    if (categories)
         condition.SetStatCategory(*categories);
 
     // Every region is computed before anything is written: a failing pass leaves the
     // result tables as they were.
+    const RunLock lock;
     AreaSum engine;
     HotelReport report;
     report.Clear();

@@ -6,6 +6,7 @@
 #include "CliError.h"
 #include "Numeric.h"
 #include "RegionCode.h"
+#include "RunLock.h"
 #include "TallixAreaData.h"
 #include "TallixCondition.h"
 #include "TallixInput.h"
@@ -191,6 +192,7 @@ int Run(const QStringList& arguments, QTextStream& out)
     const QStringList captions = SetIndexes(args, condition);
     const Rows rows = CollectRows(arguments);
 
+    const RunLock lock;
     TallixReport report;
     AreaSum engine;
     report.Clear();

@@ -69,6 +69,9 @@ int Run(const QStringList& arguments, QTextStream& /*out*/)
     const auto xlsx = args.Value(QStringLiteral("xlsx"));
     if (!pdf && !csv && !xlsx)
         throw CliError(QStringLiteral("缺少参数 --pdf、--csv 或 --xlsx"));
+    for (const auto& [option, file] : {std::pair{"--pdf", pdf}, std::pair{"--csv", csv}, std::pair{"--xlsx", xlsx}})
+        if (file && file->trimmed().isEmpty())
+            throw CliError(QStringLiteral("参数 ") + QLatin1String(option) + QStringLiteral(" 缺少文件名"));
     if (csv && args.Values(QStringLiteral("report")).size() > 1)
         throw CliError(QStringLiteral("--csv 只能导出一个报表"));
     const auto reports = LoadReports(args);

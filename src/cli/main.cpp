@@ -11,11 +11,13 @@
 #include "LedgerCommand.h"
 #include "PrintCommand.h"
 #include "RowsCommand.h"
+#include "RunLock.h"
 #include "StartUp.h"
 #include "SummaryCommand.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 #include <cerrno>
 #include <cstdio>
@@ -41,7 +43,12 @@ const char* const Usage =
     "       orvane-report [--app-dir DIR] print --report CODE [--report CODE ...] (--pdf FILE | --csv FILE | --xlsx FILE)\n"
     "       orvane-report [--app-dir DIR] chart --report CODE --column N (--png FILE | --pdf FILE)\n"
     "       orvane-report [--app-dir DIR] import --from FOLDER [--encoding NAME]\n"
-    "       orvane-report [--app-dir DIR] summary\n";
+    "       orvane-report [--app-dir DIR] summary\n"
+    "       orvane-report --help\n";
+
+const QStringList Commands = {QStringLiteral("hotel"), QStringLiteral("annual"), QStringLiteral("ledger"),
+                              QStringLiteral("rows"),  QStringLiteral("print"),  QStringLiteral("chart"),
+                              QStringLiteral("import"), QStringLiteral("summary")};
 
 } // namespace
 
@@ -61,12 +68,25 @@ int main(int argc, char** argv)
     QTextStream err(stderr);
 
     QStringList arguments = QApplication::arguments().mid(1);
+    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
+        out << Usage;
+        return 0;
+    }
+    // Everything about the folder and the command is settled before start-up writes into it.
     QString appDir = QApplication::applicationDirPath();
-    if (arguments.size() >= 2 && arguments[0] == QLatin1String("--app-dir")) {
+    if (!arguments.isEmpty() && arguments[0] == QLatin1String("--app-dir")) {
+        if (arguments.size() < 2 || arguments[1].trimmed().isEmpty() || arguments[1].startsWith(QLatin1String("--"))) {
+            err << QStringLiteral("参数 --app-dir 缺少取值") << '\n';
+            return 2;
+        }
         appDir = arguments[1];
         arguments = arguments.mid(2);
+        if (!QFileInfo(appDir).isDir()) {
+            err << QStringLiteral("应用程序文件夹不存在：") << appDir << '\n';
+            return 2;
+        }
     }
-    if (arguments.isEmpty()) {
+    if (arguments.isEmpty() || !Commands.contains(arguments.first())) {
         err << Usage;
         return 2;
     }
@@ -104,6 +124,10 @@ int main(int argc, char** argv)
     } catch (const CliError& e) {
         out.flush();
         err << e.Message() << '\n';
+        return 2;
+    } catch (const RunLock::Busy&) {
+        out.flush();
+        err << RunLock::Busy::Message() << '\n';
         return 2;
     } catch (const DatabaseError& e) {
         out.flush();

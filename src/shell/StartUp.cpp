@@ -3,13 +3,18 @@
 #include "Connection.h"
 #include "DataSourceRegistry.h"
 #include "DatabaseError.h"
+#include "DatabaseHealth.h"
 #include "DbConnection.h"
 #include "OwnDatabaseUpgrade.h"
 
 #include <JlCompress.h>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <cerrno>
+#include <csignal>
 #include <filesystem>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -115,27 +120,57 @@ std::optional<StartUp::Notice> StartUp::CarrySavedRows(const QString& database) 
     const QString old = backup_ + QStringLiteral("/tallix.dbc");
     if (backup_.isEmpty() || !FileIsPresent(old))
         return std::nullopt;
-    try {
-        DbConnection connection;
-        connection.Open(database);
-        QString escaped = old;
-        escaped.replace(QLatin1Char('\''), QStringLiteral("''"));
-        connection.Execute(QStringLiteral("ATTACH DATABASE '") + escaped + QStringLiteral("' AS saved"));
-        try {
-            for (const QString& table : SavedTables())
-                connection.Execute(QStringLiteral("INSERT INTO main.") + table + QStringLiteral(" SELECT * FROM saved.") +
-                                   table);
-        } catch (...) {
-            connection.Execute(QStringLiteral("DETACH DATABASE saved"));
-            throw;
-        }
-        connection.Execute(QStringLiteral("DETACH DATABASE saved"));
-    } catch (const DatabaseError& e) {
-        return Notice{QStringLiteral("存储的条件未能从备份 ") + backup_ + QStringLiteral(" 恢复：") + e.Message(),
+    const DatabaseHealth::Carried carried = DatabaseHealth::CarryRows(old, database, SavedTables());
+    DbConnection::ReleasePooled(backup_);
+    if (malformed_)
+        return Notice{QStringLiteral("自有数据库 tallix.dbc 已损坏（") + damage_ + QStringLiteral("），已移至 ") +
+                          backup_ + QStringLiteral("，并从 tallix.she 恢复；存储的条件、地区与台帐配置找回 ") +
+                          QString::number(carried.Rows) + QStringLiteral(" 行") +
+                          (carried.Problems.isEmpty() ? QStringLiteral("。")
+                                                      : QStringLiteral("，无法读出的部分：\n") +
+                                                            carried.Problems.join(QLatin1Char('\n'))),
                       NoticeTitle};
-    }
+    if (!carried.Problems.isEmpty())
+        return Notice{QStringLiteral("存储的条件未能从备份 ") + backup_ + QStringLiteral(" 恢复：") +
+                          carried.Problems.join(QLatin1Char('\n')),
+                      NoticeTitle};
     return std::nullopt;
 }
+
+// --- Restore: never a half-unpacked database in place ----------------------------------
+
+bool StartUp::Unpack(const QString& package, const QString& database)
+{
+    const QFileInfo target(database);
+    QDir().mkpath(target.absolutePath());
+    const QString work = database + QStringLiteral(".restore-") + QString::number(QCoreApplication::applicationPid());
+    QFile::remove(work);
+    const bool sound = !JlCompress::extractFile(package, target.fileName(), work).isEmpty() &&
+                       DatabaseHealth::Check(work) == DatabaseHealth::State::Sound;
+    DbConnection::ReleasePooled(target.absolutePath());
+    if (sound) {
+        if (QFile file(work); file.open(QIODevice::ReadWrite))
+            ::fsync(file.handle());
+        // A hard link fails where a database already is: a start that ran at the same
+        // moment and restored first keeps its database, which may already be in use.
+        std::error_code error;
+        fs::create_hard_link(Native(work), Native(database), error);
+    }
+    QFile::remove(work);
+    return FileIsPresent(database);
+}
+
+void StartUp::RemoveAbandonedUnpacks(const QString& folder)
+{
+    for (const QFileInfo& file : QDir(folder).entryInfoList({QStringLiteral("tallix.dbc.restore-*")}, QDir::Files)) {
+        bool ok = false;
+        const qint64 pid = file.suffix().section(QLatin1Char('-'), -1).toLongLong(&ok);
+        if (!ok || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH))
+            QFile::remove(file.absoluteFilePath());
+    }
+}
+
+// --- The sequence ----------------------------------------------------------------------
 
 std::optional<StartUp::Notice> StartUp::Run()
 {
@@ -145,13 +180,25 @@ std::optional<StartUp::Notice> StartUp::Run()
     const QString package = app_ + QLatin1String(Connection::PackagePath);
     OwnDatabaseUpgrade::Apply(database);
 
-    if (FileIsPresent(database) && CheckDatabaseFolder(folder))
-        return std::nullopt;
+    RemoveAbandonedUnpacks(folder);
+    if (FileIsPresent(database) && CheckDatabaseFolder(folder)) {
+        if (DatabaseHealth::Check(database, &damage_) != DatabaseHealth::State::Malformed)
+            return std::nullopt;
+        damage_ = damage_.section(QLatin1Char('\n'), 0, 0); // the engine lists up to a hundred findings
+        if (!FileIsPresent(package))
+            return Notice{QStringLiteral("自有数据库 tallix.dbc 已损坏（") + damage_ +
+                              QStringLiteral("），缺少统计系统文件 tallix.she，无法恢复！"),
+                          NoticeTitle};
+        if (!MoveAside(folder))
+            return Notice{QStringLiteral("自有数据库 tallix.dbc 已损坏（") + damage_ + QStringLiteral("），无法移开文件夹 ") +
+                              folder + QStringLiteral("！"),
+                          NoticeTitle};
+        malformed_ = true;
+    }
     if (!FileIsPresent(package))
         return Notice{QStringLiteral("缺少统计系统文件 tallix.she！"), NoticeTitle};
     DbConnection::ReleasePooled(folder);
-    JlCompress::extractDir(package, folder);
-    if (!FileIsPresent(database))
+    if (!Unpack(package, database))
         return Notice{QStringLiteral("统计系统文件 tallix.she 格式不对！"), NoticeTitle};
     return CarrySavedRows(database);
 }

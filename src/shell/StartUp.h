@@ -6,10 +6,11 @@
 #include <optional>
 
 // The start-up checks of the program: register the report data source, make sure the own
-// database exists, and restore it from the package when it is missing or has grown too large.
-// A folder that is too large is compacted first and, if still too large, moved aside as a
-// dated backup whose saved conditions, region sets and ledger configurations are carried
-// into the restored database.
+// database exists, and restore it from the package when it is missing, has grown too large
+// or fails the engine's quick check. A folder that is too large is compacted first and, if
+// still too large, moved aside as a dated backup, as is a damaged one; the saved conditions,
+// region sets and ledger configurations still readable there are carried into the restored
+// database. A restore unpacks beside the database and puts it in place only once it checks.
 class StartUp
 {
 public:
@@ -41,8 +42,12 @@ private:
     void CompactDatabases(const QString& folder) const;
     bool MoveAside(const QString& folder);
     std::optional<Notice> CarrySavedRows(const QString& database) const;
+    static bool Unpack(const QString& package, const QString& database);
+    static void RemoveAbandonedUnpacks(const QString& folder);
 
     QString app_;
     std::int64_t threshold_;
     QString backup_;
+    bool malformed_ = false; // the database was moved aside as damaged
+    QString damage_;         // what the quick check said
 };

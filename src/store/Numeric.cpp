@@ -91,24 +91,24 @@ double ToDouble(const QVariant& value)
 }
 
 namespace {
-template <typename Int> Int ToInteger(const QVariant& value, const char* range)
+template <typename Int> Int ToInteger(const QVariant& value, const QString& range)
 {
     const double rounded = RoundEven(ToDouble(value));
     if (!(rounded >= static_cast<double>(std::numeric_limits<Int>::min()) &&
           rounded <= static_cast<double>(std::numeric_limits<Int>::max())))
-        throw ConversionError(value.toString(), QString::fromLatin1(range));
+        throw ConversionError(value.toString(), range);
     return static_cast<Int>(rounded);
 }
 } // namespace
 
 std::int16_t ToInt16(const QVariant& value)
 {
-    return ToInteger<std::int16_t>(value, "超出 -32768 至 32767");
+    return ToInteger<std::int16_t>(value, QStringLiteral("超出 -32768 至 32767"));
 }
 
 std::int32_t ToInt32(const QVariant& value)
 {
-    return ToInteger<std::int32_t>(value, "超出 32 位整数范围");
+    return ToInteger<std::int32_t>(value, QStringLiteral("超出 32 位整数范围"));
 }
 
 QString NumberText(double value)

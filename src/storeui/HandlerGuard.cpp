@@ -4,6 +4,7 @@
 #include "ConversionError.h"
 #include "DatabaseError.h"
 #include "MessagePresenter.h"
+#include "RunLock.h"
 
 namespace HandlerGuard {
 
@@ -17,6 +18,8 @@ bool Run(const std::function<void()>& work)
         failure = e.UserText();
     } catch (const ConversionError& e) {
         failure = e.UserText();
+    } catch (const RunLock::Busy&) {
+        failure = RunLock::Busy::Message();
     }
     Connection::CloseAll();
     MessagePresenter::Show(failure);

@@ -74,7 +74,7 @@ TEST_F(HotelCommandTest, RefusesWithTheWindowsMessageAndComputesNothing)
         {"--year|2025|--month|12|--open-year|99:", "请输入正确年份"},
         {"--year|2025|--month|12|--income-per|x:1", "请输入正确数据！"},
         {"--year|2025|--month|12|--rooms|100", "范围应写作 FROM:TO：--rooms 100"},
-        {"--year|2025|--month|12|--star|5,a", "--star 只接受整数：a"},
+        {"--year|2025|--month|12|--star|5,a", "--star 只接受 0,1,2,3,4,5,6：“a”"},
         {"--year|2025|--month|12|--colour|red", "未知参数 --colour"}};
     // clang-format on
     for (const auto& [options, message] : refusals) {

@@ -8,6 +8,7 @@
 #include <JlCompress.h>
 #include <QDir>
 #include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -167,6 +168,100 @@ TEST_F(StartUpTest, OverTheThresholdWithoutPackageKeepsTheData)
     EXPECT_FALSE(StartUp(app.Path()).Run());
     EXPECT_TRUE(Backups().isEmpty());
     EXPECT_EQ(app.OwnRows(QStringLiteral("SELECT savename FROM namesave")), QStringList{"常用地区"});
+}
+
+// A damaged own database is found at the next start, moved aside and restored, with the
+// saved rows it still yields; the notice says what happened.
+struct Damage
+{
+    const char* name;
+    std::function<void(const QString& database)> inflict;
+    int carried; // saved rows found again
+};
+
+class DamagedDatabaseTest : public StartUpTest, public ::testing::WithParamInterface<Damage>
+{
+};
+
+TEST_P(DamagedDatabaseTest, IsMovedAsideAndRestoredWithWhatItStillYields)
+{
+    CopyPackage();
+    Restore();
+    SaveSomething();
+    DbConnection::ReleasePooled(Folder());
+    GetParam().inflict(Database());
+
+    StartUp startUp(app.Path());
+    const auto notice = startUp.Run();
+    ASSERT_TRUE(notice);
+    ASSERT_EQ(Backups().size(), 1);
+    EXPECT_EQ(startUp.BackupFolder(), app.Path() + QLatin1Char('/') + Backups()[0]);
+    EXPECT_EQ(notice->Title, QStringLiteral("台帐系统提示"));
+    EXPECT_TRUE(notice->Text.startsWith(QStringLiteral("自有数据库 tallix.dbc 已损坏（"))) << notice->Text.toStdString();
+    EXPECT_TRUE(notice->Text.contains(QStringLiteral("），已移至 ") + startUp.BackupFolder() +
+                                      QStringLiteral("，并从 tallix.she 恢复；存储的条件、地区与台帐配置找回 ") +
+                                      QString::number(GetParam().carried) + QStringLiteral(" 行")))
+        << notice->Text.toStdString();
+    EXPECT_EQ(app.OwnRows(QStringLiteral("SELECT count(*) FROM dic_tablename")), QStringList{"23"});
+    EXPECT_EQ(app.OwnRows(QStringLiteral("SELECT savename FROM namesave UNION ALL SELECT conditionname FROM "
+                                         "Condition UNION ALL SELECT condition FROM Aca")),
+              GetParam().carried ? QStringList({"常用地区", "五星饭店", "台帐一"}) : QStringList());
+    EXPECT_TRUE(app.OwnRows(QStringLiteral("SELECT * FROM type22")).isEmpty()); // results are not carried
+    // the restored database passes the next start's check
+    DbConnection::ReleasePooled(app.Path());
+    EXPECT_FALSE(StartUp(app.Path()).Run());
+}
+
+void Overwrite(const QString& path, qint64 offset, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek(offset);
+    file.write(bytes);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Kinds, DamagedDatabaseTest, ::testing::Values(
+    Damage{"NotADatabase", [](const QString& db) { Overwrite(db, 0, QByteArray(100, 'x')); }, 0},
+    // what a restore killed by an earlier version left: the schema itself is cut off
+    Damage{"CutShort", [](const QString& db) { QFile(db).resize(QFile(db).size() - 8192); }, 0},
+    Damage{"ResultPageOverwritten",
+           [](const QString& db) {
+               const int page = QueryRows(db, QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = 'type55'"))
+                                    .value(0).toInt();
+               DbConnection::ReleasePooled();
+               Overwrite(db, (page - 1) * 4096LL, QByteArray(4096, '\x7f'));
+           }, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST_F(StartUpTest, DamagedDatabaseWithoutPackageIsKeptAndReported)
+{
+    CopyPackage();
+    Restore();
+    DbConnection::ReleasePooled(Folder());
+    QFile::remove(app.Path() + QStringLiteral("/tallix.she"));
+    Overwrite(Database(), 0, QByteArray(100, 'x'));
+    const auto notice = StartUp(app.Path()).Run();
+    ASSERT_TRUE(notice);
+    EXPECT_TRUE(notice->Text.endsWith(QStringLiteral("），缺少统计系统文件 tallix.she，无法恢复！")));
+    EXPECT_TRUE(Backups().isEmpty());
+    EXPECT_TRUE(StartUp::FileIsPresent(Database()));
+}
+
+// A package whose database does not pass the check is never put in place.
+TEST_F(StartUpTest, PackageWithDamagedContainerLeavesNoDatabase)
+{
+    QFile dbc(app.Path() + QStringLiteral("/tallix.dbc"));
+    ASSERT_TRUE(dbc.open(QIODevice::WriteOnly));
+    dbc.write(QByteArray(8192, 'x'));
+    dbc.close();
+    ASSERT_TRUE(JlCompress::compressFile(app.Path() + QStringLiteral("/tallix.she"), dbc.fileName()));
+    const auto notice = StartUp(app.Path()).Run();
+    ASSERT_TRUE(notice);
+    EXPECT_EQ(notice->Text, QStringLiteral("统计系统文件 tallix.she 格式不对！"));
+    EXPECT_FALSE(StartUp::FileIsPresent(Database()));
+    EXPECT_TRUE(QDir(Folder()).entryList(QDir::Files).isEmpty());
 }
 
 // A database of the version before the run record: start-up adds the table as the package

@@ -13,6 +13,7 @@
 #include "HotelRun.h"
 #include "InputRules.h"
 #include "HandlerGuard.h"
+#include "RunLock.h"
 #include "MessagePresenter.h"
 #include "RunProgressDialog.h"
 #include "Numeric.h"
@@ -338,6 +339,7 @@ void frmRestaurant::cmdExec_Click()
     bool cancelled = false;
     const bool done = HandlerGuard::Run([this, &cancelled] {
         const WaitCursor wait;
+        const RunLock lock;
         FillCondition();
         report_->Clear();
         cancelled = !RunRegions();

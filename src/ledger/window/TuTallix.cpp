@@ -8,6 +8,7 @@
 #include "FlexGrid.h"
 #include "FocusValidator.h"
 #include "HandlerGuard.h"
+#include "RunLock.h"
 #include "MessagePresenter.h"
 #include "RunProgressDialog.h"
 #include "Numeric.h"
@@ -397,6 +398,7 @@ void TuTallix::CmdExe_Click()
     bool cancelled = false;
     const bool done = HandlerGuard::Run([&] {
         const WaitCursor wait;
+        const RunLock lock;
         SetConditionYear();
         SetConditionMonth();
         SetConditionUnitType();
@@ -416,7 +418,7 @@ void TuTallix::CmdExe_Click()
     }
     // A stopped run leaves no ledger behind, not even the previous one under new headings.
     report_.Clear();
-    HandlerGuard::Run([] { Connection::ClearResultTables(); });
+    HandlerGuard::Run([] { RunLock::IfFree(Connection::ClearResultTables); });
 }
 
 void TuTallix::CmdCancle_Click()

@@ -10,6 +10,7 @@
 #include "FocusValidator.h"
 #include "InputRules.h"
 #include "HandlerGuard.h"
+#include "RunLock.h"
 #include "MessagePresenter.h"
 #include "RunProgressDialog.h"
 #include "Numeric.h"
@@ -134,6 +135,8 @@ void TourUnit::cmdCreate_Click()
     running_ = true;
     bool cancelled = false;
     const bool done = HandlerGuard::Run([this, &year, &cancelled] {
+        const WaitCursor wait; // also while another run holds the lock
+        const RunLock lock;
         report_->Clear();
         cancelled = !CalculateAllRegions(Numeric::ToInt16(year));
         report_->Run = TourUnitRun::Describe(Numeric::ToInt16(year), regionGrid->Column(0));

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <utility>
+
+// An application folder of its own (the package and the sample source database copied in)
+// driven through the built orvane-report as a separate process, so that a run can be
+// killed, raced or starved of disk like a user's.
+class ReportFolder
+{
+public:
+    // parent: where the folder is made (a small file system, say); the temporary folder by default.
+    explicit ReportFolder(const QString& parent = QString());
+    ~ReportFolder();
+
+    QString Path() const { return dir_->path(); }
+    QString OwnDatabase() const;
+
+    struct Result
+    {
+        int Status = -1;
+        QString Out;
+        QString Err; // trimmed
+    };
+    Result Run(const QStringList& arguments) const;
+    // Started and left running; the caller waits or kills. childSetup runs in the child
+    // before the program starts.
+    std::unique_ptr<QProcess> Start(const QStringList& arguments,
+                                    std::function<void()> childSetup = {}) const;
+    static Result Finish(QProcess& process);
+
+    // The six result tables in stored order, as one text.
+    QString Tables() const;
+    // The saved conditions, region sets and ledger configurations.
+    QStringList Saved() const;
+    void Own(const QString& sql) const;
+    // Changes the folder's own copy of the source database (it starts as a link to the build's).
+    void Source(const QString& sql) const;
+
+    // The runs the tests use: a previous report and a different new one.
+    static QStringList HotelRun();
+    static QStringList AnnualRun();
+    // Runs the annual report, then the hotel report: the tables after each.
+    std::pair<QString, QString> AnnualThenHotel() const;
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+// Spins until the condition holds or the process has ended; true when the condition held.
+bool AwaitWhileRunning(QProcess& process, const std::function<bool()>& condition);
+// kill -9, and the end awaited.
+void Kill(QProcess& process);
+
+// Test failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+// orvane-report with any arguments, from no particular folder.
+ReportFolder::Result RunTool(const QString& program, const QStringList& arguments,
+                             const QString& workingFolder);
