@@ -94,18 +94,24 @@ long long BenchRunner::ResultRows()
     return rs.Value(0).toLongLong();
 }
 
-BenchRunner::Result BenchRunner::Hotel()
+BenchRunner::Result BenchRunner::HotelRun(const QString& name, const QStringList& regions, HotelReport& report)
 {
     Result result;
-    result.Name = QStringLiteral("1 hotel report");
+    result.Name = name;
     const HotelCondition condition = OpenHotelCondition(plan_);
     AreaSum engine;
-    HotelReport report;
     Repeat([&] {
-        TimedRun(result, report, plan_.Regions,
+        TimedRun(result, report, regions,
                  [&](const QStringList& codes) { return engine.CalculateHotelRegions(codes, condition); });
     });
     result.RowsSaved = ResultRows();
+    return result;
+}
+
+BenchRunner::Result BenchRunner::Hotel()
+{
+    HotelReport report;
+    Result result = HotelRun(QStringLiteral("1 hotel report"), plan_.Regions, report);
     const LowerBound::Figures figures = EngineFigures::Hotel(report);
     result.LowerBound =
         TimeLowerBound(LowerBound::HotelSql(plan_), [&](DbConnection& source, const QString& sql) {
@@ -117,17 +123,8 @@ BenchRunner::Result BenchRunner::Hotel()
 
 BenchRunner::Result BenchRunner::HotelAllRegions()
 {
-    Result result;
-    result.Name = QStringLiteral("1b hotel, %1 regions").arg(plan_.AllRegions.size());
-    const HotelCondition condition = OpenHotelCondition(plan_);
-    AreaSum engine;
     HotelReport report;
-    Repeat([&] {
-        TimedRun(result, report, plan_.AllRegions,
-                 [&](const QStringList& codes) { return engine.CalculateHotelRegions(codes, condition); });
-    });
-    result.RowsSaved = ResultRows();
-    return result;
+    return HotelRun(QStringLiteral("1b hotel, %1 regions").arg(plan_.AllRegions.size()), plan_.AllRegions, report);
 }
 
 BenchRunner::Result BenchRunner::Annual()

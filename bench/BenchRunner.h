@@ -8,6 +8,7 @@
 #include <functional>
 
 class DbConnection;
+class HotelReport;
 
 // Runs each measured scenario exactly as the window (and orvane-report) runs it, several
 // times, and its lower-bound statement in the same process on the same database.
@@ -46,6 +47,8 @@ public:
     Result Workbook(const QStringList& tableCodes, const QString& xlsxPath);
 
 private:
+    // The hotel report over the given regions, as the window runs it, without a lower bound.
+    Result HotelRun(const QString& name, const QStringList& regions, HotelReport& report);
     // Calls run until the plan's number of runs or the time budget is reached.
     void Repeat(const std::function<void()>& run) const;
     using Check = std::function<void(DbConnection& source, const QString& sql)>;
