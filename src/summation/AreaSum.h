@@ -80,8 +80,9 @@ public:
     std::shared_ptr<TallixAreaData> CalculateTallix(const QString& code, TallixCondition& condition, bool isArea);
 
     // The statement of a hotel run: the hotel query with the given region test (none: every
-    // enterprise) and the condition's fragments.
-    static QString HotelSql(const QString& regionClause, const HotelCondition& condition);
+    // enterprise) and the condition's fragments, selecting the given columns.
+    static QString HotelSql(const QString& regionClause, const HotelCondition& condition,
+                            const QString& columns = QStringLiteral("*"));
     // The statement of an annual run over one return table ("Base04", "Base06", "Base08",
     // "Base09"): its enterprises' sums of the year, with their region codes.
     static QString TourUnitSql(const QString& table, const QString& regionClause, std::int16_t year);

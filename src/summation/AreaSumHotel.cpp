@@ -2,10 +2,12 @@
 #include "AreaSum.h"
 
 #include "ConversionError.h"
+#include "DbConnection.h"
 #include "HotelAreaData.h"
 #include "HotelCondition.h"
 #include "Numeric.h"
 #include "Recordset.h"
+#include "RegionBuckets.h"
 #include "RegionSelection.h"
 #include "SourcePeriod.h"
 #include "SourceSchema.h"
@@ -164,27 +166,44 @@ double DoubleAt(const Recordset& fields, const HotelColumns& columns, int column
     return Converted([](const QVariant& v) { return Numeric::ToDouble(v); }, fields, columns, column);
 }
 
-// The hotel query reads its columns by name; one the source lacks would be a silent 0.
-void RequireHotelColumns(const Recordset& fields)
+// The columns the hotel pass reads, each taken from the first of base05, base01 and base06
+// that has it, as "SELECT *" would hand them over; the driver's conversion of the columns
+// nobody reads (names, dates, the text of every code) cost a fifth of the run. A column the
+// source lacks would be a silent 0, so it stops the run.
+QString HotelSelectList(DbConnection& source, const QString& statement)
 {
     static const QStringList read = [] {
-        QStringList names;
+        QStringList names{QStringLiteral("code"), QStringLiteral("regionalismcode")};
         ActionsByName(&names);
         return names;
     }();
-    for (const QString& column : read)
-        if (fields.IndexOf(column) < 0)
-            throw SourceSchema::MissingColumn(
-                column, {QStringLiteral("Base05"), QStringLiteral("Base01"), QStringLiteral("Base06")},
-                fields.Statement());
+    const QStringList tables{QStringLiteral("Base05"), QStringLiteral("Base01"), QStringLiteral("Base06")};
+    QHash<QString, QString> tableOf; // lower-case column -> first table that has it
+    for (const QString& table : tables) {
+        Recordset columns;
+        columns.Open(QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(table), source);
+        for (columns.MoveFirst(); !columns.IsEOF(); columns.MoveNext()) {
+            const QString name = columns.Value(0).toString().toLower();
+            if (!tableOf.contains(name))
+                tableOf.insert(name, table);
+        }
+    }
+    QStringList list;
+    for (const QString& column : read) {
+        const QString table = tableOf.value(column.toLower());
+        if (table.isEmpty())
+            throw SourceSchema::MissingColumn(column, tables, statement);
+        list << table + QLatin1Char('.') + column;
+    }
+    return list.join(QLatin1Char(','));
 }
 
 } // namespace
 
-QString AreaSum::HotelSql(const QString& regionClause, const HotelCondition& condition)
+QString AreaSum::HotelSql(const QString& regionClause, const HotelCondition& condition, const QString& columns)
 {
     QString sql =
-        QStringLiteral("SELECT * FROM base05 INNER JOIN base01 on base01.code=base05.code ") +
+        QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM base05 INNER JOIN base01 on base01.code=base05.code ") +
         QStringLiteral(" LEFT JOIN base06 on base01.code=base06.code AND Year(base06.TableDate) = "
                        "Year(base05.TableDate) AND  Month(base06.TableDate)= Month(base05.TableDate) ") +
         // base05 holds the condition's month only, so its partner lies in the same range.
@@ -212,18 +231,20 @@ RunResult<HotelAreaData> AreaSum::CalculateHotelRegions(const QStringList& areac
     RegionSelection regions(areacodes);
 
     const SourceSession session(*this);
-    OpenRecordset(HotelSql(regions.Clause(QStringLiteral("regionalismcode")), condition));
-    RequireHotelColumns(*recordset_);
+    const QString regionClause = regions.Clause(QStringLiteral("regionalismcode"));
+    OpenRecordset(HotelSql(regionClause, condition,
+                           HotelSelectList(*connection_, HotelSql(regionClause, condition))));
     const int regionColumn = recordset_->IndexOf(QStringLiteral("regionalismcode"));
     const int total = recordset_->RecordCount();
+    RegionBuckets<HotelAreaData> buckets(regions);
     HotelAreaData record;
     int done = 0;
     for (recordset_->MoveFirst(); !recordset_->IsEOF(); recordset_->MoveNext(), ++done) {
         Report(progress, done, total);
         // A record of no selected region is neither read nor tested, as no region's own
         // statement would have returned it.
-        const std::vector<int>& matching = regions.Matching(recordset_->CurrentRow()[regionColumn]);
-        if (matching.empty())
+        HotelAreaData* const sum = buckets.Find(recordset_->CurrentRow()[regionColumn]);
+        if (!sum)
             continue;
         record.Clear();
         record.HotelNum = 1;
@@ -234,10 +255,9 @@ RunResult<HotelAreaData> AreaSum::CalculateHotelRegions(const QStringList& areac
             !condition.IncomePerValide(record.LaborProductivity()) ||
             !condition.ProfitPerValide(record.ProfitTotalPerCapita()))
             continue;
-        HotelAreaData::AddHotelAreaData(*run.Total, record);
-        for (const int position : matching)
-            HotelAreaData::AddHotelAreaData(*run.Items[position], record);
+        HotelAreaData::AddHotelAreaData(*sum, record);
     }
+    buckets.AddTo(run, &HotelAreaData::AddHotelAreaData);
     return run;
 }
 

@@ -5,6 +5,7 @@
 #include "DbConnection.h"
 #include "Numeric.h"
 #include "Recordset.h"
+#include "RegionBuckets.h"
 #include "RegionSelection.h"
 #include "SourcePeriod.h"
 #include "SqlText.h"
@@ -106,29 +107,32 @@ ConversionError InContext(const ConversionError& e, const Recordset& fields, con
     return e.WithContext(QStringLiteral("企业 ") + code + QStringLiteral("，字段 ") + column);
 }
 
-// The category number in a register column, or nullopt when the column holds nothing: a text
-// column of blanks is as empty as NULL.
-std::optional<double> KindNumber(const Recordset& fields, const QString& column, bool wholeNumber)
+// The category number in the register column at `column` (-1: the query has none), or
+// nullopt when it holds nothing: a text column of blanks is as empty as NULL.
+std::optional<double> KindNumber(const Recordset& fields, int column, bool wholeNumber)
 {
-    for (int i = 0; i < fields.FieldCount(); ++i) {
-        const Recordset::Field field = fields.Fields(i);
-        if (field.Name.compare(column, Qt::CaseInsensitive) != 0)
-            continue;
-        if (field.IsNull() || field.Value.toString().trimmed().isEmpty())
-            return std::nullopt;
-        try {
-            return wholeNumber ? static_cast<double>(Numeric::ToInt32(field.Value))
-                               : Numeric::ToDouble(field.Value);
-        } catch (const ConversionError& e) {
-            throw InContext(e, fields, field.Name);
-        }
+    if (column < 0)
+        return std::nullopt;
+    const QVariant& value = fields.CurrentRow()[column];
+    if (value.isNull() || value.toString().trimmed().isEmpty())
+        return std::nullopt;
+    try {
+        return wholeNumber ? static_cast<double>(Numeric::ToInt32(value)) : Numeric::ToDouble(value);
+    } catch (const ConversionError& e) {
+        throw InContext(e, fields, fields.FieldNames()[column]);
     }
-    return std::nullopt;
 }
 
-// The index member each column of the current query adds to (null for the others), worked
-// out once per query rather than for every row.
-const std::vector<double TourUnitAreaIndex::*>& MembersOf(const Recordset& fields)
+// What the columns of the current query are for, worked out once per query rather than for
+// every row: the index member each adds to (null for the others) and the category columns.
+struct ReturnColumns
+{
+    std::vector<double TourUnitAreaIndex::*> members;
+    int travelAgencyType = -1;
+    int registrationType = -1;
+};
+
+const ReturnColumns& ColumnsOf(const Recordset& fields)
 {
     struct Sum
     {
@@ -144,19 +148,21 @@ const std::vector<double TourUnitAreaIndex::*>& MembersOf(const Recordset& field
         {"YearendEmployment", &TourUnitAreaIndex::YearendEmployment},
     };
     static QStringList names; // shares the recordset's list, which stays the same until it reopens
-    static std::vector<double TourUnitAreaIndex::*> members;
+    static ReturnColumns columns;
     const QStringList& current = fields.FieldNames();
     // While the cache holds the old list its storage cannot be reused, so equal storage
     // means the same query.
     if (names.constData() == current.constData() && names.size() == current.size())
-        return members;
+        return columns;
     names = current;
-    members.assign(current.size(), nullptr);
+    columns.members.assign(current.size(), nullptr);
     for (qsizetype i = 0; i < current.size(); ++i)
         for (const Sum& sum : sums)
             if (current[i].compare(QLatin1String(sum.Name), Qt::CaseInsensitive) == 0)
-                members[i] = sum.Member;
-    return members;
+                columns.members[i] = sum.Member;
+    columns.travelAgencyType = fields.IndexOf(QStringLiteral("TravelAgencyType"));
+    columns.registrationType = fields.IndexOf(QStringLiteral("RegistrationType"));
+    return columns;
 }
 
 enum class Funding { None, Domestic, Foreign };
@@ -187,6 +193,7 @@ RunResult<TourUnitAreaData> AreaSum::CalculateTourUnitRegions(const QStringList&
     const SourceSession session(*this);
     const QString clause = regions.Clause(QStringLiteral("regionalismcode"));
     // Each enterprise of a kind goes once into the total and into every region that holds it.
+    RegionBuckets<TourUnitAreaData> buckets(regions);
     const auto pass = [&](const ReturnQuery& query, const auto& load) {
         OpenRecordset(Statement(query, clause, year, true));
         const int regionColumn = recordset_->IndexOf(QStringLiteral("regionalismcode"));
@@ -195,14 +202,12 @@ RunResult<TourUnitAreaData> AreaSum::CalculateTourUnitRegions(const QStringList&
         int done = 0;
         for (recordset_->MoveFirst(); !recordset_->IsEOF(); recordset_->MoveNext()) {
             Report(progress, done++, total);
-            const std::vector<int>& matching = regions.Matching(recordset_->CurrentRow()[regionColumn]);
-            if (matching.empty())
+            TourUnitAreaData* const sum = buckets.Find(recordset_->CurrentRow()[regionColumn]);
+            if (!sum)
                 continue;
             if (recordset_->CurrentRow()[textColumn].toInt() != 0)
                 CheckTextValues(*connection_, query, recordset_->CurrentRow()[0].toString(), year);
-            load(*run.Total, *recordset_);
-            for (const int position : matching)
-                load(*run.Items[position], *recordset_);
+            load(*sum, *recordset_);
         }
     };
     pass(TravelAgencyQuery, [&](TourUnitAreaData& data, const Recordset& fields) { LoadTravelAgencyRecord(data, fields); });
@@ -211,6 +216,7 @@ RunResult<TourUnitAreaData> AreaSum::CalculateTourUnitRegions(const QStringList&
          [&](TourUnitAreaData& data, const Recordset& fields) { AddToTourUnitIndex(data.TravelSpotData, fields); });
     pass(OthersCorpQuery,
          [&](TourUnitAreaData& data, const Recordset& fields) { AddToTourUnitIndex(data.OthersCorpData, fields); });
+    buckets.AddTo(run, &TourUnitAreaData::AddTourUnitAreaData);
     return run;
 }
 
@@ -229,7 +235,7 @@ std::shared_ptr<TourUnitAreaData> AreaSum::CalculateTourUnit(const QString& area
 
 void AreaSum::LoadTravelAgencyRecord(TourUnitAreaData& data, const Recordset& fields)
 {
-    const auto kind = KindNumber(fields, QStringLiteral("TravelAgencyType"), false);
+    const auto kind = KindNumber(fields, ColumnsOf(fields).travelAgencyType, false);
     if (!kind)
         return;
     if (*kind == 1)
@@ -240,7 +246,7 @@ void AreaSum::LoadTravelAgencyRecord(TourUnitAreaData& data, const Recordset& fi
 
 void AreaSum::LoadHotelFinanceRecord(TourUnitAreaData& data, const Recordset& fields)
 {
-    const auto kind = KindNumber(fields, QStringLiteral("RegistrationType"), true);
+    const auto kind = KindNumber(fields, ColumnsOf(fields).registrationType, true);
     if (!kind)
         return;
     switch (FundingOf(static_cast<int>(*kind))) {
@@ -257,7 +263,7 @@ void AreaSum::LoadHotelFinanceRecord(TourUnitAreaData& data, const Recordset& fi
 
 void AreaSum::AddToTourUnitIndex(TourUnitAreaIndex& index, const Recordset& fields)
 {
-    const auto& members = MembersOf(fields);
+    const auto& members = ColumnsOf(fields).members;
     const Recordset::Row row = fields.CurrentRow();
     for (std::size_t i = 0; i < members.size(); ++i) {
         if (!members[i] || row[i].isNull())

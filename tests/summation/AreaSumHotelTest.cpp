@@ -406,4 +406,16 @@ TEST_F(HotelPassTest, MissingSourceColumnIsNamed)
     }
 }
 
+// A column two of the joined tables carry is read from the first of base05, base01, base06,
+// as the join's "*" hands it over: here Base05's Beds, not the register's.
+TEST_F(HotelPassTest, ColumnOfTwoTablesIsReadFromTheFirst)
+{
+    const double registerBeds = engine.CalculateHotel(QStringLiteral("430200"), AllHotels())->Beds;
+    folder.Source(QStringLiteral("ALTER TABLE Base05 ADD COLUMN Beds INTEGER"));
+    folder.Source(QStringLiteral("UPDATE Base05 SET Beds = 1"));
+    const auto run = engine.CalculateHotel(QStringLiteral("430200"), AllHotels());
+    EXPECT_NE(registerBeds, run->HotelNum);
+    EXPECT_EQ(run->Beds, run->HotelNum);
+}
+
 } // namespace
