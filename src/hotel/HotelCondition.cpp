@@ -128,6 +128,15 @@ bool HotelCondition::ProfitPerValide(double Value) const
     return Within(Value, ProfitPerStart, ProfitPerEnd);
 }
 
+bool HotelCondition::TestsEachHotel() const
+{
+    for (const double bound : {RentPercentStart, RentPercentEnd, ReceptionNumStart, ReceptionNumEnd, IncomePerStart,
+                               IncomePerEnd, ProfitPerStart, ProfitPerEnd})
+        if (Bounded(bound))
+            return true;
+    return false;
+}
+
 HotelCondition HotelCondition::AllHotels(std::int16_t year, std::int16_t month)
 {
     HotelCondition c;

@@ -57,6 +57,8 @@ public:
     bool ReceptionNumValide(double Value) const;
     bool IncomePerValide(double Value) const;
     bool ProfitPerValide(double Value) const;
+    // Whether any of the four tests above can refuse a hotel.
+    bool TestsEachHotel() const;
 
     // The text a bound takes in a statement: the shortest decimal form (100, 2.5, -3).
     static QString NumberSql(double value);

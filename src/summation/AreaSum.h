@@ -11,7 +11,6 @@
 class Command;
 class DbConnection;
 class Recordset;
-class HotelAreaComplex;
 class HotelAreaData;
 class HotelCondition;
 class TourUnitAreaData;
@@ -111,10 +110,6 @@ private:
 
     // hotel pass
     void LoadHotelRecord(HotelAreaData& record, const Recordset& fields);
-    void AddToRegTypeGroup(HotelAreaData& record, std::int16_t code, const Recordset& fields);
-    void AddToStarGroup(HotelAreaData& record, std::int16_t star, const Recordset& fields);
-    void AddToRoomsGroup(HotelAreaData& record, std::int16_t rooms, const Recordset& fields);
-    void AddToGroup(HotelAreaComplex& group, const Recordset& fields);
 
     // annual pass
     void LoadTravelAgencyRecord(TourUnitAreaData& data, const Recordset& fields);

@@ -13,6 +13,8 @@
 #include "SourceSchema.h"
 
 #include <QHash>
+#include <algorithm>
+#include <array>
 #include <vector>
 
 namespace {
@@ -198,6 +200,86 @@ QString HotelSelectList(DbConnection& source, const QString& statement)
     return list.join(QLatin1Char(','));
 }
 
+// The whole-number figures the groups sum (money included), converted when a record enters
+// its first group and reused by the others it enters.
+class GroupFigures
+{
+public:
+    GroupFigures(const Recordset& fields, const HotelColumns& columns) : fields_(fields), columns_(columns) {}
+
+    void AddTo(HotelAreaComplex& group)
+    {
+        if (!converted_)
+            Convert();
+        group.HotelNum += 1;
+        for (std::size_t k = 0; k < count_; ++k)
+            if (present_[k])
+                group.*columns_.actions[columns_.groupColumns[k]].groupField += values_[k];
+    }
+
+private:
+    void Convert()
+    {
+        const Recordset::Row row = fields_.CurrentRow();
+        count_ = std::min(columns_.groupColumns.size(), values_.size());
+        for (std::size_t k = 0; k < count_; ++k) {
+            const int i = columns_.groupColumns[k];
+            present_[k] = !row[i].isNull();
+            if (present_[k])
+                values_[k] = Int32At(fields_, columns_, i);
+        }
+        converted_ = true;
+    }
+
+    const Recordset& fields_;
+    const HotelColumns& columns_;
+    bool converted_ = false;
+    std::size_t count_ = 0;
+    // Nine columns feed the groups; a join could name each of them three times.
+    std::array<std::int32_t, 32> values_{};
+    std::array<bool, 32> present_{};
+};
+
+void AddToRegTypeGroup(HotelAreaData& record, std::int16_t code, GroupFigures& figures)
+{
+    using D = HotelAreaData;
+    static const std::pair<std::int16_t, HotelAreaComplex D::*> groups[] = {
+        {110, &D::RegType1},  {120, &D::RegType2},  {130, &D::RegType3},  {140, &D::RegType4},
+        {150, &D::RegType5},  {160, &D::RegType6},  {170, &D::RegType7},  {190, &D::RegType8},
+        {210, &D::RegType11}, {220, &D::RegType12}, {230, &D::RegType13}, {240, &D::RegType14},
+        {310, &D::RegType21}, {320, &D::RegType22}, {330, &D::RegType23}, {340, &D::RegType24},
+    };
+    if (code < 110 || code > 340)
+        return;
+    for (const auto& [groupCode, group] : groups)
+        if (groupCode == code) {
+            figures.AddTo(record.*group);
+            return;
+        }
+}
+
+void AddToStarGroup(HotelAreaData& record, std::int16_t star, GroupFigures& figures)
+{
+    HotelAreaComplex* const stars[] = {&record.HotelNumStar0, &record.HotelNumStar1, &record.HotelNumStar2,
+                                       &record.HotelNumStar3, &record.HotelNumStar4, &record.HotelNumStar5};
+    if (star >= 0 && star <= 5)
+        figures.AddTo(*stars[star]);
+}
+
+void AddToRoomsGroup(HotelAreaData& record, std::int16_t rooms, GroupFigures& figures)
+{
+    if (rooms >= 500)
+        figures.AddTo(record.HotelNumRoomsAbove500);
+    else if (rooms >= 300)
+        figures.AddTo(record.HotelNumRoomsBetween300And499);
+    else if (rooms < 100)
+        figures.AddTo(record.HotelNumRoomsBelow99);
+    else if (rooms < 200)
+        figures.AddTo(record.HotelNumRoomsBetween100And199);
+    else
+        figures.AddTo(record.HotelNumRoomsBetween200And299);
+}
+
 } // namespace
 
 QString AreaSum::HotelSql(const QString& regionClause, const HotelCondition& condition, const QString& columns)
@@ -237,6 +319,7 @@ RunResult<HotelAreaData> AreaSum::CalculateHotelRegions(const QStringList& areac
     const int regionColumn = recordset_->IndexOf(QStringLiteral("regionalismcode"));
     const int total = recordset_->RecordCount();
     RegionBuckets<HotelAreaData> buckets(regions);
+    const bool testsEachHotel = condition.TestsEachHotel();
     HotelAreaData record;
     int done = 0;
     for (recordset_->MoveFirst(); !recordset_->IsEOF(); recordset_->MoveNext(), ++done) {
@@ -246,6 +329,13 @@ RunResult<HotelAreaData> AreaSum::CalculateHotelRegions(const QStringList& areac
         HotelAreaData* const sum = buckets.Find(recordset_->CurrentRow()[regionColumn]);
         if (!sum)
             continue;
+        // Where no test can refuse a hotel, its record is summed where it stands: the sums
+        // come out the same, with no copy of the hotel's own figures to clear and add.
+        if (!testsEachHotel) {
+            sum->HotelNum += 1;
+            LoadHotelRecord(*sum, *recordset_);
+            continue;
+        }
         record.Clear();
         record.HotelNum = 1;
         LoadHotelRecord(record, *recordset_);
@@ -270,21 +360,22 @@ void AreaSum::LoadHotelRecord(HotelAreaData& record, const Recordset& fields)
 {
     const HotelColumns& columns = ColumnsOf(fields);
     const Recordset::Row row = fields.CurrentRow();
+    GroupFigures groups(fields, columns);
     for (int i = 0; i < static_cast<int>(columns.actions.size()); ++i) {
         const ColumnAction& a = columns.actions[i];
         if (a.action == Action::Ignore || row[i].isNull())
             continue;
         switch (a.action) {
         case Action::RegType:
-            AddToRegTypeGroup(record, Int16At(fields, columns, i), fields);
+            AddToRegTypeGroup(record, Int16At(fields, columns, i), groups);
             break;
         case Action::Star:
-            AddToStarGroup(record, Int16At(fields, columns, i), fields);
+            AddToStarGroup(record, Int16At(fields, columns, i), groups);
             break;
         case Action::Rooms: {
             const std::int16_t rooms = Int16At(fields, columns, i);
             record.Rooms += rooms;
-            AddToRoomsGroup(record, rooms, fields);
+            AddToRoomsGroup(record, rooms, groups);
             break;
         }
         case Action::Beds:
@@ -299,57 +390,5 @@ void AreaSum::LoadHotelRecord(HotelAreaData& record, const Recordset& fields)
         case Action::Ignore:
             break;
         }
-    }
-}
-
-void AreaSum::AddToRegTypeGroup(HotelAreaData& record, std::int16_t code, const Recordset& fields)
-{
-    using D = HotelAreaData;
-    static const std::pair<std::int16_t, HotelAreaComplex D::*> groups[] = {
-        {110, &D::RegType1},  {120, &D::RegType2},  {130, &D::RegType3},  {140, &D::RegType4},
-        {150, &D::RegType5},  {160, &D::RegType6},  {170, &D::RegType7},  {190, &D::RegType8},
-        {210, &D::RegType11}, {220, &D::RegType12}, {230, &D::RegType13}, {240, &D::RegType14},
-        {310, &D::RegType21}, {320, &D::RegType22}, {330, &D::RegType23}, {340, &D::RegType24},
-    };
-    if (code < 110 || code > 340)
-        return;
-    for (const auto& [groupCode, group] : groups)
-        if (groupCode == code) {
-            AddToGroup(record.*group, fields);
-            return;
-        }
-}
-
-void AreaSum::AddToStarGroup(HotelAreaData& record, std::int16_t star, const Recordset& fields)
-{
-    HotelAreaComplex* const stars[] = {&record.HotelNumStar0, &record.HotelNumStar1, &record.HotelNumStar2,
-                                       &record.HotelNumStar3, &record.HotelNumStar4, &record.HotelNumStar5};
-    if (star >= 0 && star <= 5)
-        AddToGroup(*stars[star], fields);
-}
-
-void AreaSum::AddToRoomsGroup(HotelAreaData& record, std::int16_t rooms, const Recordset& fields)
-{
-    if (rooms >= 500)
-        AddToGroup(record.HotelNumRoomsAbove500, fields);
-    else if (rooms >= 300)
-        AddToGroup(record.HotelNumRoomsBetween300And499, fields);
-    else if (rooms < 100)
-        AddToGroup(record.HotelNumRoomsBelow99, fields);
-    else if (rooms < 200)
-        AddToGroup(record.HotelNumRoomsBetween100And199, fields);
-    else
-        AddToGroup(record.HotelNumRoomsBetween200And299, fields);
-}
-
-void AreaSum::AddToGroup(HotelAreaComplex& group, const Recordset& fields)
-{
-    group.HotelNum += 1;
-    const HotelColumns& columns = ColumnsOf(fields);
-    const Recordset::Row row = fields.CurrentRow();
-    for (const int i : columns.groupColumns) {
-        // Groups take whole numbers, money included.
-        if (!row[i].isNull())
-            group.*columns.actions[i].groupField += Int32At(fields, columns, i);
     }
 }
