@@ -111,10 +111,42 @@ std::int32_t ToInt32(const QVariant& value)
     return ToInteger<std::int32_t>(value, QStringLiteral("超出 32 位整数范围"));
 }
 
+namespace {
+
+// Whole numbers and amounts to the cent, most of what a report writes, straight from their
+// cents: where the value is the double nearest a number of cents under 10^14, the general
+// form below gives just that number's digits.
+bool CentsText(double value, QString* text)
+{
+    if (!(std::fabs(value) < 1e12))
+        return false;
+    const long long cents = std::llround(value * 100);
+    if (static_cast<double>(cents) / 100.0 != value)
+        return false;
+    char buffer[32];
+    char* end = buffer;
+    if (cents < 0)
+        *end++ = '-';
+    const unsigned long long magnitude = cents < 0 ? 0ULL - static_cast<unsigned long long>(cents) : cents;
+    end = std::to_chars(end, buffer + sizeof buffer, magnitude / 100).ptr;
+    if (const auto fraction = static_cast<char>(magnitude % 100)) {
+        *end++ = '.';
+        *end++ = static_cast<char>('0' + fraction / 10);
+        if (fraction % 10)
+            *end++ = static_cast<char>('0' + fraction % 10);
+    }
+    *text = QString::fromLatin1(buffer, end - buffer);
+    return true;
+}
+
+} // namespace
+
 QString NumberText(double value)
 {
     if (value == 0.0 || !std::isfinite(value))
         return value == 0.0 ? QStringLiteral("0") : QString::number(value);
+    if (QString text; CentsText(value, &text))
+        return text;
     char buffer[64];
     const double magnitude = std::fabs(value);
     if (magnitude >= 1e15 || magnitude < 1e-5) {

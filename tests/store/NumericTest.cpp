@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <random>
+
 namespace {
 
 struct RoundCase
@@ -114,6 +117,29 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{-25, "-25"}, TextCase{0.1 + 0.2, "0.3"},
                       TextCase{987890.84 + 1.1e-9, "987890.84"}, TextCase{671.79 - 9e-13, "671.79"},
                       TextCase{123456789012345.0, "123456789012345"}, TextCase{0.123456789012345, "0.123456789012345"}));
+
+// Whole numbers and amounts to the cent take a short way; it must write what %.14g writes.
+TEST(NumberText, CentsAsPrintfWritesThem)
+{
+    std::mt19937_64 random(20261207);
+    std::uniform_int_distribution<long long> cents(-99'999'999'999'999LL, 99'999'999'999'999LL);
+    std::uniform_int_distribution<int> digits(1, 14);
+    char expected[64];
+    for (int i = 0; i < 200000; ++i) {
+        // Small numbers as often as large ones: cut the random cents to a random length.
+        long long n = cents(random);
+        for (int d = digits(random); d < 14; ++d)
+            n /= 10;
+        if (n == 0)
+            continue;
+        const double value = static_cast<double>(n) / 100.0;
+        std::snprintf(expected, sizeof expected, "%.14g", value);
+        ASSERT_EQ(Numeric::NumberText(value).toStdString(), expected) << n;
+        // A sum that misses the cent by binary noise reads the same after RoundTwo.
+        const double noisy = value + value * 3e-16;
+        ASSERT_EQ(Numeric::NumberText(Numeric::RoundTwo(noisy)).toStdString(), expected) << n;
+    }
+}
 
 TEST(ParseNumber, AcceptsSignsPointsAndBlanks)
 {
