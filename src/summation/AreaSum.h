@@ -14,7 +14,6 @@ class Recordset;
 class HotelAreaData;
 class HotelCondition;
 class TourUnitAreaData;
-class TourUnitAreaIndex;
 class TallixAreaData;
 class TallixCondition;
 class RegionSelection;
@@ -110,11 +109,6 @@ private:
 
     // hotel pass
     void LoadHotelRecord(HotelAreaData& record, const Recordset& fields);
-
-    // annual pass
-    void LoadTravelAgencyRecord(TourUnitAreaData& data, const Recordset& fields);
-    void LoadHotelFinanceRecord(TourUnitAreaData& data, const Recordset& fields);
-    void AddToTourUnitIndex(TourUnitAreaIndex& index, const Recordset& fields);
 
     // ledger pass: the rows of one year, summed into the run's rows and total
     void MergeCompareValues(TallixAreaData& current, const TallixAreaData& previous);

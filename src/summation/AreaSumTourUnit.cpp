@@ -16,6 +16,15 @@
 
 namespace {
 
+// What the columns of a statement are for, worked out once per statement rather than for
+// every row: the index member each adds to (null for the others) and the category columns.
+struct ReturnColumns
+{
+    std::vector<double TourUnitAreaIndex::*> members;
+    int travelAgencyType = -1;
+    int registrationType = -1;
+};
+
 // The pieces in which the four yearly statements differ.
 struct ReturnQuery
 {
@@ -25,27 +34,9 @@ struct ReturnQuery
     const char* Kind; // the register column that decides the category, or ""
     const char* Table;
     const char* Summed; // the return's columns the sums read, for the test of text values
+    // Adds one enterprise's row to the aggregate it belongs in.
+    void (*Load)(TourUnitAreaData& data, const Recordset& fields, const ReturnColumns& columns);
 };
-
-constexpr const char* FinanceColumns =
-    "FixAssetsInitialPrice,AccumulatedDepreciation,OperationIncome,ProfitTotal,OperationTaxAddition,YearendEmployment";
-constexpr const char* AreaColumns = "fixcapitalorigin,OperationIncome,ProfitTotal,OperationTaxAddition,yearendemployee";
-
-const ReturnQuery TravelAgencyQuery{" ,SUM(FixAssetsInitialPrice) AS FixAssetsInitialPrice",
-                                    " ,SUM(AccumulatedDepreciation) AS AccumulatedDepreciation",
-                                    " ,SUM(YearendEmployment) AS YearendEmployment",
-                                    " ,Base01.TravelAgencyType AS TravelAgencyType", "Base04",
-                                    FinanceColumns};
-const ReturnQuery HotelQuery{" ,SUM(FixAssetsInitialPrice) AS FixAssetsInitialPrice",
-                             " ,SUM(AccumulatedDepreciation) AS AccumulatedDepreciation",
-                             " ,SUM(YearendEmployment) AS YearendEmployment",
-                             " ,Base01.RegistrationType AS RegistrationType", "Base06", FinanceColumns};
-const ReturnQuery TravelSpotQuery{" ,SUM(fixcapitalorigin) AS FixAssetsInitialPrice",
-                                  " ,SUM(0) AS AccumulatedDepreciation",
-                                  " ,SUM(yearendemployee) AS YearendEmployment", "", "Base08", AreaColumns};
-const ReturnQuery OthersCorpQuery{" ,SUM(fixcapitalorigin) AS FixAssetsInitialPrice",
-                                  " ,SUM(0) AS AccumulatedDepreciation",
-                                  " ,SUM(yearendemployee) AS YearendEmployment", "", "Base09", AreaColumns};
 
 // The yearly statement of one kind of return with a region test in place of the one region's
 // "regionalismcode like '<prefix>%'" (none: every enterprise). A run over several regions
@@ -123,16 +114,7 @@ std::optional<double> KindNumber(const Recordset& fields, int column, bool whole
     }
 }
 
-// What the columns of the current query are for, worked out once per query rather than for
-// every row: the index member each adds to (null for the others) and the category columns.
-struct ReturnColumns
-{
-    std::vector<double TourUnitAreaIndex::*> members;
-    int travelAgencyType = -1;
-    int registrationType = -1;
-};
-
-const ReturnColumns& ColumnsOf(const Recordset& fields)
+ReturnColumns ColumnsOf(const Recordset& fields)
 {
     struct Sum
     {
@@ -147,18 +129,12 @@ const ReturnColumns& ColumnsOf(const Recordset& fields)
         {"OperationTaxAddition", &TourUnitAreaIndex::OperationTaxAddition},
         {"YearendEmployment", &TourUnitAreaIndex::YearendEmployment},
     };
-    static QStringList names; // shares the recordset's list, which stays the same until it reopens
-    static ReturnColumns columns;
-    const QStringList& current = fields.FieldNames();
-    // While the cache holds the old list its storage cannot be reused, so equal storage
-    // means the same query.
-    if (names.constData() == current.constData() && names.size() == current.size())
-        return columns;
-    names = current;
-    columns.members.assign(current.size(), nullptr);
-    for (qsizetype i = 0; i < current.size(); ++i)
+    const QStringList& names = fields.FieldNames();
+    ReturnColumns columns;
+    columns.members.assign(names.size(), nullptr);
+    for (qsizetype i = 0; i < names.size(); ++i)
         for (const Sum& sum : sums)
-            if (current[i].compare(QLatin1String(sum.Name), Qt::CaseInsensitive) == 0)
+            if (names[i].compare(QLatin1String(sum.Name), Qt::CaseInsensitive) == 0)
                 columns.members[i] = sum.Member;
     columns.travelAgencyType = fields.IndexOf(QStringLiteral("TravelAgencyType"));
     columns.registrationType = fields.IndexOf(QStringLiteral("RegistrationType"));
@@ -180,6 +156,84 @@ Funding FundingOf(int registrationType)
     return Funding::None;
 }
 
+void AddToTourUnitIndex(TourUnitAreaIndex& index, const Recordset& fields, const ReturnColumns& columns)
+{
+    const Recordset::Row row = fields.CurrentRow();
+    for (std::size_t i = 0; i < columns.members.size(); ++i) {
+        if (!columns.members[i] || row[i].isNull())
+            continue;
+        try {
+            index.*columns.members[i] += Numeric::ToDouble(row[i]);
+        } catch (const ConversionError& e) {
+            throw InContext(e, fields, fields.FieldNames()[i]);
+        }
+    }
+    index.TourUnitNum += 1;
+}
+
+void LoadTravelAgencyRecord(TourUnitAreaData& data, const Recordset& fields, const ReturnColumns& columns)
+{
+    const auto kind = KindNumber(fields, columns.travelAgencyType, false);
+    if (!kind)
+        return;
+    if (*kind == 1)
+        AddToTourUnitIndex(data.TravelAgencyDataInternational, fields, columns);
+    else if (*kind == 2)
+        AddToTourUnitIndex(data.TravelAgencyDataDomestic, fields, columns);
+}
+
+void LoadHotelFinanceRecord(TourUnitAreaData& data, const Recordset& fields, const ReturnColumns& columns)
+{
+    const auto kind = KindNumber(fields, columns.registrationType, true);
+    if (!kind)
+        return;
+    switch (FundingOf(static_cast<int>(*kind))) {
+    case Funding::Domestic:
+        AddToTourUnitIndex(data.HotelDataDomestic, fields, columns);
+        break;
+    case Funding::Foreign:
+        AddToTourUnitIndex(data.HotelDataInternational, fields, columns);
+        break;
+    case Funding::None:
+        break;
+    }
+}
+
+void LoadTravelSpotRecord(TourUnitAreaData& data, const Recordset& fields, const ReturnColumns& columns)
+{
+    AddToTourUnitIndex(data.TravelSpotData, fields, columns);
+}
+
+void LoadOthersCorpRecord(TourUnitAreaData& data, const Recordset& fields, const ReturnColumns& columns)
+{
+    AddToTourUnitIndex(data.OthersCorpData, fields, columns);
+}
+
+constexpr const char* FinanceColumns =
+    "FixAssetsInitialPrice,AccumulatedDepreciation,OperationIncome,ProfitTotal,OperationTaxAddition,YearendEmployment";
+constexpr const char* AreaColumns = "fixcapitalorigin,OperationIncome,ProfitTotal,OperationTaxAddition,yearendemployee";
+
+const ReturnQuery TravelAgencyQuery{" ,SUM(FixAssetsInitialPrice) AS FixAssetsInitialPrice",
+                                    " ,SUM(AccumulatedDepreciation) AS AccumulatedDepreciation",
+                                    " ,SUM(YearendEmployment) AS YearendEmployment",
+                                    " ,Base01.TravelAgencyType AS TravelAgencyType", "Base04",
+                                    FinanceColumns, &LoadTravelAgencyRecord};
+const ReturnQuery HotelQuery{" ,SUM(FixAssetsInitialPrice) AS FixAssetsInitialPrice",
+                             " ,SUM(AccumulatedDepreciation) AS AccumulatedDepreciation",
+                             " ,SUM(YearendEmployment) AS YearendEmployment",
+                             " ,Base01.RegistrationType AS RegistrationType", "Base06", FinanceColumns,
+                             &LoadHotelFinanceRecord};
+const ReturnQuery TravelSpotQuery{" ,SUM(fixcapitalorigin) AS FixAssetsInitialPrice",
+                                  " ,SUM(0) AS AccumulatedDepreciation",
+                                  " ,SUM(yearendemployee) AS YearendEmployment", "", "Base08", AreaColumns,
+                                  &LoadTravelSpotRecord};
+const ReturnQuery OthersCorpQuery{" ,SUM(fixcapitalorigin) AS FixAssetsInitialPrice",
+                                  " ,SUM(0) AS AccumulatedDepreciation",
+                                  " ,SUM(yearendemployee) AS YearendEmployment", "", "Base09", AreaColumns,
+                                  &LoadOthersCorpRecord};
+
+const ReturnQuery* const Queries[] = {&TravelAgencyQuery, &HotelQuery, &TravelSpotQuery, &OthersCorpQuery};
+
 } // namespace
 
 RunResult<TourUnitAreaData> AreaSum::CalculateTourUnitRegions(const QStringList& areacodes, std::int16_t year,
@@ -189,40 +243,35 @@ RunResult<TourUnitAreaData> AreaSum::CalculateTourUnitRegions(const QStringList&
     if (areacodes.isEmpty())
         return run;
     RegionSelection regions(areacodes);
+    RegionBuckets<TourUnitAreaData> buckets(regions);
+    const QString clause = regions.Clause(QStringLiteral("regionalismcode"));
 
     const SourceSession session(*this);
-    const QString clause = regions.Clause(QStringLiteral("regionalismcode"));
-    // Each enterprise of a kind goes once into the total and into every region that holds it.
-    RegionBuckets<TourUnitAreaData> buckets(regions);
-    const auto pass = [&](const ReturnQuery& query, const auto& load) {
-        OpenRecordset(Statement(query, clause, year, true));
+    int done = 0;
+    for (const ReturnQuery* query : Queries) {
+        OpenRecordset(Statement(*query, clause, year, true));
+        const ReturnColumns columns = ColumnsOf(*recordset_);
         const int regionColumn = recordset_->IndexOf(QStringLiteral("regionalismcode"));
         const int textColumn = recordset_->IndexOf(QStringLiteral("TextValueFound"));
         const int total = recordset_->RecordCount();
-        int done = 0;
+        // Each enterprise goes once into its region code's sums.
         for (recordset_->MoveFirst(); !recordset_->IsEOF(); recordset_->MoveNext()) {
             Report(progress, done++, total);
             TourUnitAreaData* const sum = buckets.Find(recordset_->CurrentRow()[regionColumn]);
             if (!sum)
                 continue;
             if (recordset_->CurrentRow()[textColumn].toInt() != 0)
-                CheckTextValues(*connection_, query, recordset_->CurrentRow()[0].toString(), year);
-            load(*sum, *recordset_);
+                CheckTextValues(*connection_, *query, recordset_->CurrentRow()[0].toString(), year);
+            query->Load(*sum, *recordset_, columns);
         }
-    };
-    pass(TravelAgencyQuery, [&](TourUnitAreaData& data, const Recordset& fields) { LoadTravelAgencyRecord(data, fields); });
-    pass(HotelQuery, [&](TourUnitAreaData& data, const Recordset& fields) { LoadHotelFinanceRecord(data, fields); });
-    pass(TravelSpotQuery,
-         [&](TourUnitAreaData& data, const Recordset& fields) { AddToTourUnitIndex(data.TravelSpotData, fields); });
-    pass(OthersCorpQuery,
-         [&](TourUnitAreaData& data, const Recordset& fields) { AddToTourUnitIndex(data.OthersCorpData, fields); });
+    }
     buckets.AddTo(run, &TourUnitAreaData::AddTourUnitAreaData);
     return run;
 }
 
 QString AreaSum::TourUnitSql(const QString& table, const QString& regionClause, std::int16_t year)
 {
-    for (const ReturnQuery* query : {&TravelAgencyQuery, &HotelQuery, &TravelSpotQuery, &OthersCorpQuery})
+    for (const ReturnQuery* query : Queries)
         if (table.compare(QLatin1String(query->Table), Qt::CaseInsensitive) == 0)
             return Statement(*query, regionClause, year, true);
     return QString();
@@ -231,48 +280,4 @@ QString AreaSum::TourUnitSql(const QString& table, const QString& regionClause, 
 std::shared_ptr<TourUnitAreaData> AreaSum::CalculateTourUnit(const QString& areacode, std::int16_t year)
 {
     return CalculateTourUnitRegions({areacode}, year).Items.front();
-}
-
-void AreaSum::LoadTravelAgencyRecord(TourUnitAreaData& data, const Recordset& fields)
-{
-    const auto kind = KindNumber(fields, ColumnsOf(fields).travelAgencyType, false);
-    if (!kind)
-        return;
-    if (*kind == 1)
-        AddToTourUnitIndex(data.TravelAgencyDataInternational, fields);
-    else if (*kind == 2)
-        AddToTourUnitIndex(data.TravelAgencyDataDomestic, fields);
-}
-
-void AreaSum::LoadHotelFinanceRecord(TourUnitAreaData& data, const Recordset& fields)
-{
-    const auto kind = KindNumber(fields, ColumnsOf(fields).registrationType, true);
-    if (!kind)
-        return;
-    switch (FundingOf(static_cast<int>(*kind))) {
-    case Funding::Domestic:
-        AddToTourUnitIndex(data.HotelDataDomestic, fields);
-        break;
-    case Funding::Foreign:
-        AddToTourUnitIndex(data.HotelDataInternational, fields);
-        break;
-    case Funding::None:
-        break;
-    }
-}
-
-void AreaSum::AddToTourUnitIndex(TourUnitAreaIndex& index, const Recordset& fields)
-{
-    const auto& members = ColumnsOf(fields).members;
-    const Recordset::Row row = fields.CurrentRow();
-    for (std::size_t i = 0; i < members.size(); ++i) {
-        if (!members[i] || row[i].isNull())
-            continue;
-        try {
-            index.*members[i] += Numeric::ToDouble(row[i]);
-        } catch (const ConversionError& e) {
-            throw InContext(e, fields, fields.FieldNames()[i]);
-        }
-    }
-    index.TourUnitNum += 1;
 }
