@@ -255,6 +255,10 @@ int Run(const QStringList& arguments, QTextStream& out)
     for (std::size_t i = 0; i < ranges.size(); ++i)
         if (!InputRules::RangeComplete(ranges[i].item, ranges[i].start, ranges[i].end))
             throw CliError(RangeGroups()[i].incomplete);
+    // 300:100 admits nothing: a report of zeros that nobody asked for.
+    for (const RangeState& range : ranges)
+        if (!InputRules::RangeOrdered(range.item, range.start, range.end))
+            throw CliError(InputRules::RangeReversedMessage);
 
     HotelCondition condition =
         HotelCondition::AllHotels(Numeric::ToInt16(year.trimmed()), Numeric::ToInt16(month.trimmed()));

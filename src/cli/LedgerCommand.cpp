@@ -135,8 +135,9 @@ struct Rows
 };
 
 // The region or enterprise list, in the order the options were given, each entry checked
-// against the source database as the window's add buttons check it.
-Rows CollectRows(const QStringList& arguments)
+// against the source database as the window's add buttons check it; a region's enterprises
+// are those of the unit type.
+Rows CollectRows(const QStringList& arguments, const TallixCondition& unit)
 {
     Rows rows;
     bool regions = false;
@@ -154,9 +155,13 @@ Rows CollectRows(const QStringList& arguments)
             rows.Codes << code;
         } else if (name == QLatin1String("enterprises-of")) {
             enterprises = true;
-            const auto found = TallixLookup::EnterprisesOfRegion(RegionFromKey(value));
+            // Enterprises of another unit type would only stand as rows of zeros.
+            const QString region = RegionFromKey(value);
+            const auto found = TallixLookup::EnterprisesOfRegion(region, unit.UnitTypeSql());
             if (found.isEmpty())
-                throw CliError(TallixInput::NoRegionMessage);
+                throw CliError(TallixLookup::EnterprisesOfRegion(region).isEmpty()
+                                   ? TallixInput::NoRegionMessage
+                                   : TallixInput::NoEnterpriseOfUnitMessage.arg(TallixRun::UnitTypeText(unit)));
             for (const auto& entry : found)
                 rows.Codes << entry.Code;
         } else if (name == QLatin1String("enterprise")) {
@@ -190,7 +195,7 @@ int Run(const QStringList& arguments, QTextStream& out)
     SetUnitType(args, condition);
     SetTableStyle(args, condition);
     const QStringList captions = SetIndexes(args, condition);
-    const Rows rows = CollectRows(arguments);
+    const Rows rows = CollectRows(arguments, condition);
 
     const RunLock lock;
     TallixReport report;

@@ -12,6 +12,8 @@ inline const QString PeriodEmptyMessage = QStringLiteral("年月不能为空");
 inline const QString CodeEmptyMessage = QStringLiteral("地区码不能为空");
 inline const QString NoRegionMessage = QStringLiteral("没有这个地区码");
 inline const QString NoEnterpriseMessage = QStringLiteral("没有这个企业码");
+// A region with enterprises, none of them of the chosen unit type (%1: its caption).
+inline const QString NoEnterpriseOfUnitMessage = QStringLiteral("该地区没有“%1”类的企业");
 inline const QString TooManyItemsMessage = QStringLiteral("因最多只处理8项，所以建议先删除一部分再添加");
 inline const QString DoneMessage = QStringLiteral("计算完成！");
 

@@ -48,6 +48,9 @@ TEST(LedgerCommand, RunsTheWindowsLedger)
     Succeed("--enterprise A0001 --enterprises-of 4302 --item Base01:Rooms");
     EXPECT_EQ(FirstValues(folder),
               (QStringList{"合计\t340", "湖南国际旅行社\t0", "株洲招待所\t40", "株洲大酒店\t300"}));
+    // a region's enterprises are those of the unit type: no agency or scenic area of 长沙市
+    Succeed("--enterprises-of 4301 --item Base01:Rooms");
+    EXPECT_EQ(FirstValues(folder), (QStringList{"合计\t320", "芙蓉宾馆\t200", "湘江饭店\t120"}));
 
     // without rows the ledger is its total alone
     Succeed("");
@@ -92,6 +95,7 @@ TEST(LedgerCommand, RefusedInputComputesNothing)
         {"--year 2006 --month 3 --region 4x", "请输入正确数据！"},
         {"--year 2006 --month 3 --enterprise B9999", "没有这个企业码"},
         {"--year 2006 --month 3 --enterprises-of 45", "没有这个地区码"},
+        {"--year 2006 --month 3 --unit scenic --enterprises-of 4302", "该地区没有“旅游景区”类的企业"},
         {"--year 2006 --month 3 --region 43 --enterprise B1001", "--region 不能与 --enterprise、--enterprises-of 同时使用"},
         {"--year 2006 --month 3 --unit hotel", "--unit 应为 accommodation、agency、scenic 或 other"},
         {"--year 2006 --month 3 --mode yearly", "--mode 应为 current、cumulative、same-period 或 cumulative-comparison"},

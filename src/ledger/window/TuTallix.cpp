@@ -67,7 +67,6 @@ std::optional<QString> RegionCodeOf(const QString& text, QString* message)
     return QString::number(RegionCode::Normalise(*key));
 }
 
-const QString NoEnterpriseOfUnitMessage = QStringLiteral("该地区没有“%1”类的企业");
 
 } // namespace
 
@@ -288,7 +287,7 @@ void TuTallix::CmdAddArea_Click()
         if (enterprises.isEmpty())
             MessagePresenter::Show(TallixLookup::EnterprisesOfRegion(*code).isEmpty()
                                        ? TallixInput::NoRegionMessage
-                                       : NoEnterpriseOfUnitMessage.arg(UnitCaption()));
+                                       : TallixInput::NoEnterpriseOfUnitMessage.arg(UnitCaption()));
         for (const TallixLookup::Entry& enterprise : enterprises)
             FlexGridCompany->AddItem(enterprise.Code + QLatin1Char('\t') + enterprise.Name);
         Text5->clear();
