@@ -19,7 +19,7 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err)
     if (const auto encoding = args.Value(QStringLiteral("encoding")))
         import.Encoding = *encoding;
     QString last;
-    import.OnProgress = [&](const QString& what, long long done, long long total) {
+    import.OnProgress = [&](const QString& what, long long /*done*/, long long total) {
         if (what == last)
             return;
         last = what;
