@@ -184,6 +184,8 @@ QString HotelSelectList(DbConnection& source, const QString& statement)
     for (const QString& table : tables) {
         Recordset columns;
         columns.Open(QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(table), source);
+        if (columns.RecordCount() == 0)
+            return QStringLiteral("*"); // no such table: the engine's own words say so
         for (columns.MoveFirst(); !columns.IsEOF(); columns.MoveNext()) {
             const QString name = columns.Value(0).toString().toLower();
             if (!tableOf.contains(name))
@@ -235,9 +237,9 @@ private:
     const HotelColumns& columns_;
     bool converted_ = false;
     std::size_t count_ = 0;
-    // Nine columns feed the groups; a join could name each of them three times.
-    std::array<std::int32_t, 32> values_{};
-    std::array<bool, 32> present_{};
+    // Nine columns feed the groups.
+    std::array<std::int32_t, 16> values_{};
+    std::array<bool, 16> present_{};
 };
 
 void AddToRegTypeGroup(HotelAreaData& record, std::int16_t code, GroupFigures& figures)
