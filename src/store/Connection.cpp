@@ -216,7 +216,7 @@ const QHash<QString, QString>& CachedAreaNames()
     OpenStatConnection();
     try {
         StatCmd->CommandText = QStringLiteral("select Areacode, Areaname from Area");
-        StatRs->Open(*StatCmd);
+        StatRs->Open(StatCmd->CommandText, *StatConn, Recordset::Cursor::Forward);
         for (StatRs->MoveFirst(); !StatRs->IsEOF(); StatRs->MoveNext()) {
             const QString code = WithoutTrailingBlanks(StatRs->Value(0).toString());
             if (!names->contains(code))
