@@ -93,6 +93,13 @@ double ToDouble(const QVariant& value)
 namespace {
 template <typename Int> Int ToInteger(const QVariant& value, const QString& range)
 {
+    // The engine hands over most counts as 64-bit integers: no rounding to do.
+    if (value.typeId() == QMetaType::LongLong) {
+        const qlonglong whole = *static_cast<const qlonglong*>(value.constData());
+        if (whole < std::numeric_limits<Int>::min() || whole > std::numeric_limits<Int>::max())
+            throw ConversionError(value.toString(), range);
+        return static_cast<Int>(whole);
+    }
     const double rounded = RoundEven(ToDouble(value));
     if (!(rounded >= static_cast<double>(std::numeric_limits<Int>::min()) &&
           rounded <= static_cast<double>(std::numeric_limits<Int>::max())))

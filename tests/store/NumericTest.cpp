@@ -51,15 +51,21 @@ class IntegerConversionTest : public ::testing::TestWithParam<IntCase>
 TEST_P(IntegerConversionTest, RoundsTiesToEvenAndRefusesWhatDoesNotFit)
 {
     const IntCase& c = GetParam();
-    const QVariant value(QString::fromUtf8(c.text));
-    if (c.fits16)
-        EXPECT_EQ(Numeric::ToInt16(value), c.expected);
-    else
-        EXPECT_THROW(Numeric::ToInt16(value), ConversionError);
-    if (c.fits32)
-        EXPECT_EQ(Numeric::ToInt32(value), c.expected);
-    else
-        EXPECT_THROW(Numeric::ToInt32(value), ConversionError);
+    const QVariant text(QString::fromUtf8(c.text));
+    // A whole number also as the engine hands over an INTEGER column.
+    bool whole = false;
+    const qlonglong integer = text.toString().trimmed().toLongLong(&whole);
+    for (const QVariant& value : whole ? QVariantList{text, QVariant(integer)} : QVariantList{text}) {
+        SCOPED_TRACE(value.typeName());
+        if (c.fits16)
+            EXPECT_EQ(Numeric::ToInt16(value), c.expected);
+        else
+            EXPECT_THROW(Numeric::ToInt16(value), ConversionError);
+        if (c.fits32)
+            EXPECT_EQ(Numeric::ToInt32(value), c.expected);
+        else
+            EXPECT_THROW(Numeric::ToInt32(value), ConversionError);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -68,8 +74,9 @@ INSTANTIATE_TEST_SUITE_P(
                       IntCase{"12.5", 12, true, true}, IntCase{"13.5", 14, true, true},
                       IntCase{" 12 ", 12, true, true}, IntCase{"32767", 32767, true, true},
                       IntCase{"32767.5", 32768, false, true}, IntCase{"-32768", -32768, true, true},
-                      IntCase{"-32769", -32769, false, true}, IntCase{"2147483647", 2147483647, false, true},
+                      IntCase{"-32769", -32769, false, true}, IntCase{"32768", 32768, false, true}, IntCase{"2147483647", 2147483647, false, true},
                       IntCase{"2147483648", 0, false, false}, IntCase{"-2147483648", -2147483647 - 1, false, true},
+                      IntCase{"-2147483649", 0, false, false}, IntCase{"9223372036854775807", 0, false, false},
                       IntCase{"abc", 0, false, false}, IntCase{"", 0, false, false}, IntCase{"1e3", 0, false, false},
                       IntCase{"12abc", 0, false, false}));
 
