@@ -107,9 +107,6 @@ private:
     // Asks the progress every so many records; throws RunCancelled when told to stop.
     static void Report(const RunProgress& progress, int done, int total);
 
-    // hotel pass
-    void LoadHotelRecord(HotelAreaData& record, const Recordset& fields);
-
     // ledger pass: the rows of one year, summed into the run's rows and total
     void MergeCompareValues(TallixAreaData& current, const TallixAreaData& previous);
     void LoadTallixYear(const QStringList& codes, TallixCondition& condition, bool isArea,

@@ -106,35 +106,28 @@ QHash<QString, ColumnAction> ActionsByName(QStringList* names = nullptr)
     return map;
 }
 
-// The actions of one query's columns, worked out once per query rather than per row.
+// The actions of a statement's columns, worked out once per run rather than per row.
 struct HotelColumns
 {
-    QStringList names; // shares the recordset's list, which stays the same until it reopens
+    QStringList names;
     std::vector<ColumnAction> actions;
     std::vector<int> groupColumns; // the columns a group sums, in column order
     int codeColumn = -1;
 };
 
-const HotelColumns& ColumnsOf(const Recordset& fields)
+HotelColumns ColumnsOf(const Recordset& fields)
 {
     static const QHash<QString, ColumnAction> byName = ActionsByName();
-    static HotelColumns cache;
-    const QStringList& names = fields.FieldNames();
-    // Equal column lists have equal actions; sharing the list makes the next test a pointer test.
-    if (cache.names == names) {
-        cache.names = names;
-        return cache;
+    HotelColumns columns;
+    columns.names = fields.FieldNames();
+    columns.actions.assign(columns.names.size(), ColumnAction{});
+    for (qsizetype i = 0; i < columns.names.size(); ++i) {
+        columns.actions[i] = byName.value(columns.names[i].toLower());
+        if (columns.actions[i].groupField)
+            columns.groupColumns.push_back(static_cast<int>(i));
     }
-    cache.names = names;
-    cache.actions.assign(names.size(), ColumnAction{});
-    cache.groupColumns.clear();
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        cache.actions[i] = byName.value(names[i].toLower());
-        if (cache.actions[i].groupField)
-            cache.groupColumns.push_back(static_cast<int>(i));
-    }
-    cache.codeColumn = fields.IndexOf(QStringLiteral("code"));
-    return cache;
+    columns.codeColumn = fields.IndexOf(QStringLiteral("code"));
+    return columns;
 }
 
 // Converts one value of the current row; a failure names the enterprise and the column.
@@ -282,6 +275,43 @@ void AddToRoomsGroup(HotelAreaData& record, std::int16_t rooms, GroupFigures& fi
         figures.AddTo(record.HotelNumRoomsBetween200And299);
 }
 
+// Adds one record's figures and groups to the aggregate.
+void LoadHotelRecord(HotelAreaData& record, const Recordset& fields, const HotelColumns& columns)
+{
+    const Recordset::Row row = fields.CurrentRow();
+    GroupFigures groups(fields, columns);
+    for (int i = 0; i < static_cast<int>(columns.actions.size()); ++i) {
+        const ColumnAction& a = columns.actions[i];
+        if (a.action == Action::Ignore || row[i].isNull())
+            continue;
+        switch (a.action) {
+        case Action::RegType:
+            AddToRegTypeGroup(record, Int16At(fields, columns, i), groups);
+            break;
+        case Action::Star:
+            AddToStarGroup(record, Int16At(fields, columns, i), groups);
+            break;
+        case Action::Rooms: {
+            const std::int16_t rooms = Int16At(fields, columns, i);
+            record.Rooms += rooms;
+            AddToRoomsGroup(record, rooms, groups);
+            break;
+        }
+        case Action::Beds:
+            record.Beds += Int16At(fields, columns, i);
+            break;
+        case Action::Int32:
+            record.*a.field += Int32At(fields, columns, i);
+            break;
+        case Action::Double:
+            record.*a.field += DoubleAt(fields, columns, i);
+            break;
+        case Action::Ignore:
+            break;
+        }
+    }
+}
+
 } // namespace
 
 QString AreaSum::HotelSql(const QString& regionClause, const HotelCondition& condition, const QString& columns)
@@ -318,6 +348,7 @@ RunResult<HotelAreaData> AreaSum::CalculateHotelRegions(const QStringList& areac
     const QString regionClause = regions.Clause(QStringLiteral("regionalismcode"));
     OpenRecordset(HotelSql(regionClause, condition,
                            HotelSelectList(*connection_, HotelSql(regionClause, condition))));
+    const HotelColumns columns = ColumnsOf(*recordset_);
     const int regionColumn = recordset_->IndexOf(QStringLiteral("regionalismcode"));
     const int total = recordset_->RecordCount();
     RegionBuckets<HotelAreaData> buckets(regions);
@@ -335,12 +366,12 @@ RunResult<HotelAreaData> AreaSum::CalculateHotelRegions(const QStringList& areac
         // come out the same, with no copy of the hotel's own figures to clear and add.
         if (!testsEachHotel) {
             sum->HotelNum += 1;
-            LoadHotelRecord(*sum, *recordset_);
+            LoadHotelRecord(*sum, *recordset_, columns);
             continue;
         }
         record.Clear();
         record.HotelNum = 1;
-        LoadHotelRecord(record, *recordset_);
+        LoadHotelRecord(record, *recordset_, columns);
         // Groups were filled while loading; only a record that passes reaches the regions.
         if (!condition.RentPercentValide(record.RentPercent()) ||
             !condition.ReceptionNumValide(record.InTourist + record.EntryTourist()) ||
@@ -356,41 +387,4 @@ RunResult<HotelAreaData> AreaSum::CalculateHotelRegions(const QStringList& areac
 std::shared_ptr<HotelAreaData> AreaSum::CalculateHotel(const QString& areacode, const HotelCondition& condition)
 {
     return CalculateHotelRegions({areacode}, condition).Items.front();
-}
-
-void AreaSum::LoadHotelRecord(HotelAreaData& record, const Recordset& fields)
-{
-    const HotelColumns& columns = ColumnsOf(fields);
-    const Recordset::Row row = fields.CurrentRow();
-    GroupFigures groups(fields, columns);
-    for (int i = 0; i < static_cast<int>(columns.actions.size()); ++i) {
-        const ColumnAction& a = columns.actions[i];
-        if (a.action == Action::Ignore || row[i].isNull())
-            continue;
-        switch (a.action) {
-        case Action::RegType:
-            AddToRegTypeGroup(record, Int16At(fields, columns, i), groups);
-            break;
-        case Action::Star:
-            AddToStarGroup(record, Int16At(fields, columns, i), groups);
-            break;
-        case Action::Rooms: {
-            const std::int16_t rooms = Int16At(fields, columns, i);
-            record.Rooms += rooms;
-            AddToRoomsGroup(record, rooms, groups);
-            break;
-        }
-        case Action::Beds:
-            record.Beds += Int16At(fields, columns, i);
-            break;
-        case Action::Int32:
-            record.*a.field += Int32At(fields, columns, i);
-            break;
-        case Action::Double:
-            record.*a.field += DoubleAt(fields, columns, i);
-            break;
-        case Action::Ignore:
-            break;
-        }
-    }
 }
