@@ -156,12 +156,11 @@ Rows CollectRows(const QStringList& arguments, const TallixCondition& unit)
         } else if (name == QLatin1String("enterprises-of")) {
             enterprises = true;
             // Enterprises of another unit type would only stand as rows of zeros.
-            const QString region = RegionFromKey(value);
-            const auto found = TallixLookup::EnterprisesOfRegion(region, unit.UnitTypeSql());
+            QString refusal;
+            const auto found = TallixLookup::EnterprisesOfRegion(RegionFromKey(value), unit.UnitTypeSql(),
+                                                                 TallixRun::UnitTypeText(unit), &refusal);
             if (found.isEmpty())
-                throw CliError(TallixLookup::EnterprisesOfRegion(region).isEmpty()
-                                   ? TallixInput::NoRegionMessage
-                                   : TallixInput::NoEnterpriseOfUnitMessage.arg(TallixRun::UnitTypeText(unit)));
+                throw CliError(refusal);
             for (const auto& entry : found)
                 rows.Codes << entry.Code;
         } else if (name == QLatin1String("enterprise")) {

@@ -3,6 +3,7 @@
 #include "Connection.h"
 #include "RegionCode.h"
 #include "SqlText.h"
+#include "TallixInput.h"
 
 #include <functional>
 
@@ -56,6 +57,16 @@ QList<Entry> EnterprisesOfRegion(const QString& code, const QString& unitClause)
                      entries.append({rs.Value(QStringLiteral("Code")).toString(),
                                      rs.Value(QStringLiteral("Unitname")).toString()});
              });
+    return entries;
+}
+
+QList<Entry> EnterprisesOfRegion(const QString& code, const QString& unitClause, const QString& unitCaption,
+                                 QString* refusal)
+{
+    const QList<Entry> entries = EnterprisesOfRegion(code, unitClause);
+    if (entries.isEmpty())
+        *refusal = EnterprisesOfRegion(code).isEmpty() ? TallixInput::NoRegionMessage
+                                                       : TallixInput::NoEnterpriseOfUnitMessage.arg(unitCaption);
     return entries;
 }
 

@@ -22,6 +22,10 @@ std::optional<QString> RegionName(const QString& code);
 QList<Entry> EnterprisesOfRegion(const QString& code);
 // The same, only those the unit clause on Base01 admits (TallixCondition::UnitTypeSql).
 QList<Entry> EnterprisesOfRegion(const QString& code, const QString& unitClause);
+// The same; where there are none, *refusal gets the message that says why: no such region,
+// or none of the unit type named by its caption.
+QList<Entry> EnterprisesOfRegion(const QString& code, const QString& unitClause, const QString& unitCaption,
+                                 QString* refusal);
 
 // The trimmed unit name of an enterprise code (trimmed before the look-up); nullopt when the
 // register has no such code.

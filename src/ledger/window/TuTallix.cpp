@@ -283,11 +283,11 @@ void TuTallix::CmdAddArea_Click()
         // Enterprises of another unit type would only stand as rows of zeros.
         TallixCondition unit;
         ApplyUnitType(unit);
-        const auto enterprises = TallixLookup::EnterprisesOfRegion(*code, unit.UnitTypeSql());
+        QString refusal;
+        const auto enterprises =
+            TallixLookup::EnterprisesOfRegion(*code, unit.UnitTypeSql(), UnitCaption(), &refusal);
         if (enterprises.isEmpty())
-            MessagePresenter::Show(TallixLookup::EnterprisesOfRegion(*code).isEmpty()
-                                       ? TallixInput::NoRegionMessage
-                                       : TallixInput::NoEnterpriseOfUnitMessage.arg(UnitCaption()));
+            MessagePresenter::Show(refusal);
         for (const TallixLookup::Entry& enterprise : enterprises)
             FlexGridCompany->AddItem(enterprise.Code + QLatin1Char('\t') + enterprise.Name);
         Text5->clear();
