@@ -244,7 +244,7 @@ int Run(const QStringList& arguments, QTextStream& out)
     const auto regtypes =
         Numbers(args, "regtype",
                 Codes({110, 120, 130, 140, 150, 160, 170, 190, 210, 220, 230, 240, 310, 320, 330, 340}));
-    const auto stars = Numbers(args, "star", Codes({0, 1, 2, 3, 4, 5, 6}));
+    const auto stars = Numbers(args, "star", Codes({0, 1, 2, 3, 4, 5}));
     const auto categories = Ticks(args, "category",
                                   {QStringLiteral("B1"), QStringLiteral("B2"), QStringLiteral("B3"),
                                    QStringLiteral("B4"), QStringLiteral("B9")});

@@ -76,7 +76,7 @@ TEST_F(HotelCommandTest, RefusesWithTheWindowsMessageAndComputesNothing)
         {"--year|2025|--month|12|--rooms|100", "范围应写作 FROM:TO：--rooms 100"},
         {"--year|2025|--month|12|--rooms|300:200", "区间下限不能大于上限"},
         {"--year|2025|--month|12|--profit|0:-1.5", "区间下限不能大于上限"},
-        {"--year|2025|--month|12|--star|5,a", "--star 只接受 0,1,2,3,4,5,6：“a”"},
+        {"--year|2025|--month|12|--star|5,a", "--star 只接受 0,1,2,3,4,5：“a”"},
         {"--year|2025|--month|12|--colour|red", "未知参数 --colour"}};
     // clang-format on
     for (const auto& [options, message] : refusals) {

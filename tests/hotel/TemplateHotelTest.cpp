@@ -210,4 +210,19 @@ TEST_F(StoredConditionTest, ADatabaseFailureIsShownAndTheListStays)
     EXPECT_EQ(Listed(), QStringList{"甲"});
 }
 
+// A save that fails halfway (here the second region) keeps the set as it was saved before.
+TEST_F(StoredConditionTest, ASaveThatFailsHalfwayKeepsTheSetSavedBefore)
+{
+    AddRegion("43");
+    SaveAs("甲");
+    const QStringList before = Conditions() + Areas();
+    folder.RefuseOwnInserts(QStringLiteral("Area"), QStringLiteral("NEW.Areacode='430200'"));
+    AddRegion("4302");
+    Type("txtYear", "2024");
+    SaveAs("甲");
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("disk full"))) << messages[0].toStdString();
+    EXPECT_EQ(Conditions() + Areas(), before);
+}
+
 } // namespace

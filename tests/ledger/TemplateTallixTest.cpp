@@ -57,4 +57,14 @@ TEST(TemplateTallix, ExistenceComparesTheNameExactly)
     EXPECT_FALSE(Template::ReadTallixConfiguration("无主").Settings);
 }
 
+// A configuration whose last row fails leaves no row behind: the name is free again.
+TEST(TemplateTallix, AnInsertThatFailsHalfwayLeavesNoRow)
+{
+    TempAppFolder folder;
+    folder.RefuseOwnInserts(QStringLiteral("Aca"), QStringLiteral("NEW.condition='甲'"));
+    EXPECT_ANY_THROW(Template::InsertTallixConfiguration("甲", TwoItemsOneRegion()));
+    EXPECT_EQ(folder.OwnRows("SELECT count(*) FROM Aca"), QStringList{"0"});
+    EXPECT_FALSE(Template::TallixConfigurationExists("甲"));
+}
+
 } // namespace

@@ -49,6 +49,16 @@ QString TempAppFolder::SourceDatabase() const
 
 void TempAppFolder::Source(const QString& sql) const { RunScript(SourceDatabase(), sql); }
 void TempAppFolder::Own(const QString& sql) const { RunScript(OwnDatabase(), sql); }
+void TempAppFolder::RefuseOwnInserts(const QString& table, const QString& condition) const
+{
+    DbConnection connection;
+    connection.Open(OwnDatabase());
+    // One statement: the trigger's body holds a ";" that a script would split at.
+    connection.Execute(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE INSERT ON %1 WHEN %2 "
+                                      "BEGIN SELECT RAISE(ABORT, 'disk full'); END")
+                           .arg(table, condition));
+}
+
 QStringList TempAppFolder::OwnRows(const QString& sql) const { return QueryRows(OwnDatabase(), sql); }
 QStringList TempAppFolder::SourceRows(const QString& sql) const { return QueryRows(SourceDatabase(), sql); }
 

@@ -22,6 +22,10 @@ public:
     void Source(const QString& sql) const;
     void Own(const QString& sql) const;
 
+    // From now on an INSERT into the own database's table fails with "disk full" where the
+    // condition (on NEW) holds: a failure in the middle of a write.
+    void RefuseOwnInserts(const QString& table, const QString& condition) const;
+
     // Rows of a query as text, the fields of a row joined by tabs (NULL as "<null>").
     QStringList OwnRows(const QString& sql) const;
     QStringList SourceRows(const QString& sql) const;

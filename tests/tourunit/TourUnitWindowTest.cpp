@@ -415,6 +415,24 @@ TEST_F(TourUnitWindowTest, RegionSetsAreSavedReplacedReopenedAndDeleted)
     EXPECT_EQ(messages.last(), QStringLiteral("确定删除存储条件“%1”吗？").arg(name));
 }
 
+TEST_F(TourUnitWindowTest, ARegionSetSaveThatFailsHalfwayKeepsTheSetSavedBefore)
+{
+    Type("txtYear", "2025");
+    AddRegion("43");
+    Type("txtSave", "甲");
+    Click("cmdSave");
+    const QStringList before = StoredSet(folder, "甲");
+    folder.RefuseOwnInserts(QStringLiteral("addsave"),
+                            QStringLiteral("NEW.savename='甲' AND (SELECT count(*) FROM addsave WHERE savename='甲') > 0"));
+    AddRegion("4301");
+    Type("txtYear", "2024");
+    Type("txtSave", "甲");
+    Click("cmdSave");
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("disk full"))) << messages[0].toStdString();
+    EXPECT_EQ(StoredSet(folder, "甲"), before);
+}
+
 TEST_F(TourUnitWindowTest, StoredSetsAreListedTrimmedAndOpenWithTheYearOfTheirLastRow)
 {
     folder.Own("INSERT INTO namesave VALUES ('甲  '), ('乙');"

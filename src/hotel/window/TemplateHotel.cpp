@@ -3,6 +3,7 @@
 #include "Connection.h"
 #include "FlexGrid.h"
 #include "InputRules.h"
+#include "SavedSets.h"
 #include "SqlText.h"
 #include "frmRestaurant.h"
 
@@ -20,25 +21,9 @@ const char* const RangeColumns[frmRestaurant::RangeCount] = {"Opendate",     "Ro
                                                              "Profittotal",  "Fixedasset", "Hirerate",
                                                              "Receptionnum", "Incomeper",  "Profitper"};
 
-void Execute(const QString& sql)
-{
-    Connection::TallixCmd->CommandText = sql;
-    Connection::TallixCmd->Execute();
-}
-
-Recordset& Query(const QString& sql)
-{
-    Connection::TallixCmd->CommandText = sql;
-    Connection::TallixRs->Open(*Connection::TallixCmd);
-    return *Connection::TallixRs;
-}
-
-int Count(const QString& sql)
-{
-    Recordset& rs = Query(sql);
-    rs.MoveFirst();
-    return rs.IsEOF() ? 0 : rs.Value(0).toInt();
-}
+using SavedSets::Count;
+using SavedSets::Execute;
+using SavedSets::Query;
 
 template <std::size_t N> QString Ticks(const std::array<QCheckBox*, N>& boxes)
 {
@@ -125,6 +110,14 @@ void ReadHotelConditionRow(frmRestaurant& form, const QString& name)
     SetTicks(form.chkB, text("Statistictype"));
 }
 
+void DeleteHotelConditionRows(const QString& name)
+{
+    const QString quoted = SqlText::Escape(name.trimmed());
+    Execute(QStringLiteral("DELETE  FROM Condition WHERE Condition.conditionname='") + quoted +
+            QStringLiteral("'"));
+    Execute(QStringLiteral("DELETE  FROM Area WHERE Area.conditionname='") + quoted + QStringLiteral("'"));
+}
+
 } // namespace
 
 void SaveHotelCondition(const frmRestaurant& form, const QString& name)
@@ -137,10 +130,12 @@ void SaveHotelCondition(const frmRestaurant& form, const QString& name)
               QStringLiteral("'"));
     const int areas = Count(QStringLiteral("SELECT COUNT(conditionname) FROM Area WHERE conditionname='") +
                             quoted + QStringLiteral("'"));
-    if (conditions != 0 || areas != 0)
-        DeleteHotelCondition(trimmed);
-    InsertHotelConditionRow(form, trimmed);
-    InsertHotelConditionAreas(form, trimmed);
+    SavedSets::Write([&] {
+        if (conditions != 0 || areas != 0)
+            DeleteHotelConditionRows(trimmed);
+        InsertHotelConditionRow(form, trimmed);
+        InsertHotelConditionAreas(form, trimmed);
+    });
 }
 
 void OpenHotelCondition(frmRestaurant& form, const QString& name)
@@ -152,10 +147,7 @@ void OpenHotelCondition(frmRestaurant& form, const QString& name)
 
 void DeleteHotelCondition(const QString& name)
 {
-    const QString quoted = SqlText::Escape(name.trimmed());
-    Execute(QStringLiteral("DELETE  FROM Condition WHERE Condition.conditionname='") + quoted +
-            QStringLiteral("'"));
-    Execute(QStringLiteral("DELETE  FROM Area WHERE Area.conditionname='") + quoted + QStringLiteral("'"));
+    SavedSets::Write([&] { DeleteHotelConditionRows(name); });
 }
 
 QString RangeValueText(const QString& item, const QString& start, const QString& end)

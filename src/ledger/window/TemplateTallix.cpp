@@ -1,6 +1,7 @@
 #include "TemplateTallix.h"
 
 #include "Connection.h"
+#include "SavedSets.h"
 #include "SqlText.h"
 
 #include <functional>
@@ -22,18 +23,8 @@ void OnWorkingSet(const std::function<void()>& work)
     Connection::CloseTallixConnection();
 }
 
-Recordset& Query(const QString& sql)
-{
-    Connection::TallixCmd->CommandText = sql;
-    Connection::TallixRs->Open(*Connection::TallixCmd);
-    return *Connection::TallixRs;
-}
-
-void Execute(const QString& sql)
-{
-    Connection::TallixCmd->CommandText = sql;
-    Connection::TallixCmd->Execute();
-}
+using SavedSets::Execute;
+using SavedSets::Query;
 
 QString Text(const Recordset& rs, const QString& field)
 {
@@ -123,8 +114,10 @@ void InsertTallixConfiguration(const QString& name, const TallixConfiguration& c
 {
     const QStringList statements = TallixConfigurationInserts(name, configuration);
     OnWorkingSet([&] {
-        for (const QString& sql : statements)
-            Execute(sql);
+        SavedSets::Write([&] {
+            for (const QString& sql : statements)
+                Execute(sql);
+        });
     });
 }
 

@@ -2,24 +2,15 @@
 
 #include "Connection.h"
 #include "Numeric.h"
+#include "SavedSets.h"
 #include "SqlText.h"
 
-using Connection::TallixCmd;
 using Connection::TallixRs;
 
 namespace {
 
-void Execute(const QString& sql)
-{
-    TallixCmd->CommandText = sql;
-    TallixCmd->Execute();
-}
-
-void Query(const QString& sql)
-{
-    TallixCmd->CommandText = sql;
-    TallixRs->Open(*TallixCmd);
-}
+using SavedSets::Execute;
+using SavedSets::Query;
 
 } // namespace
 
@@ -45,15 +36,17 @@ bool TourUnitRegionSets::Save(const QString& name, const QList<Region>& regions,
     const QString n = SqlText::Escape(name);
     Query(QStringLiteral("SELECT * FROM nameSave WHERE savename='") + n + QStringLiteral("'"));
     const bool isNew = TallixRs->RecordCount() == 0;
-    if (isNew)
-        Execute(QStringLiteral("INSERT into nameSave values('") + n + QStringLiteral("')"));
-    else
-        Execute(QStringLiteral("DELETE  FROM addSave WHERE savename='") + n + QStringLiteral("'"));
+    SavedSets::Write([&] {
+        if (isNew)
+            Execute(QStringLiteral("INSERT into nameSave values('") + n + QStringLiteral("')"));
+        else
+            Execute(QStringLiteral("DELETE  FROM addSave WHERE savename='") + n + QStringLiteral("'"));
 
-    for (const Region& region : regions)
-        Execute(QStringLiteral("INSERT into addSave values('") + SqlText::Escape(region.Code) +
-                QStringLiteral(" ','") + SqlText::Escape(region.Name) + QStringLiteral("','") + n +
-                QStringLiteral("','") + SqlText::Escape(year) + QStringLiteral("')"));
+        for (const Region& region : regions)
+            Execute(QStringLiteral("INSERT into addSave values('") + SqlText::Escape(region.Code) +
+                    QStringLiteral(" ','") + SqlText::Escape(region.Name) + QStringLiteral("','") + n +
+                    QStringLiteral("','") + SqlText::Escape(year) + QStringLiteral("')"));
+    });
     return isNew;
 }
 
@@ -79,6 +72,8 @@ QList<TourUnitRegionSets::StoredRegion> TourUnitRegionSets::Open(const QString& 
 void TourUnitRegionSets::Delete(const QString& name)
 {
     const QString n = SqlText::Escape(name);
-    Execute(QStringLiteral("DELETE FROM namesave WHERE savename='") + n + QStringLiteral("'"));
-    Execute(QStringLiteral("DELETE FROM  addsave WHERE savename='") + n + QStringLiteral("'"));
+    SavedSets::Write([&] {
+        Execute(QStringLiteral("DELETE FROM namesave WHERE savename='") + n + QStringLiteral("'"));
+        Execute(QStringLiteral("DELETE FROM  addsave WHERE savename='") + n + QStringLiteral("'"));
+    });
 }
