@@ -56,7 +56,10 @@ QString DbConnection::PathOf(const QString& connectionString)
     if (start < 0)
         return connectionString; // a bare path
     const qsizetype from = start + key.size();
-    const qsizetype end = connectionString.indexOf(QLatin1Char(';'), from);
+    // The pieces after the path are fixed; a ";" inside the folder's name is part of the path.
+    qsizetype end = connectionString.lastIndexOf(QStringLiteral(";Exclusive="), -1, Qt::CaseInsensitive);
+    if (end < from)
+        end = connectionString.indexOf(QLatin1Char(';'), from);
     return connectionString.mid(from, end < 0 ? -1 : end - from);
 }
 

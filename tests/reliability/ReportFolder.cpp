@@ -62,6 +62,17 @@ std::unique_ptr<QProcess> ReportFolder::Start(const QStringList& arguments,
     return process;
 }
 
+std::unique_ptr<QProcess> ReportFolder::StartPaused(const QStringList& arguments, const char* step) const
+{
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ORVANE_PAUSE_AT"), QLatin1String(step));
+    process->setProcessEnvironment(environment);
+    process->start(QStringLiteral(ORVANE_REPORT_EXE), QStringList{QStringLiteral("--app-dir"), Path()} + arguments);
+    EXPECT_TRUE(process->waitForStarted());
+    return process;
+}
+
 ReportFolder::Result ReportFolder::Finish(QProcess& process)
 {
     return Collect(process);
@@ -99,6 +110,24 @@ void Kill(QProcess& process)
 {
     ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
     process.waitForFinished(Patience);
+}
+
+bool AwaitPaused(QProcess& process)
+{
+    const QString stat = QStringLiteral("/proc/%1/stat").arg(process.processId());
+    return AwaitWhileRunning(process, [&] {
+        QFile file(stat);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray line = file.readAll();
+        const qsizetype end = line.lastIndexOf(')'); // the name may hold blanks
+        return end > 0 && line.mid(end + 2, 1) == "T";
+    });
+}
+
+void Continue(QProcess& process)
+{
+    ::kill(static_cast<pid_t>(process.processId()), SIGCONT);
 }
 
 QString ReportFolder::Tables() const
