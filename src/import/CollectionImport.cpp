@@ -1,24 +1,24 @@
 #include "CollectionImport.h"
 
+#include "Checkpoint.h"
 #include "DatabaseContainer.h"
 #include "FieldNames.h"
-#include "RecordPipe.h"
 #include "ImportError.h"
+#include "RecordPipe.h"
+#include "RunLock.h"
 #include "SourceSchema.h"
 #include "SourceWriter.h"
 #include "SqlFunctions.h"
 #include "TextDecoder.h"
 #include "XbaseTable.h"
-#include "Checkpoint.h"
-#include "RunLock.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
-#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>

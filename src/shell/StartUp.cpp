@@ -1,12 +1,12 @@
 #include "StartUp.h"
 
+#include "Checkpoint.h"
 #include "Connection.h"
 #include "DataSourceRegistry.h"
 #include "DatabaseError.h"
 #include "DatabaseHealth.h"
 #include "DbConnection.h"
 #include "OwnDatabaseUpgrade.h"
-#include "Checkpoint.h"
 #include "Recordset.h"
 #include "SqlText.h"
 
@@ -328,8 +328,12 @@ std::optional<StartUp::Notice> StartUp::Run()
         backup_ = PendingBackup();
         resumed_ = !backup_.isEmpty();
     }
-    const QString moved = malformed_ ? damaged + damage_ + QStringLiteral("），已移至 ") + backup_ + QStringLiteral("；")
-                                     : QString();
+    QString moved; // what was done to the own database, said with whatever stops the restore
+    if (malformed_)
+        moved = damaged + damage_ + QStringLiteral("），已移至 ") + backup_ + QStringLiteral("；");
+    else if (resumed_)
+        moved = QStringLiteral("上次启动在恢复自有数据库时中断，存储的条件、地区与台帐配置仍在备份 ") + backup_ +
+                QStringLiteral(" 中；");
     if (!FileIsPresent(package))
         return Notice{moved + QStringLiteral("缺少统计系统文件 tallix.she！"), NoticeTitle, !moved.isEmpty()};
     DbConnection::ReleasePooled(folder);

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -164,6 +165,29 @@ TEST(OwnDatabaseFault, WithoutAUsablePackageNoCommandWritesIntoADamagedDatabase)
         EXPECT_TRUE(run.Out.isEmpty());
         EXPECT_TRUE(run.Err.contains(QString::fromUtf8(c.says))) << run.Err.toStdString();
     }
+}
+
+// An application folder whose path holds ";" is opened by that path: the own database and
+// the source database stay two files, each where it belongs.
+TEST(OddInput, AFolderNamedWithASemicolonIsOpenedByItsPath)
+{
+    QTemporaryDir parent;
+    ASSERT_TRUE(QDir(parent.path()).mkpath(QStringLiteral("a;SourceDB=b")));
+    const ReportFolder folder(parent.path() + QStringLiteral("/a;SourceDB=b"));
+    const auto run = folder.Run(ReportFolder::HotelRun());
+    EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_FALSE(folder.Tables().isEmpty());
+    EXPECT_EQ(QDir(parent.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"a;SourceDB=b"});
+}
+
+// A column missing in the item's own table is reported under that table.
+TEST(OddInput, AMissingColumnIsNamedUnderItsOwnTable)
+{
+    ReportFolder folder;
+    const auto run = folder.Run({"ledger", "--year", "2025", "--month", "12", "--unit", "accommodation", "--mode",
+                                 "current", "--region", "43", "--item", "Area:Areacode"});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_TRUE(run.Err.startsWith(QStringLiteral("数据库错误：源数据库的表 Area 缺少字段 code"))) << run.Err.toStdString();
 }
 
 } // namespace
