@@ -107,6 +107,20 @@ TEST_F(ImportFault, TwoImportsAtOnceEachSwapInAWholeDatabase)
     EXPECT_NE(a.st_ino, b.st_ino);
 }
 
+// An import killed between keeping the old database and swapping in the new one: the next
+// import keeps that same file once, not twice, and finds nothing else left over.
+TEST_F(ImportFault, AKillBeforeTheSwapLeavesOneBackupOfTheOldDatabase)
+{
+    ReportFolder folder;
+    auto killed = folder.StartPaused(Import(Same()), "import-swap");
+    ASSERT_TRUE(AwaitPaused(*killed));
+    Kill(*killed);
+    EXPECT_EQ(SourceCheck(folder), QStringLiteral("ok"));
+    EXPECT_EQ(folder.Run(Import(Changed())).Status, 0);
+    EXPECT_EQ(QDir(folder.Path() + QStringLiteral("/Database")).entryList({QStringLiteral("stat-*.dbc")}).size(), 1);
+    EXPECT_EQ(Leftovers(folder), QStringList());
+}
+
 // A run started while an import holds the lock waits, then reads the new database alone:
 // its region names and its sums come from the same file.
 TEST_F(ImportFault, ARunBesideAnImportReadsOneDatabase)
