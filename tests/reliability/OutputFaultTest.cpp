@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
-#include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -48,31 +47,12 @@ QByteArray Bytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A file system of its own for the outputs, in a mount namespace of this test program alone.
-bool MountSmall(const QString& where)
-{
-    return ::unshare(CLONE_NEWNS) == 0 && ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-           ::mount("orvane-out", QFile::encodeName(where).constData(), "tmpfs", 0, "size=2m") == 0;
-}
-
-// Leaves `spare` bytes free on the file system of `folder`.
-void FillTo(const QString& folder, qint64 spare)
-{
-    QFile filler(folder + QStringLiteral("/filler"));
-    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Append));
-    const QByteArray block(4096, 'x');
-    while (filler.write(block) == block.size() && filler.flush()) {
-    }
-    filler.close();
-    ASSERT_TRUE(filler.resize(std::max<qint64>(0, filler.size() - spare)));
-}
-
 TEST(OutputFault, AFullDiskKeepsTheOldFileForEveryKind)
 {
     ReportFolder folder;
     ASSERT_EQ(folder.Run(ReportFolder::HotelRun()).Status, 0);
     QTemporaryDir out;
-    const bool mounted = MountSmall(out.path());
+    const bool mounted = MountSmallFileSystem(out.path(), "size=2m");
     RecordProperty("disk", mounted ? "a 2 MB file system" : "a file size limit");
     const QByteArray old("the previous file, kept byte for byte");
     for (const Kind& kind : Kinds) {
@@ -85,7 +65,7 @@ TEST(OutputFault, AFullDiskKeepsTheOldFileForEveryKind)
                 previous.write(old);
             }
             if (mounted)
-                FillTo(out.path(), spare);
+                Fill(out.path() + QStringLiteral("/filler"), spare);
             auto run = folder.Start(kind.arguments(path), [mounted, spare] {
                 if (mounted)
                     return;

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <csignal>
+#include <sched.h>
+#include <sys/mount.h>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -110,6 +112,23 @@ void Kill(QProcess& process)
 {
     ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
     process.waitForFinished(Patience);
+}
+
+bool MountSmallFileSystem(const QString& where, const char* size)
+{
+    return ::unshare(CLONE_NEWNS) == 0 && ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           ::mount("orvane-test", QFile::encodeName(where).constData(), "tmpfs", 0, size) == 0;
+}
+
+void Fill(const QString& file, qint64 spare)
+{
+    QFile filler(file);
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(4096, 'x'); // a page: nothing but `spare` is left over
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+    filler.close();
+    ASSERT_TRUE(filler.resize(std::max<qint64>(0, filler.size() - spare)));
 }
 
 bool AwaitPaused(QProcess& process)

@@ -60,6 +60,12 @@ bool AwaitWhileRunning(QProcess& process, const std::function<bool()>& condition
 // kill -9, and the end awaited.
 void Kill(QProcess& process);
 
+// A small file system seen by this test program and its children only: a mount namespace of
+// its own, so nothing is left mounted whatever happens to the test. False without the right.
+bool MountSmallFileSystem(const QString& where, const char* size = "size=4m");
+// Fills the file system of `file`, then gives back `spare` bytes.
+void Fill(const QString& file, qint64 spare);
+
 // Waits until the process has stopped at its step; false when it ended or ran on instead.
 bool AwaitPaused(QProcess& process);
 // Lets a paused process go on.
