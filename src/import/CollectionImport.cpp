@@ -96,7 +96,9 @@ QString Printable(const QString& name)
 {
     QString shown;
     for (const QChar c : name)
-        shown += c.category() == QChar::Other_Control ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0')) : QString(c);
+        shown += c.category() == QChar::Other_Control
+                     ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
+                     : QString(c);
     return shown;
 }
 
@@ -128,7 +130,9 @@ std::vector<SourceWriter::Column> Columns(const SourceSchema::Table& schemaTable
         const XbaseField& field = table.Fields()[static_cast<std::size_t>(data[i])];
         const QString& name = names[data[i]];
         if (!Storable(name))
-            throw ImportError::InRecord(table.Name(), 0, field.Name, QStringLiteral("字段名“%1”无法作为列名存入数据库").arg(Printable(name)));
+            throw ImportError::InRecord(
+                table.Name(), 0, field.Name,
+                QStringLiteral("字段名“%1”无法作为列名存入数据库").arg(Printable(name)));
         if (taken.contains(name.toLower()))
             throw ImportError::InRecord(table.Name(), 0, field.Name, QStringLiteral("与另一字段同名：") + name);
         taken.insert(name.toLower());
@@ -150,12 +154,16 @@ std::vector<SourceWriter::Column> Columns(const SourceSchema::Table& schemaTable
 // The backup in folder that is the very file at path (a second link to it), empty when none is.
 QString SameFileAmong(const QString& path, const QStringList& backups)
 {
-    struct stat file {};
+    struct stat file
+    {
+    };
     if (::stat(QFile::encodeName(path).constData(), &file) != 0)
         return QString();
     const QString folder = QFileInfo(path).path();
     for (const QString& name : backups) {
-        struct stat other {};
+        struct stat other
+        {
+        };
         const QString candidate = QDir(folder).filePath(name);
         if (::stat(QFile::encodeName(candidate).constData(), &other) == 0 && other.st_dev == file.st_dev &&
             other.st_ino == file.st_ino)
@@ -213,7 +221,8 @@ std::unique_ptr<RunLock> CollectionImport::Lock() const
 void CollectionImport::RemoveAbandoned() const
 {
     const QDir folder = QFileInfo(Target()).dir();
-    for (const QString& name : folder.entryList({QStringLiteral("stat.dbc.importing*")}, QDir::Files | QDir::System))
+    for (const QString& name :
+         folder.entryList({QStringLiteral("stat.dbc.importing*")}, QDir::Files | QDir::System))
         QFile::remove(folder.filePath(name));
 }
 
@@ -250,8 +259,9 @@ void CollectionImport::Run(const QString& folder)
         SwapIn();
     } catch (const std::bad_alloc&) {
         removeWorking();
-        throw ImportError(ImportError::Kind::Io, (reading_.isEmpty() ? QString() : reading_ + QStringLiteral("：")) +
-                                                     QStringLiteral("内存不足，导入已停止，原数据库未改动"));
+        throw ImportError(ImportError::Kind::Io,
+                          (reading_.isEmpty() ? QString() : reading_ + QStringLiteral("：")) +
+                              QStringLiteral("内存不足，导入已停止，原数据库未改动"));
     } catch (const ImportError& e) {
         removeWorking();
         // An engine step stopped by the cancel fails with the engine's words; the user asked.
@@ -273,15 +283,16 @@ void CollectionImport::Write(const QString& folder)
     if (DIR* open = ::opendir(QFile::encodeName(folder).constData()))
         ::closedir(open);
     else
-        throw ImportError(ImportError::Kind::Io, QStringLiteral("无法读取文件夹 %1（%2）")
-                                                     .arg(QDir::toNativeSeparators(folder), ErrnoText()));
+        throw ImportError(
+            ImportError::Kind::Io,
+            QStringLiteral("无法读取文件夹 %1（%2）").arg(QDir::toNativeSeparators(folder), ErrnoText()));
     // The tables by their names in lower case; the container, if any.
     QHash<QString, QString> files;
     QStringList others;
     QString containerPath;
     // Special files and folders are listed too: one standing for a table is refused by name.
-    const QStringList entries =
-        dir.entryList(QDir::Files | QDir::Dirs | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    const QStringList entries = dir.entryList(
+        QDir::Files | QDir::Dirs | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     QHash<QString, QString> seen;
     for (const QString& name : entries) {
         const QString& twin = seen[name.toLower()];

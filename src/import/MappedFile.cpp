@@ -17,9 +17,12 @@ MappedFile::MappedFile(const QString& path) : path_(path)
     const QByteArray native = QFile::encodeName(path);
     const auto cannotOpen = [this] {
         return ImportError(ImportError::Kind::Io, Name() + QStringLiteral("：无法打开（") +
-                                                      QString::fromLocal8Bit(std::strerror(errno)) + QStringLiteral("）"));
+                                                      QString::fromLocal8Bit(std::strerror(errno)) +
+                                                      QStringLiteral("）"));
     };
-    const auto notRegular = [this] { return ImportError(ImportError::Kind::BadInput, QStringLiteral("不是普通文件：") + Name()); };
+    const auto notRegular = [this] {
+        return ImportError(ImportError::Kind::BadInput, QStringLiteral("不是普通文件：") + Name());
+    };
     // Looked at before it is opened, and opened without waiting: a FIFO or a device would
     // otherwise hold the import until someone writes to it.
     struct stat info {};

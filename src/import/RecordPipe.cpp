@@ -5,7 +5,7 @@
 namespace {
 
 constexpr std::size_t SmallString = sizeof(std::string); // held inside the string itself
-constexpr std::size_t KeptCapacity = 64 << 10;            // more is given back before reuse
+constexpr std::size_t KeptCapacity = 64 << 10;           // more is given back before reuse
 
 // The heap a value's text takes; what it keeps from an earlier, longer text counts too.
 std::size_t HeapOf(const XbaseValue& value)
@@ -17,7 +17,8 @@ std::size_t HeapOf(const XbaseValue& value)
 
 RecordPipe::RecordPipe(XbaseTable& table)
     : table_(table), width_(table.DataFields().size()),
-      rows_(static_cast<std::uint32_t>(std::clamp<std::size_t>(ValueBudget / std::max<std::size_t>(width_, 1), 1, Size)))
+      rows_(static_cast<std::uint32_t>(
+          std::clamp<std::size_t>(ValueBudget / std::max<std::size_t>(width_, 1), 1, Size)))
 {
     for (Batch& b : batches_)
         free_.push_back(&b);
@@ -93,7 +94,8 @@ void RecordPipe::Work()
             Batch* batch = nullptr;
             {
                 std::unique_lock lock(mutex_);
-                changed_.wait(lock, [this] { return (!free_.empty() && inFlight_ < InFlightBudget) || stop_; });
+                changed_.wait(lock,
+                              [this] { return (!free_.empty() && inFlight_ < InFlightBudget) || stop_; });
                 if (stop_)
                     break;
                 batch = free_.front();

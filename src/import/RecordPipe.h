@@ -42,7 +42,7 @@ private:
     void Work();
     void Fill(Batch& batch, std::uint32_t first, std::uint32_t count);
 
-    static constexpr std::uint32_t Size = 4096;            // records at most
+    static constexpr std::uint32_t Size = 4096;             // records at most
     static constexpr std::size_t ValueBudget = 1 << 18;     // values of a batch at most
     static constexpr std::size_t ByteBudget = 8 << 20;      // a batch ends once its text passes this
     static constexpr std::size_t InFlightBudget = 16 << 20; // the reader waits while batches hold more

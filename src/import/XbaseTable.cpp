@@ -399,7 +399,10 @@ void XbaseTable::ReadValue(const unsigned char* record, std::uint32_t number, co
         if (!bytes)
             Fail(number, &field, QStringLiteral("备注块 %1 超出备注文件 %2").arg(block).arg(memo_->Name()));
         if (bytes->size() > MemoFile::Limit)
-            Fail(number, &field, QStringLiteral("备注长 %1 字节，超过上限 %2 MiB").arg(bytes->size()).arg(MemoFile::Limit >> 20));
+            Fail(number, &field,
+                 QStringLiteral("备注长 %1 字节，超过上限 %2 MiB")
+                     .arg(bytes->size())
+                     .arg(MemoFile::Limit >> 20));
         std::string_view s = *bytes;
         while (!s.empty() && IsBlank(s.back()))
             s.remove_suffix(1);

@@ -1,10 +1,10 @@
 #include "OutputFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <atomic>
 #include <cerrno>
@@ -86,7 +86,9 @@ bool IsWritableTarget(const QString& path)
 {
     if (path.isEmpty())
         return false;
-    struct stat info {};
+    struct stat info
+    {
+    };
     // A device, a FIFO or a folder is never replaced by a file of ours.
     return ::stat(QFile::encodeName(path).constData(), &info) != 0 ? errno == ENOENT : S_ISREG(info.st_mode);
 }
@@ -97,14 +99,15 @@ bool Write(const QString& path, const std::function<bool(QIODevice&)>& writer)
         return false;
     const QString target = Resolved(path);
     static std::atomic<int> serial{0};
-    const QByteArray scratch = QFile::encodeName(target + QStringLiteral(".part-%1-%2")
-                                                              .arg(QCoreApplication::applicationPid())
-                                                              .arg(serial++));
+    const QByteArray scratch = QFile::encodeName(
+        target + QStringLiteral(".part-%1-%2").arg(QCoreApplication::applicationPid()).arg(serial++));
     // Created as any new file of the user's is (the umask applies); the old file's mode is kept.
     const int fd = ::open(scratch.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
-    struct stat old {};
+    struct stat old
+    {
+    };
     if (::stat(QFile::encodeName(target).constData(), &old) == 0)
         ::fchmod(fd, old.st_mode & 07777);
     CheckedFile file(fd);

@@ -109,7 +109,8 @@ bool RangeOrdered(int itemIndex, const QString& startText, const QString& endTex
 bool PlainText(const QString& text)
 {
     for (const QChar c : text)
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
             return false;
     return true;
 }

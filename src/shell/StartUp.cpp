@@ -141,12 +141,13 @@ std::optional<StartUp::Notice> StartUp::Restored(const DatabaseHealth::Carried& 
                                                       : QStringLiteral("，无法读出的部分：\n") +
                                                             carried.Problems.join(QLatin1Char('\n')));
     if (malformed_)
-        return Notice{QStringLiteral("自有数据库 tallix.dbc 已损坏（") + damage_ + QStringLiteral("），已移至 ") +
-                          backup_ + QStringLiteral("，并从 tallix.she 恢复；") + found,
+        return Notice{QStringLiteral("自有数据库 tallix.dbc 已损坏（") + damage_ +
+                          QStringLiteral("），已移至 ") + backup_ +
+                          QStringLiteral("，并从 tallix.she 恢复；") + found,
                       NoticeTitle};
     if (resumed_)
-        return Notice{QStringLiteral("上次启动在恢复自有数据库时中断，现已从 tallix.she 恢复，并从备份 ") + backup_ +
-                          QStringLiteral(" 补回；") + found,
+        return Notice{QStringLiteral("上次启动在恢复自有数据库时中断，现已从 tallix.she 恢复，并从备份 ") +
+                          backup_ + QStringLiteral(" 补回；") + found,
                       NoticeTitle};
     if (!carried.Problems.isEmpty())
         return Notice{QStringLiteral("存储的条件未能从备份 ") + backup_ + QStringLiteral(" 恢复：") +
@@ -157,7 +158,8 @@ std::optional<StartUp::Notice> StartUp::Restored(const DatabaseHealth::Carried& 
 
 bool StartUp::Unpack(const QString& package, const QString& work)
 {
-    return !JlCompress::extractFile(package, QStringLiteral("tallix.dbc"), work).isEmpty() && Flaw(work, true).isEmpty();
+    return !JlCompress::extractFile(package, QStringLiteral("tallix.dbc"), work).isEmpty() &&
+           Flaw(work, true).isEmpty();
 }
 
 // The package unpacked beside the database, the saved rows of the backup carried into that
@@ -208,7 +210,8 @@ void StartUp::RemoveAbandonedUnpacks(const QString& folder)
 QString StartUp::PendingBackup() const
 {
     const QDir app(app_);
-    for (const QString& name : app.entryList({QStringLiteral("TallixDataBase-backup-*")}, QDir::Dirs, QDir::Name | QDir::Reversed))
+    for (const QString& name :
+         app.entryList({QStringLiteral("TallixDataBase-backup-*")}, QDir::Dirs, QDir::Name | QDir::Reversed))
         if (QFileInfo::exists(app.filePath(name) + QLatin1String(CarryPending)))
             return app.filePath(name);
     return QString();
@@ -253,7 +256,8 @@ QString StartUp::Flaw(const QString& path, bool complete)
             for (const QString& table : Dictionaries()) {
                 if (!flaw.isEmpty())
                     break;
-                if (count(QStringLiteral("select count(*) from sqlite_master where type = 'table' and name = ") +
+                if (count(QStringLiteral(
+                              "select count(*) from sqlite_master where type = 'table' and name = ") +
                           SqlText::Quoted(table) + QStringLiteral(" collate nocase")) == 0) {
                     if (complete)
                         flaw = QStringLiteral("缺少字典表 ") + table;
@@ -279,7 +283,8 @@ std::optional<StartUp::Notice> StartUp::Upgrade(const QString& database, const Q
             dictionaries << table;
     if (dictionaries.isEmpty())
         return std::nullopt;
-    const QString work = database + QStringLiteral(".restore-") + QString::number(QCoreApplication::applicationPid());
+    const QString work =
+        database + QStringLiteral(".restore-") + QString::number(QCoreApplication::applicationPid());
     QFile::remove(work);
     DatabaseHealth::Carried carried;
     const bool unpacked = FileIsPresent(package) && Unpack(package, work);
@@ -291,8 +296,9 @@ std::optional<StartUp::Notice> StartUp::Upgrade(const QString& database, const Q
         return std::nullopt;
     return Notice{QStringLiteral("自有数据库新建的字典表 ") + dictionaries.join(QStringLiteral("、")) +
                       QStringLiteral(" 未能从 tallix.she 填入，报表将缺少标题或栏目名") +
-                      (carried.Problems.isEmpty() ? QStringLiteral("！")
-                                                  : QStringLiteral("：") + carried.Problems.join(QLatin1Char('\n'))),
+                      (carried.Problems.isEmpty()
+                           ? QStringLiteral("！")
+                           : QStringLiteral("：") + carried.Problems.join(QLatin1Char('\n'))),
                   NoticeTitle};
 }
 
@@ -307,8 +313,8 @@ std::optional<StartUp::Notice> StartUp::Run()
     const QString damaged = QStringLiteral("自有数据库 tallix.dbc 已损坏（");
 
     if (const QFileInfo own(folder); own.exists() && !own.isDir())
-        return Notice{folder + QStringLiteral(" 不是文件夹，无法存放自有数据库！请移走或改名后重新启动。"), NoticeTitle,
-                      true};
+        return Notice{folder + QStringLiteral(" 不是文件夹，无法存放自有数据库！请移走或改名后重新启动。"),
+                      NoticeTitle, true};
     RemoveAbandonedUnpacks(folder);
     if (FileIsPresent(database)) {
         ForgetPendingCarries();
@@ -317,10 +323,12 @@ std::optional<StartUp::Notice> StartUp::Run()
             if (damage_.isEmpty())
                 return Upgrade(database, package);
             if (!FileIsPresent(package))
-                return Notice{damaged + damage_ + QStringLiteral("），缺少统计系统文件 tallix.she，无法恢复！"), NoticeTitle,
-                              true};
+                return Notice{damaged + damage_ +
+                                  QStringLiteral("），缺少统计系统文件 tallix.she，无法恢复！"),
+                              NoticeTitle, true};
             if (!MoveAside(folder))
-                return Notice{damaged + damage_ + QStringLiteral("），无法移开文件夹 ") + folder + QStringLiteral("！"),
+                return Notice{damaged + damage_ + QStringLiteral("），无法移开文件夹 ") + folder +
+                                  QStringLiteral("！"),
                               NoticeTitle, true};
             malformed_ = true;
         }
@@ -332,13 +340,14 @@ std::optional<StartUp::Notice> StartUp::Run()
     if (malformed_)
         moved = damaged + damage_ + QStringLiteral("），已移至 ") + backup_ + QStringLiteral("；");
     else if (resumed_)
-        moved = QStringLiteral("上次启动在恢复自有数据库时中断，存储的条件、地区与台帐配置仍在备份 ") + backup_ +
-                QStringLiteral(" 中；");
+        moved = QStringLiteral("上次启动在恢复自有数据库时中断，存储的条件、地区与台帐配置仍在备份 ") +
+                backup_ + QStringLiteral(" 中；");
     if (!FileIsPresent(package))
         return Notice{moved + QStringLiteral("缺少统计系统文件 tallix.she！"), NoticeTitle, !moved.isEmpty()};
     DbConnection::ReleasePooled(folder);
     DatabaseHealth::Carried carried;
     if (!Restore(package, database, carried))
-        return Notice{moved + QStringLiteral("统计系统文件 tallix.she 格式不对！"), NoticeTitle, !moved.isEmpty()};
+        return Notice{moved + QStringLiteral("统计系统文件 tallix.she 格式不对！"), NoticeTitle,
+                      !moved.isEmpty()};
     return Restored(carried);
 }

@@ -63,8 +63,9 @@ DatabaseError Explained(const DatabaseError& error)
         return MissingColumn(name.mid(dot + 1), {name.left(dot)}, error.Statement());
     // A bare name is resolved against the FROM that follows it: a table the schema gives no
     // such column is the one at fault, not another table of the statement that has it.
-    const QRegularExpression bare(QStringLiteral(R"((?<![\w.])%1(?!\w)[\s\S]*?\bFROM\s+"?(\w+))").arg(QRegularExpression::escape(name)),
-                                  QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression bare(
+        QStringLiteral(R"((?<![\w.])%1(?!\w)[\s\S]*?\bFROM\s+"?(\w+))").arg(QRegularExpression::escape(name)),
+        QRegularExpression::CaseInsensitiveOption);
     if (const auto from = bare.match(error.Statement()); from.hasMatch()) {
         const QString table = from.captured(1);
         if (Columns().contains(table.toLower()) && !Columns().value(table.toLower()).contains(name.toLower()))

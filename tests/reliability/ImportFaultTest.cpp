@@ -57,7 +57,8 @@ protected:
     static QString SourceCheck(const ReportFolder& folder)
     {
         const QString rows = QueryRows(folder.Path() + QStringLiteral("/Database/stat.dbc"),
-                                       QStringLiteral("PRAGMA integrity_check")).join(QLatin1Char(' '));
+                                       QStringLiteral("PRAGMA integrity_check"))
+                                 .join(QLatin1Char(' '));
         DbConnection::ReleasePooled(folder.Path());
         return rows;
     }
@@ -84,7 +85,8 @@ TEST_F(ImportFault, TwoImportsAtOnceEachSwapInAWholeDatabase)
     ASSERT_TRUE(AwaitPaused(*first));
     auto second = folder.Start(Import(Changed()));
     QString seen;
-    EXPECT_TRUE(AwaitMessage(*second, QStringLiteral("等待另一个分析或导入结束"), seen)) << seen.toStdString();
+    EXPECT_TRUE(AwaitMessage(*second, QStringLiteral("等待另一个分析或导入结束"), seen))
+        << seen.toStdString();
     Continue(*first);
     for (QProcess* import : {first.get(), second.get()}) {
         const auto result = ReportFolder::Finish(*import);
@@ -101,7 +103,9 @@ TEST_F(ImportFault, TwoImportsAtOnceEachSwapInAWholeDatabase)
     const QDir database(folder.Path() + QStringLiteral("/Database"));
     const QStringList backups = database.entryList({QStringLiteral("stat-*.dbc")});
     ASSERT_EQ(backups.size(), 2);
-    struct stat a {}, b {};
+    struct stat a
+    {
+    }, b{};
     ASSERT_EQ(::lstat(QFile::encodeName(database.filePath(backups[0])).constData(), &a), 0);
     ASSERT_EQ(::lstat(QFile::encodeName(database.filePath(backups[1])).constData(), &b), 0);
     EXPECT_NE(a.st_ino, b.st_ino);
@@ -117,7 +121,9 @@ TEST_F(ImportFault, AKillBeforeTheSwapLeavesOneBackupOfTheOldDatabase)
     Kill(*killed);
     EXPECT_EQ(SourceCheck(folder), QStringLiteral("ok"));
     EXPECT_EQ(folder.Run(Import(Changed())).Status, 0);
-    EXPECT_EQ(QDir(folder.Path() + QStringLiteral("/Database")).entryList({QStringLiteral("stat-*.dbc")}).size(), 1);
+    EXPECT_EQ(
+        QDir(folder.Path() + QStringLiteral("/Database")).entryList({QStringLiteral("stat-*.dbc")}).size(),
+        1);
     EXPECT_EQ(Leftovers(folder), QStringList());
 }
 
@@ -152,7 +158,9 @@ TEST_F(ImportFault, SignalsCancelTheImportAndLeaveTheOldDatabase)
     {
         int signal;
         const char* step;
-    } cases[] = {{SIGINT, "import-locked"}, {SIGTERM, "import-reading"}, {SIGINT, "import-swap"},
+    } cases[] = {{SIGINT, "import-locked"},
+                 {SIGTERM, "import-reading"},
+                 {SIGINT, "import-swap"},
                  {SIGTERM, "import-swap"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.step) + " " + std::to_string(c.signal));
@@ -165,10 +173,12 @@ TEST_F(ImportFault, SignalsCancelTheImportAndLeaveTheOldDatabase)
         Continue(*import);
         const auto result = ReportFolder::Finish(*import);
         EXPECT_EQ(result.Status, 130);
-        EXPECT_TRUE(result.Err.endsWith(QStringLiteral("导入已取消，原数据库未改动"))) << result.Err.toStdString();
+        EXPECT_TRUE(result.Err.endsWith(QStringLiteral("导入已取消，原数据库未改动")))
+            << result.Err.toStdString();
         EXPECT_EQ(QFileInfo(source).symLinkTarget(), before);
         EXPECT_EQ(Leftovers(folder), QStringList());
-        EXPECT_EQ(QDir(folder.Path() + QStringLiteral("/Database")).entryList({QStringLiteral("stat-*")}), QStringList());
+        EXPECT_EQ(QDir(folder.Path() + QStringLiteral("/Database")).entryList({QStringLiteral("stat-*")}),
+                  QStringList());
     }
 }
 
@@ -194,12 +204,14 @@ void SharedMemoTable(const QString& folder, int records, qint64 memoLength, bool
             f[16] = static_cast<char>(length);
             return f;
         };
-        return h + field("CONTENT", 'C', 1, 10) + field("FIELDNAME", 'M', 11, 4) + '\r' + QByteArray(263, '\0');
+        return h + field("CONTENT", 'C', 1, 10) + field("FIELDNAME", 'M', 11, 4) + '\r' +
+               QByteArray(263, '\0');
     }();
     QByteArray rows;
     const quint32 block = 8; // 512 / 64: the first block after the memo file's header
     for (int i = 0; i < records; ++i)
-        rows += ' ' + QByteArray("content").leftJustified(10, ' ') + QByteArray(reinterpret_cast<const char*>(&block), 4);
+        rows += ' ' + QByteArray("content").leftJustified(10, ' ') +
+                QByteArray(reinterpret_cast<const char*>(&block), 4);
     QFile table(folder + QStringLiteral("/dic_base04.dbf"));
     ASSERT_TRUE(table.open(QIODevice::WriteOnly));
     table.write(header + rows + '\x1a');
@@ -216,7 +228,8 @@ void SharedMemoTable(const QString& folder, int records, qint64 memoLength, bool
     if (sparse) {
         ASSERT_TRUE(memoFile.resize(memo.size() + memoLength));
     } else {
-        const QByteArray text = QByteArray("memo").repeated(static_cast<int>(memoLength / 4) + 1).left(memoLength);
+        const QByteArray text =
+            QByteArray("memo").repeated(static_cast<int>(memoLength / 4) + 1).left(memoLength);
         memoFile.write(text);
     }
 }
@@ -232,7 +245,10 @@ TEST_F(ImportFault, FilesThatCannotBeTakenAreRefusedByNameWithoutWaiting)
         std::function<void(const QString& folder)> make;
         QString says;
     } cases[] = {
-        {"fifo table", [](const QString& f) { ASSERT_EQ(::mkfifo(QFile::encodeName(f + "/Base01.dbf").constData(), 0644), 0); },
+        {"fifo table",
+         [](const QString& f) {
+             ASSERT_EQ(::mkfifo(QFile::encodeName(f + "/Base01.dbf").constData(), 0644), 0);
+         },
          notRegular + "Base01.dbf"},
         {"link to a device as table",
          [](const QString& f) { ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), f + "/Base05.dbf")); },
@@ -300,14 +316,17 @@ TEST_F(ImportFault, ASharedMemoStaysWithinMemory)
 #if !defined(__SANITIZE_ADDRESS__)
     // Too little memory ends in the import's own message, never in an abort.
     const QString before = QueryRows(folder.Path() + QStringLiteral("/Database/stat.dbc"),
-                                     QStringLiteral("SELECT count(*) FROM dic_base04")).join(QString());
+                                     QStringLiteral("SELECT count(*) FROM dic_base04"))
+                               .join(QString());
     DbConnection::ReleasePooled(folder.Path());
     const auto starved = limited(110);
     EXPECT_EQ(starved.Status, 1) << starved.Err.toStdString();
-    EXPECT_TRUE(starved.Err.contains(QStringLiteral("out of memory")) || starved.Err.contains(QStringLiteral("内存不足")))
+    EXPECT_TRUE(starved.Err.contains(QStringLiteral("out of memory")) ||
+                starved.Err.contains(QStringLiteral("内存不足")))
         << starved.Err.toStdString();
     EXPECT_EQ(Leftovers(folder), QStringList());
-    EXPECT_EQ(QueryRows(folder.Path() + QStringLiteral("/Database/stat.dbc"), QStringLiteral("SELECT count(*) FROM dic_base04"))
+    EXPECT_EQ(QueryRows(folder.Path() + QStringLiteral("/Database/stat.dbc"),
+                        QStringLiteral("SELECT count(*) FROM dic_base04"))
                   .join(QString()),
               before);
     DbConnection::ReleasePooled(folder.Path());
@@ -317,7 +336,8 @@ TEST_F(ImportFault, ASharedMemoStaysWithinMemory)
     SharedMemoTable(huge, 2, (64 << 20) + 1, true);
     const auto refused = folder.Run(Import(huge));
     EXPECT_EQ(refused.Status, 1);
-    EXPECT_TRUE(refused.Err.contains(QStringLiteral("dic_base04.dbf，第 1 条记录，字段 FIELDNAME：备注长 67108865 字节，超过上限 64 MiB")))
+    EXPECT_TRUE(refused.Err.contains(
+        QStringLiteral("dic_base04.dbf，第 1 条记录，字段 FIELDNAME：备注长 67108865 字节，超过上限 64 MiB")))
         << refused.Err.toStdString();
 }
 

@@ -27,17 +27,27 @@ struct Kind
 };
 
 const Kind Kinds[] = {
-    {"report.pdf", [](const QString& p) { return QStringList{"print", "--report", "1-2", "--pdf", p}; }, PdfWhole},
-    {"reports.pdf", [](const QString& p) { return QStringList{"print", "--report", "1-1", "--report", "1-2", "--pdf", p}; },
+    {"report.pdf",
+     [](const QString& p) {
+         return QStringList{"print", "--report", "1-2", "--pdf", p};
+     },
      PdfWhole},
-    {"report.csv", [](const QString& p) { return QStringList{"print", "--report", "1-2", "--csv", p}; },
+    {"reports.pdf",
+     [](const QString& p) { return QStringList{"print", "--report", "1-1", "--report", "1-2", "--pdf", p}; },
+     PdfWhole},
+    {"report.csv",
+     [](const QString& p) {
+         return QStringList{"print", "--report", "1-2", "--csv", p};
+     },
      [](const QByteArray& b) { return b.startsWith("\xEF\xBB\xBF") && b.endsWith("\r\n"); }},
     {"reports.xlsx",
      [](const QString& p) { return QStringList{"print", "--report", "1-1", "--report", "1-2", "--xlsx", p}; },
      [](const QByteArray& b) { return b.startsWith("PK") && b.right(22).startsWith("PK\x05\x06"); }},
-    {"chart.png", [](const QString& p) { return QStringList{"chart", "--report", "1-2", "--column", "3", "--png", p}; },
+    {"chart.png",
+     [](const QString& p) { return QStringList{"chart", "--report", "1-2", "--column", "3", "--png", p}; },
      [](const QByteArray& b) { return b.startsWith("\x89PNG") && b.endsWith("IEND\xae\x42\x60\x82"); }},
-    {"chart.pdf", [](const QString& p) { return QStringList{"chart", "--report", "1-2", "--column", "3", "--pdf", p}; },
+    {"chart.pdf",
+     [](const QString& p) { return QStringList{"chart", "--report", "1-2", "--column", "3", "--pdf", p}; },
      PdfWhole},
 };
 
@@ -111,7 +121,9 @@ TEST(OutputFault, APathThatIsNoRegularFileIsRefused)
             EXPECT_EQ(result.Status, 2);
             EXPECT_EQ(result.Err, QStringLiteral("无法写入文件：") + path);
         }
-        struct stat info {};
+        struct stat info
+        {
+        };
         ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
         EXPECT_FALSE(S_ISREG(info.st_mode)) << path.toStdString();
     }

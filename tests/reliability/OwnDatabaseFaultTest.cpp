@@ -27,7 +27,8 @@ QStringList Backups(const ReportFolder& folder)
 
 int Dictionary(const ReportFolder& folder, const char* table)
 {
-    const QStringList rows = QueryRows(folder.OwnDatabase(), QStringLiteral("SELECT count(*) FROM ") + QLatin1String(table));
+    const QStringList rows =
+        QueryRows(folder.OwnDatabase(), QStringLiteral("SELECT count(*) FROM ") + QLatin1String(table));
     DbConnection::ReleasePooled(folder.Path());
     return rows.value(0).toInt();
 }
@@ -58,8 +59,10 @@ TEST(OwnDatabaseFault, AStartKilledAtAnyStepLosesNoSavedRow)
         EXPECT_EQ(next.Status, 0) << next.Err.toStdString();
         EXPECT_EQ(folder.Saved(), saved);
         EXPECT_EQ(Dictionary(folder, "dic_tablename"), 23);
-        EXPECT_TRUE(next.Err.contains(folder.Path() + QLatin1Char('/') + Backups(folder)[0])) << next.Err.toStdString();
-        EXPECT_EQ(QDir(folder.Path() + QStringLiteral("/TallixDataBase")).entryList({QStringLiteral("*.restore-*")}),
+        EXPECT_TRUE(next.Err.contains(folder.Path() + QLatin1Char('/') + Backups(folder)[0]))
+            << next.Err.toStdString();
+        EXPECT_EQ(QDir(folder.Path() + QStringLiteral("/TallixDataBase"))
+                      .entryList({QStringLiteral("*.restore-*")}),
                   QStringList());
         // and the start after that finds nothing to do
         const auto third = folder.Run({"rows", "--report", "1-1"});
@@ -77,7 +80,8 @@ TEST(OwnDatabaseFault, AnEmptyOrHollowDatabaseIsRestored)
         std::function<void(const ReportFolder&)> spoil;
         const char* reason;
     } cases[] = {
-        {"zero bytes", [](const ReportFolder& f) { ASSERT_TRUE(QFile(f.OwnDatabase()).resize(0)); }, "文件长度为 0"},
+        {"zero bytes", [](const ReportFolder& f) { ASSERT_TRUE(QFile(f.OwnDatabase()).resize(0)); },
+         "文件长度为 0"},
         {"no tables",
          [](const ReportFolder& f) {
              for (const char* suffix : {"-wal", "-shm"})
@@ -98,7 +102,8 @@ TEST(OwnDatabaseFault, AnEmptyOrHollowDatabaseIsRestored)
         DbConnection::ReleasePooled(folder.Path());
         const auto run = folder.Run(ReportFolder::HotelRun());
         EXPECT_EQ(run.Status, 0);
-        EXPECT_TRUE(run.Err.startsWith(QStringLiteral("自有数据库 tallix.dbc 已损坏（") + QString::fromUtf8(c.reason)))
+        EXPECT_TRUE(run.Err.startsWith(QStringLiteral("自有数据库 tallix.dbc 已损坏（") +
+                                       QString::fromUtf8(c.reason)))
             << run.Err.toStdString();
         EXPECT_EQ(Dictionary(folder, "dic_tablename"), 23);
         EXPECT_EQ(Dictionary(folder, "dic_fields"), fields);
@@ -177,17 +182,19 @@ TEST(OddInput, AFolderNamedWithASemicolonIsOpenedByItsPath)
     const auto run = folder.Run(ReportFolder::HotelRun());
     EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
     EXPECT_FALSE(folder.Tables().isEmpty());
-    EXPECT_EQ(QDir(parent.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"a;SourceDB=b"});
+    EXPECT_EQ(QDir(parent.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"a;SourceDB=b"});
 }
 
 // A column missing in the item's own table is reported under that table.
 TEST(OddInput, AMissingColumnIsNamedUnderItsOwnTable)
 {
     ReportFolder folder;
-    const auto run = folder.Run({"ledger", "--year", "2025", "--month", "12", "--unit", "accommodation", "--mode",
-                                 "current", "--region", "43", "--item", "Area:Areacode"});
+    const auto run = folder.Run({"ledger", "--year", "2025", "--month", "12", "--unit", "accommodation",
+                                 "--mode", "current", "--region", "43", "--item", "Area:Areacode"});
     EXPECT_EQ(run.Status, 1);
-    EXPECT_TRUE(run.Err.startsWith(QStringLiteral("数据库错误：源数据库的表 Area 缺少字段 code"))) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.startsWith(QStringLiteral("数据库错误：源数据库的表 Area 缺少字段 code")))
+        << run.Err.toStdString();
 }
 
 } // namespace

@@ -8,9 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
-#include <gtest/gtest.h>
 #include <thread>
 
 namespace {
@@ -70,7 +70,8 @@ std::unique_ptr<QProcess> ReportFolder::StartPaused(const QStringList& arguments
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("ORVANE_PAUSE_AT"), QLatin1String(step));
     process->setProcessEnvironment(environment);
-    process->start(QStringLiteral(ORVANE_REPORT_EXE), QStringList{QStringLiteral("--app-dir"), Path()} + arguments);
+    process->start(QStringLiteral(ORVANE_REPORT_EXE),
+                   QStringList{QStringLiteral("--app-dir"), Path()} + arguments);
     EXPECT_TRUE(process->waitForStarted());
     return process;
 }
