@@ -20,6 +20,13 @@ void Install()
 {
     std::signal(SIGINT, OnInterrupt);
     std::signal(SIGTERM, OnInterrupt);
+    // A file-size limit is a full disk to every writer: the write fails and says so.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+const std::atomic<bool>* Flag()
+{
+    return &interrupted;
 }
 
 RunProgress Progress()

@@ -1,6 +1,7 @@
 #include "ImportCommand.h"
 
 #include "CliArguments.h"
+#include "CliInterrupt.h"
 #include "CollectionImport.h"
 #include "Connection.h"
 #include "DataSummary.h"
@@ -16,6 +17,7 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err)
     args.Allow({QStringLiteral("from"), QStringLiteral("encoding")});
     const QString folder = args.Required(QStringLiteral("from"));
     CollectionImport import(Connection::AppFolder());
+    import.Cancel = CliInterrupt::Flag();
     if (const auto encoding = args.Value(QStringLiteral("encoding")))
         import.Encoding = *encoding;
     QString last;
@@ -29,6 +31,8 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err)
         import.Run(folder);
     } catch (const ImportError& e) {
         err << e.Message() << Qt::endl;
+        if (e.What() == ImportError::Kind::Cancelled)
+            return 130;
         return e.What() == ImportError::Kind::NoTables ? 2 : 1;
     }
     err << QStringLiteral("已导入 %1 条记录").arg(import.RecordsRead());

@@ -4,6 +4,7 @@
 #include "CliInterrupt.h"
 #include "CliArguments.h"
 #include "CliError.h"
+#include "InputRules.h"
 #include "Numeric.h"
 #include "RegionCode.h"
 #include "RunLock.h"
@@ -112,6 +113,8 @@ QStringList SetIndexes(const CliArguments& args, TallixCondition& condition)
             if (!name.match(term).hasMatch())
                 throw refuse();
         captions << (parts.size() == 3 && !parts[2].trimmed().isEmpty() ? parts[2].trimmed() : index->FieldName);
+        if (!InputRules::PlainText(captions.last()))
+            throw CliError(InputRules::ControlCharacterMessage);
         indexs.push_back(std::move(index));
     }
     condition.SetCustomIndexs(std::move(indexs));

@@ -96,8 +96,11 @@ int main(int argc, char** argv)
 
     try {
         StartUp startUp(Connection::AppFolder());
-        if (const auto notice = startUp.Run())
+        if (const auto notice = startUp.Run()) {
             err << notice->Text << '\n';
+            if (notice->Fatal)
+                return 1; // no command writes into a database that is not whole
+        }
 
         if (command == QLatin1String("hotel"))
             return HotelCommand::Run(arguments, out);

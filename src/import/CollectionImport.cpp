@@ -1,15 +1,18 @@
 #include "CollectionImport.h"
 
+#include "Checkpoint.h"
 #include "DatabaseContainer.h"
 #include "FieldNames.h"
-#include "RecordPipe.h"
 #include "ImportError.h"
+#include "RecordPipe.h"
+#include "RunLock.h"
 #include "SourceSchema.h"
 #include "SourceWriter.h"
 #include "SqlFunctions.h"
 #include "TextDecoder.h"
 #include "XbaseTable.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -18,8 +21,12 @@
 #include <QSet>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <memory>
+#include <new>
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -72,6 +79,29 @@ QString ErrnoText()
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
+// A column name of the new database: not empty, no control characters (the engine would
+// take them, but no report could name such a column).
+bool Storable(const QString& name)
+{
+    if (name.trimmed().isEmpty())
+        return false;
+    for (const QChar c : name)
+        if (c.category() == QChar::Other_Control)
+            return false;
+    return true;
+}
+
+// A name as a message can show it: control characters as \xNN.
+QString Printable(const QString& name)
+{
+    QString shown;
+    for (const QChar c : name)
+        shown += c.category() == QChar::Other_Control
+                     ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
+                     : QString(c);
+    return shown;
+}
+
 // The columns of a table: the schema's, each with the field of the file that holds it, then
 // the file's other fields. A note names the fields left out.
 std::vector<SourceWriter::Column> Columns(const SourceSchema::Table& schemaTable, const XbaseTable& table,
@@ -99,6 +129,10 @@ std::vector<SourceWriter::Column> Columns(const SourceSchema::Table& schemaTable
     for (std::size_t i = 0; i < data.size(); ++i) {
         const XbaseField& field = table.Fields()[static_cast<std::size_t>(data[i])];
         const QString& name = names[data[i]];
+        if (!Storable(name))
+            throw ImportError::InRecord(
+                table.Name(), 0, field.Name,
+                QStringLiteral("字段名“%1”无法作为列名存入数据库").arg(Printable(name)));
         if (taken.contains(name.toLower()))
             throw ImportError::InRecord(table.Name(), 0, field.Name, QStringLiteral("与另一字段同名：") + name);
         taken.insert(name.toLower());
@@ -115,6 +149,27 @@ std::vector<SourceWriter::Column> Columns(const SourceSchema::Table& schemaTable
     if (!leftOut.isEmpty())
         note = QStringLiteral("未导入与其他表同名的列：") + leftOut.join(QStringLiteral("、"));
     return columns;
+}
+
+// The backup in folder that is the very file at path (a second link to it), empty when none is.
+QString SameFileAmong(const QString& path, const QStringList& backups)
+{
+    struct stat file
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &file) != 0)
+        return QString();
+    const QString folder = QFileInfo(path).path();
+    for (const QString& name : backups) {
+        struct stat other
+        {
+        };
+        const QString candidate = QDir(folder).filePath(name);
+        if (::stat(QFile::encodeName(candidate).constData(), &other) == 0 && other.st_dev == file.st_dev &&
+            other.st_ino == file.st_ino)
+            return candidate;
+    }
+    return QString();
 }
 
 struct LogRow
@@ -134,7 +189,41 @@ QString CollectionImport::Target() const
 
 QString CollectionImport::Working() const
 {
-    return Target() + QStringLiteral(".importing");
+    return Target() + QStringLiteral(".importing-") + QString::number(QCoreApplication::applicationPid());
+}
+
+void CollectionImport::ThrowCancelled()
+{
+    throw ImportError(ImportError::Kind::Cancelled, QStringLiteral("导入已取消，原数据库未改动"));
+}
+
+// The lock of the analyses, waited for as long as a run waits, but given up at once on a cancel.
+std::unique_ptr<RunLock> CollectionImport::Lock() const
+{
+    using namespace std::chrono;
+    const auto deadline = steady_clock::now() + RunLock::DefaultWait;
+    for (bool told = false;; told = true) {
+        try {
+            return std::make_unique<RunLock>(app_, milliseconds(0));
+        } catch (const RunLock::Busy&) {
+            if (Cancelled())
+                ThrowCancelled();
+            if (steady_clock::now() >= deadline)
+                throw;
+        }
+        if (!told && OnProgress)
+            OnProgress(QStringLiteral("等待另一个分析或导入结束"), 0, 1);
+        std::this_thread::sleep_for(milliseconds(50));
+    }
+}
+
+// What imports killed before their end left behind; under the lock no other import is writing.
+void CollectionImport::RemoveAbandoned() const
+{
+    const QDir folder = QFileInfo(Target()).dir();
+    for (const QString& name :
+         folder.entryList({QStringLiteral("stat.dbc.importing*")}, QDir::Files | QDir::System))
+        QFile::remove(folder.filePath(name));
 }
 
 QStringList CollectionImport::Backups(const QString& databaseFolder)
@@ -155,13 +244,32 @@ void CollectionImport::Run(const QString& folder)
         throw ImportError(ImportError::Kind::NoTables, QStringLiteral("不认识的字符集：") + Encoding);
     if (!QDir().mkpath(QFileInfo(Target()).path()))
         throw ImportError(ImportError::Kind::Io, QStringLiteral("无法建立文件夹 ") + QFileInfo(Target()).path());
+    const std::unique_ptr<RunLock> lock = Lock();
+    Checkpoint::Reach("import-locked");
+    RemoveAbandoned();
+    const auto removeWorking = [this] {
+        for (const char* suffix : {"", "-journal"})
+            QFile::remove(Working() + QLatin1String(suffix));
+    };
     try {
         Write(folder);
         Check();
+        if (Cancelled())
+            ThrowCancelled();
         SwapIn();
+    } catch (const std::bad_alloc&) {
+        removeWorking();
+        throw ImportError(ImportError::Kind::Io,
+                          (reading_.isEmpty() ? QString() : reading_ + QStringLiteral("：")) +
+                              QStringLiteral("内存不足，导入已停止，原数据库未改动"));
+    } catch (const ImportError& e) {
+        removeWorking();
+        // An engine step stopped by the cancel fails with the engine's words; the user asked.
+        if (Cancelled() && e.What() != ImportError::Kind::Cancelled)
+            ThrowCancelled();
+        throw;
     } catch (...) {
-        for (const char* suffix : {"", "-journal"})
-            QFile::remove(Working() + QLatin1String(suffix));
+        removeWorking();
         throw;
     }
 }
@@ -172,11 +280,28 @@ void CollectionImport::Write(const QString& folder)
     if (!info.isDir())
         throw ImportError(ImportError::Kind::NoTables, QStringLiteral("找不到文件夹 ") + folder);
     const QDir dir(folder);
+    if (DIR* open = ::opendir(QFile::encodeName(folder).constData()))
+        ::closedir(open);
+    else
+        throw ImportError(
+            ImportError::Kind::Io,
+            QStringLiteral("无法读取文件夹 %1（%2）").arg(QDir::toNativeSeparators(folder), ErrnoText()));
     // The tables by their names in lower case; the container, if any.
     QHash<QString, QString> files;
     QStringList others;
     QString containerPath;
-    for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
+    // Special files and folders are listed too: one standing for a table is refused by name.
+    const QStringList entries = dir.entryList(
+        QDir::Files | QDir::Dirs | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    QHash<QString, QString> seen;
+    for (const QString& name : entries) {
+        const QString& twin = seen[name.toLower()];
+        if (!twin.isEmpty())
+            throw ImportError(ImportError::Kind::BadInput,
+                              QStringLiteral("文件夹中有两个只差大小写的文件：%1、%2").arg(twin, name));
+        seen[name.toLower()] = name;
+    }
+    for (const QString& name : entries) {
         const QFileInfo file(name);
         const QString suffix = file.suffix().toLower();
         if (suffix == QLatin1String("dbc") &&
@@ -195,14 +320,18 @@ void CollectionImport::Write(const QString& folder)
                               .arg(QDir::toNativeSeparators(folder)));
 
     DatabaseContainer container;
-    if (!containerPath.isEmpty())
+    if (!containerPath.isEmpty()) {
+        reading_ = QFileInfo(containerPath).fileName();
         container = DatabaseContainer(containerPath, Encoding);
+    }
 
     SourceWriter writer(Working());
+    writer.StopWhen(Cancel);
     std::vector<LogRow> log;
     std::vector<std::unique_ptr<XbaseTable>> tables;
     for (const auto& schemaTable : SourceSchema::Get().Tables()) {
         const QString path = files.value(schemaTable.Name.toLower());
+        reading_ = QFileInfo(path).fileName();
         tables.push_back(path.isEmpty() ? nullptr : std::make_unique<XbaseTable>(path, Encoding));
     }
     std::size_t t = 0;
@@ -218,7 +347,7 @@ void CollectionImport::Write(const QString& folder)
             log.push_back(row);
             continue;
         }
-        row.file = table->Name();
+        row.file = reading_ = table->Name();
         writer.CreateTable(schemaTable.Name, Columns(schemaTable, *table, container, row.note));
 
         row.read = row.deleted = 0;
@@ -227,8 +356,8 @@ void CollectionImport::Write(const QString& folder)
             OnProgress(table->Name(), 0, count);
         RecordPipe pipe(*table);
         while (RecordPipe::Batch* batch = pipe.Next()) {
-            if (Cancel && Cancel->load())
-                throw ImportError(ImportError::Kind::Cancelled, QStringLiteral("导入已取消，原数据库未改动"));
+            if (Cancelled())
+                ThrowCancelled();
             for (std::uint32_t i = 0; i < batch->Count; ++i) {
                 if (batch->Deleted[i]) {
                     ++row.deleted;
@@ -240,6 +369,7 @@ void CollectionImport::Write(const QString& folder)
             if (OnProgress)
                 OnProgress(table->Name(), batch->First + batch->Count, count);
             pipe.Release(batch);
+            Checkpoint::Reach("import-reading");
         }
         records_ += count;
         log.push_back(row);
@@ -247,8 +377,9 @@ void CollectionImport::Write(const QString& folder)
     }
     for (const QString& name : others)
         log.push_back({QFileInfo(name).completeBaseName(), name, QStringLiteral("报表不使用，未导入")});
-    if (Cancel && Cancel->load())
-        throw ImportError(ImportError::Kind::Cancelled, QStringLiteral("导入已取消，原数据库未改动"));
+    reading_.clear();
+    if (Cancelled())
+        ThrowCancelled();
 
     if (OnProgress)
         OnProgress(QStringLiteral("建立索引"), 0, 1);
@@ -280,6 +411,7 @@ void CollectionImport::Check() const
         problem = QStringLiteral("无法打开");
     } else {
         SqlFunctions::Register(db); // the indexes on YEAR() and MONTH() need them to be checked
+        SourceWriter::Interruptible(db, Cancel);
         const auto first = [&](const QString& sql) {
             sqlite3_stmt* s = nullptr;
             QStringList rows;
@@ -313,7 +445,10 @@ void CollectionImport::SwapIn()
 {
     const QString target = Target();
     const QString folder = QFileInfo(target).path();
-    if (QFileInfo::exists(target)) {
+    bool linked = false;
+    if (QFileInfo::exists(target) && !(kept_ = SameFileAmong(target, Backups(folder))).isEmpty()) {
+        // an import killed between its link and its rename kept it already
+    } else if (QFileInfo::exists(target)) {
         // A second link to the old file keeps it under its new name while the rename below
         // replaces the current name in one step.
         QDateTime stamp = QDateTime::currentDateTime();
@@ -327,6 +462,14 @@ void CollectionImport::SwapIn()
             throw ImportError(ImportError::Kind::Io, QStringLiteral("无法保留原数据库为 %1（%2）")
                                                          .arg(QFileInfo(backup).fileName(), ErrnoText()));
         kept_ = backup;
+        linked = true;
+    }
+    Checkpoint::Reach("import-swap");
+    if (Cancelled()) { // the last moment the old database can still stay in place
+        if (linked)
+            QFile::remove(kept_);
+        kept_.clear();
+        ThrowCancelled();
     }
     if (::rename(QFile::encodeName(Working()).constData(), QFile::encodeName(target).constData()) != 0) {
         const QString error = ErrnoText();

@@ -4,11 +4,16 @@
 #include <QStringList>
 #include <atomic>
 #include <functional>
+#include <memory>
+
+class RunLock;
 
 // Takes in the collection system's folder: reads its tables (read-only), writes
-// Database/stat.dbc.importing, checks it, and swaps it in for Database/stat.dbc by a rename,
-// keeping the previous database as stat-<yyyyMMdd-HHmmss>.dbc (the three newest). A failure or
-// a cancel throws ImportError and leaves stat.dbc as it was, without the partial file.
+// Database/stat.dbc.importing-<pid>, checks it, and swaps it in for Database/stat.dbc by a
+// rename, keeping the previous database as stat-<yyyyMMdd-HHmmss>.dbc (the three newest). It
+// holds the run lock from its first read to the swap, so no analysis reads a source that is
+// being replaced. A failure or a cancel throws ImportError and leaves stat.dbc as it was,
+// without the partial file.
 class CollectionImport
 {
 public:
@@ -24,7 +29,7 @@ public:
     void Run(const QString& folder);
 
     QString Target() const;  // Database/stat.dbc
-    QString Working() const; // Database/stat.dbc.importing
+    QString Working() const; // Database/stat.dbc.importing-<pid>
     // The previous database as it was kept by the last Run; empty when there was none.
     const QString& Kept() const { return kept_; }
     long long RecordsRead() const { return records_; }
@@ -33,6 +38,10 @@ public:
     static QStringList Backups(const QString& databaseFolder);
 
 private:
+    std::unique_ptr<RunLock> Lock() const;
+    bool Cancelled() const { return Cancel && Cancel->load(); }
+    [[noreturn]] static void ThrowCancelled();
+    void RemoveAbandoned() const;
     void Write(const QString& folder);
     void Check() const;
     void SwapIn();
@@ -40,4 +49,5 @@ private:
     QString app_;
     QString kept_;
     long long records_ = 0;
+    QString reading_; // the file being read, for a failure that names no file
 };

@@ -3,6 +3,7 @@
 #include "DbConnection.h"
 #include "Recordset.h"
 #include "SourceSchema.h"
+#include "SqlText.h"
 
 #include <QDir>
 
@@ -10,9 +11,11 @@ namespace {
 
 constexpr int Shown = 10;
 
+// Column names come from the files imported: any character may be in them.
 QString Quoted(const QString& name)
 {
-    return QLatin1Char('"') + name + QLatin1Char('"');
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+           QLatin1Char('"');
 }
 
 long long Count(DbConnection& db, const QString& sql)
@@ -47,8 +50,9 @@ void Find(DbConnection& db, std::vector<DataSummary::Finding>& findings, const Q
     const long long count = Count(db, QStringLiteral("SELECT COUNT(*) FROM ") + from);
     if (count == 0)
         return;
-    findings.push_back({what, count,
-                        Column(db, QStringLiteral("SELECT %1 FROM %2 LIMIT %3").arg(shown, from).arg(Shown))});
+    findings.push_back(
+        {what, count,
+         Column(db, QStringLiteral("SELECT %1 FROM %2 LIMIT %3").arg(shown, from, QString::number(Shown)))});
 }
 
 } // namespace
@@ -130,7 +134,8 @@ DataSummary DataSummary::Of(const QString& databasePath)
         for (const QString& column : Column(db, QStringLiteral("SELECT name FROM pragma_table_info('%1') WHERE type IN ('REAL', 'INTEGER')")
                                                     .arg(table.Name))) {
             tests << QStringLiteral("typeof(%1) = 'text'").arg(Quoted(column));
-            cases << QStringLiteral("WHEN typeof(%1) = 'text' THEN '%2'").arg(Quoted(column), column);
+            cases << QStringLiteral("WHEN typeof(%1) = 'text' THEN %2")
+                         .arg(Quoted(column), SqlText::Quoted(column));
         }
         if (tests.isEmpty())
             continue;

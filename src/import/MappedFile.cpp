@@ -14,14 +14,28 @@
 
 MappedFile::MappedFile(const QString& path) : path_(path)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw ImportError(ImportError::Kind::Io,
-                          Name() + QStringLiteral("：无法打开（") + QString::fromLocal8Bit(std::strerror(errno)) + QStringLiteral("）"));
+    const QByteArray native = QFile::encodeName(path);
+    const auto cannotOpen = [this] {
+        return ImportError(ImportError::Kind::Io, Name() + QStringLiteral("：无法打开（") +
+                                                      QString::fromLocal8Bit(std::strerror(errno)) +
+                                                      QStringLiteral("）"));
+    };
+    const auto notRegular = [this] {
+        return ImportError(ImportError::Kind::BadInput, QStringLiteral("不是普通文件：") + Name());
+    };
+    // Looked at before it is opened, and opened without waiting: a FIFO or a device would
+    // otherwise hold the import until someone writes to it.
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::stat(native.constData(), &info) != 0)
+        throw cannotOpen();
+    if (!S_ISREG(info.st_mode))
+        throw notRegular();
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        throw cannotOpen();
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) { // replaced in between
         ::close(fd);
-        throw ImportError(ImportError::Kind::Io, Name() + QStringLiteral("：不是普通文件"));
+        throw notRegular();
     }
     size_ = static_cast<std::size_t>(info.st_size);
     if (size_ > 0) {

@@ -14,6 +14,10 @@ class MemoFile
 public:
     explicit MemoFile(const QString& path);
 
+    // A memo is decoded into memory whole; a longer one is refused rather than let a damaged
+    // or hostile file take the machine's memory.
+    static constexpr std::size_t Limit = std::size_t{64} << 20;
+
     QString Name() const { return file_.Name(); }
     std::uint32_t BlockSize() const { return blockSize_; }
 

@@ -53,6 +53,15 @@ void SourceWriter::Fail(const QString& what) const
     throw ImportError(ImportError::Kind::Io, text);
 }
 
+void SourceWriter::Interruptible(sqlite3* db, const std::atomic<bool>* flag)
+{
+    if (!flag)
+        return;
+    sqlite3_progress_handler(
+        db, 10000, [](void* set) { return static_cast<const std::atomic<bool>*>(set)->load() ? 1 : 0; },
+        const_cast<std::atomic<bool>*>(flag));
+}
+
 void SourceWriter::Finalize()
 {
     if (insert_)

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,10 @@ public:
     ~SourceWriter();
     SourceWriter(const SourceWriter&) = delete;
     SourceWriter& operator=(const SourceWriter&) = delete;
+
+    // A set flag stops the engine's statement under way; it then fails like any other.
+    void StopWhen(const std::atomic<bool>* flag) { Interruptible(db_, flag); }
+    static void Interruptible(sqlite3* db, const std::atomic<bool>* flag);
 
     void CreateTable(const QString& name, const std::vector<Column>& columns);
     void Insert(const XbaseValue* values); // a record's values, indexed by Column::Value

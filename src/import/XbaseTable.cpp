@@ -49,7 +49,7 @@ QString Sibling(const QString& path, const QString& suffix)
     const QFileInfo info(path);
     const QString wanted = info.completeBaseName() + QLatin1Char('.') + suffix;
     const QDir dir = info.dir();
-    for (const QString& name : dir.entryList(QDir::Files))
+    for (const QString& name : dir.entryList(QDir::Files | QDir::System | QDir::Dirs | QDir::Hidden))
         if (name.compare(wanted, Qt::CaseInsensitive) == 0)
             return dir.filePath(name);
     return QString();
@@ -263,8 +263,13 @@ void XbaseTable::Read(std::uint32_t record, XbaseValue* values)
     if (record >= recordCount_)
         Fail(record + 1, nullptr, QStringLiteral("记录号超出表的范围"));
     const unsigned char* r = file_.Data() + std::size_t{headerLength_} + std::size_t{record} * recordLength_;
-    for (std::size_t i = 0; i < dataFields_.size(); ++i)
-        ReadValue(r, record + 1, fields_[static_cast<std::size_t>(dataFields_[i])], values[i]);
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < dataFields_.size(); ++i) {
+        const XbaseField& field = fields_[static_cast<std::size_t>(dataFields_[i])];
+        ReadValue(r, record + 1, field, values[i]);
+        if ((bytes += values[i].text.size()) > RecordLimit)
+            Fail(record + 1, &field, QStringLiteral("一条记录的文字超过 %1 MiB").arg(RecordLimit >> 20));
+    }
 }
 
 void XbaseTable::Release(std::uint32_t record) const
@@ -393,6 +398,11 @@ void XbaseTable::ReadValue(const unsigned char* record, std::uint32_t number, co
         const auto bytes = memo_->Block(block);
         if (!bytes)
             Fail(number, &field, QStringLiteral("备注块 %1 超出备注文件 %2").arg(block).arg(memo_->Name()));
+        if (bytes->size() > MemoFile::Limit)
+            Fail(number, &field,
+                 QStringLiteral("备注长 %1 字节，超过上限 %2 MiB")
+                     .arg(bytes->size())
+                     .arg(MemoFile::Limit >> 20));
         std::string_view s = *bytes;
         while (!s.empty() && IsBlank(s.back()))
             s.remove_suffix(1);

@@ -65,6 +65,9 @@ public:
     // The records before this one will not be read again.
     void Release(std::uint32_t record) const;
 
+    // The text of one record read at once, memos included; a longer record is refused.
+    static constexpr std::size_t RecordLimit = std::size_t{64} << 20;
+
     // Whether a type letter is read as data.
     static bool IsDataType(char type);
     // Number text as a number field holds it: blanks around, an optional sign.

@@ -6,9 +6,13 @@
 class QIODevice;
 
 // Every file a report is exported to is written under a temporary name beside it and renamed
-// into place only when the whole file was written, so a full disk or a refused folder never
-// leaves a partial file (nor spoils a previous one of the same name).
+// into place only when every write, the flush and the close succeeded, so a full disk or a
+// refused folder never leaves a partial file (nor spoils a previous one of the same name).
 namespace OutputFile {
+
+// False for a path that exists and is not a regular file (a device, a FIFO, a folder): such
+// a target is refused before anything is written.
+bool IsWritableTarget(const QString& path);
 
 // The writer gets the device to fill and says whether it succeeded. False when the file could
 // not be written; nothing is left behind then.

@@ -106,4 +106,13 @@ bool RangeOrdered(int itemIndex, const QString& startText, const QString& endTex
     return from <= to;
 }
 
+bool PlainText(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            return false;
+    return true;
+}
+
 } // namespace InputRules

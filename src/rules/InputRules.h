@@ -62,4 +62,10 @@ bool RangeOrdered(int itemIndex, const QString& startText, const QString& endTex
 // The text an accepted amount becomes: shortest decimal form, no "-0".
 QString AmountText(double value);
 
+// A name or caption the user gives (a saved condition set, a region set, a ledger configuration,
+// a ledger heading): one line without control characters, which would shift the columns of
+// every report and list that shows it.
+inline const QString ControlCharacterMessage = QStringLiteral("名称或标题中不能有换行、制表符等控制字符");
+bool PlainText(const QString& text);
+
 } // namespace InputRules

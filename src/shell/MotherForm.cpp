@@ -151,8 +151,12 @@ void MotherForm::ShowInPlace()
 void MotherForm::MDIForm_Load()
 {
     StartUp startUp(app_);
-    if (const auto notice = startUp.Run())
+    if (const auto notice = startUp.Run()) {
         MessagePresenter::Show(notice->Text, notice->Title, MessagePresenter::Icon::Critical, this);
+        // No analysis writes into an own database that is not whole; the window stays, as it does.
+        if (auto* analyses = findChild<QMenu*>(QStringLiteral("ConditionConfig")); analyses && notice->Fatal)
+            analyses->menuAction()->setEnabled(false);
+    }
     RefreshSourceStatus();
 }
 

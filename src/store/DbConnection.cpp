@@ -52,11 +52,17 @@ DbConnection::~DbConnection()
 QString DbConnection::PathOf(const QString& connectionString)
 {
     static const QString key = QStringLiteral("SourceDB=");
+    // A bare path is taken whole, whatever its folders are called.
+    if (!connectionString.startsWith(QStringLiteral("Provider="), Qt::CaseInsensitive))
+        return connectionString;
     const qsizetype start = connectionString.indexOf(key, 0, Qt::CaseInsensitive);
     if (start < 0)
-        return connectionString; // a bare path
+        return connectionString;
     const qsizetype from = start + key.size();
-    const qsizetype end = connectionString.indexOf(QLatin1Char(';'), from);
+    // The pieces after the path are fixed; a ";" inside the folder's name is part of the path.
+    qsizetype end = connectionString.lastIndexOf(QStringLiteral(";Exclusive="), -1, Qt::CaseInsensitive);
+    if (end < from)
+        end = connectionString.indexOf(QLatin1Char(';'), from);
     return connectionString.mid(from, end < 0 ? -1 : end - from);
 }
 

@@ -17,7 +17,7 @@ RunLock::Busy::Busy() : std::runtime_error(Message().toStdString()) {}
 
 QString RunLock::Busy::Message()
 {
-    return QStringLiteral("另一个分析正在运行，请稍后再试");
+    return QStringLiteral("另一个分析或导入正在进行，请稍后再试");
 }
 
 QString RunLock::LockFile(const QString& appFolder)

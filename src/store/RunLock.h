@@ -5,8 +5,9 @@
 #include <functional>
 #include <stdexcept>
 
-// One analysis at a time per application folder: a run holds an exclusive lock on a file
-// in the own database folder from its first pass to the end of its Save. The operating
+// One analysis or import at a time per application folder: a run holds an exclusive lock on
+// a file in the own database folder from its first pass to the end of its Save, an import
+// from its first read to the swap of the source database. The operating
 // system drops the lock when the holder ends, however it ends, so a killed run never
 // blocks the next one.
 class RunLock

@@ -61,6 +61,16 @@ DatabaseError Explained(const DatabaseError& error)
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot > 0)
         return MissingColumn(name.mid(dot + 1), {name.left(dot)}, error.Statement());
+    // A bare name is resolved against the FROM that follows it: a table the schema gives no
+    // such column is the one at fault, not another table of the statement that has it.
+    const QRegularExpression bare(
+        QStringLiteral(R"((?<![\w.])%1(?!\w)[\s\S]*?\bFROM\s+"?(\w+))").arg(QRegularExpression::escape(name)),
+        QRegularExpression::CaseInsensitiveOption);
+    if (const auto from = bare.match(error.Statement()); from.hasMatch()) {
+        const QString table = from.captured(1);
+        if (Columns().contains(table.toLower()) && !Columns().value(table.toLower()).contains(name.toLower()))
+            return MissingColumn(name, {table}, error.Statement());
+    }
     QStringList candidates;
     for (const char* table : {"Base05", "Base01", "Base06", "Base04", "Base08", "Base09"})
         if (error.Statement().contains(QLatin1String(table), Qt::CaseInsensitive))

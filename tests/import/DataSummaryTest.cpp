@@ -46,4 +46,30 @@ TEST(DataSummary, NamesWhatTheReportsWillNotCount)
     EXPECT_TRUE(s.Text().contains(QStringLiteral("Base05 中同一企业同一月份的两份以上报表：1 条（B1 2025-01）")));
 }
 
+// Column names come from the files imported: any character in them is taken as part of the
+// name, never as part of the statement.
+TEST(DataSummary, ColumnNamesAreQuotedWhateverTheyHold)
+{
+    for (const QString& name :
+         {QStringLiteral("X\"Y"), QStringLiteral("' || (select group_concat(name) from sqlite_schema) || '"),
+          QStringLiteral("A%1B")}) {
+        SCOPED_TRACE(name.toStdString());
+        TempAppFolder folder;
+        const QString quoted = QLatin1Char('"') +
+                               QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+                               QLatin1Char('"');
+        folder.Source(
+            QStringLiteral("ALTER TABLE Base01 ADD COLUMN %1 REAL;"
+                           "INSERT INTO Area VALUES ('430102', '芙蓉区');"
+                           "INSERT INTO Base01 (code, regionalismcode, %1) VALUES ('B1', '430102', 'n/a')")
+                .arg(quoted));
+        const DataSummary s = DataSummary::Of(folder.SourceDatabase());
+        const auto text = std::find_if(s.Findings.begin(), s.Findings.end(), [](const auto& f) {
+            return f.What == QStringLiteral("Base01 中数值列里是文字的记录");
+        });
+        ASSERT_NE(text, s.Findings.end());
+        EXPECT_EQ(text->First, QStringList{QStringLiteral("B1（") + name + QStringLiteral("）")});
+    }
+}
+
 } // namespace

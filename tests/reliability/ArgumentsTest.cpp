@@ -68,6 +68,10 @@ INSTANTIATE_TEST_SUITE_P(Table, ArgumentsTest, ::testing::Values(
     BadArguments{"OptionAsValue", {"print", "--report", "1-1", "--pdf", "--csv", "x.csv"}, "参数 --pdf 缺少取值"},
     BadArguments{"EmptyPdf", {"print", "--report", "1-1", "--pdf", ""}, "参数 --pdf 缺少文件名"},
     BadArguments{"EmptyCsv", {"print", "--report", "1-1", "--csv", " "}, "参数 --csv 缺少文件名"},
+    BadArguments{"CaptionWithNewline",
+                 {"ledger", "--year", "2025", "--month", "12", "--unit", "accommodation", "--mode", "current",
+                  "--region", "43", "--item", "Base06:OperationIncome:营业\n收入"},
+                 "名称或标题中不能有换行、制表符等控制字符"},
     BadArguments{"UnknownCommand", {"hotels"}, "       orvane-report --help"},
     BadArguments{"NoCommand", {}, "       orvane-report --help"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -62,7 +62,7 @@ TEST(Concurrency, ALockHeldPastTheWaitIsRefusedWithTheMessage)
         RunLock second(folder.Path(), 300ms);
         ADD_FAILURE() << "two runs at once";
     } catch (const RunLock::Busy& e) {
-        EXPECT_EQ(QString::fromUtf8(e.what()), QStringLiteral("另一个分析正在运行，请稍后再试"));
+        EXPECT_EQ(QString::fromUtf8(e.what()), QStringLiteral("另一个分析或导入正在进行，请稍后再试"));
     }
     EXPECT_GE(std::chrono::steady_clock::now() - started, 300ms);
 
@@ -72,7 +72,7 @@ TEST(Concurrency, ALockHeldPastTheWaitIsRefusedWithTheMessage)
         MessagePresenter::SetHandler([&](const MessagePresenter::Message& m) { shown << m.Text; });
     EXPECT_FALSE(HandlerGuard::Run([&] { RunLock third(folder.Path(), 50ms); }));
     MessagePresenter::SetHandler(previous);
-    EXPECT_EQ(shown, QStringList{"另一个分析正在运行，请稍后再试"});
+    EXPECT_EQ(shown, QStringList{"另一个分析或导入正在进行，请稍后再试"});
 }
 
 TEST(Concurrency, AKilledHolderLeavesTheLockFree)

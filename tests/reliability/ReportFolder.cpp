@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <thread>
 
 namespace {
@@ -62,6 +64,18 @@ std::unique_ptr<QProcess> ReportFolder::Start(const QStringList& arguments,
     return process;
 }
 
+std::unique_ptr<QProcess> ReportFolder::StartPaused(const QStringList& arguments, const char* step) const
+{
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ORVANE_PAUSE_AT"), QLatin1String(step));
+    process->setProcessEnvironment(environment);
+    process->start(QStringLiteral(ORVANE_REPORT_EXE),
+                   QStringList{QStringLiteral("--app-dir"), Path()} + arguments);
+    EXPECT_TRUE(process->waitForStarted());
+    return process;
+}
+
 ReportFolder::Result ReportFolder::Finish(QProcess& process)
 {
     return Collect(process);
@@ -99,6 +113,41 @@ void Kill(QProcess& process)
 {
     ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
     process.waitForFinished(Patience);
+}
+
+bool MountSmallFileSystem(const QString& where, const char* size)
+{
+    return ::unshare(CLONE_NEWNS) == 0 && ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           ::mount("orvane-test", QFile::encodeName(where).constData(), "tmpfs", 0, size) == 0;
+}
+
+void Fill(const QString& file, qint64 spare)
+{
+    QFile filler(file);
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(4096, 'x'); // a page: nothing but `spare` is left over
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+    filler.close();
+    ASSERT_TRUE(filler.resize(std::max<qint64>(0, filler.size() - spare)));
+}
+
+bool AwaitPaused(QProcess& process)
+{
+    const QString stat = QStringLiteral("/proc/%1/stat").arg(process.processId());
+    return AwaitWhileRunning(process, [&] {
+        QFile file(stat);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray line = file.readAll();
+        const qsizetype end = line.lastIndexOf(')'); // the name may hold blanks
+        return end > 0 && line.mid(end + 2, 1) == "T";
+    });
+}
+
+void Continue(QProcess& process)
+{
+    ::kill(static_cast<pid_t>(process.processId()), SIGCONT);
 }
 
 QString ReportFolder::Tables() const

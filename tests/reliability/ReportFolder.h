@@ -33,6 +33,8 @@ public:
     // before the program starts.
     std::unique_ptr<QProcess> Start(const QStringList& arguments,
                                     std::function<void()> childSetup = {}) const;
+    // Started so that it stops itself at a named step (see Checkpoint); AwaitPaused waits for that.
+    std::unique_ptr<QProcess> StartPaused(const QStringList& arguments, const char* step) const;
     static Result Finish(QProcess& process);
 
     // The six result tables in stored order, as one text.
@@ -57,6 +59,17 @@ private:
 bool AwaitWhileRunning(QProcess& process, const std::function<bool()>& condition);
 // kill -9, and the end awaited.
 void Kill(QProcess& process);
+
+// A small file system seen by this test program and its children only: a mount namespace of
+// its own, so nothing is left mounted whatever happens to the test. False without the right.
+bool MountSmallFileSystem(const QString& where, const char* size = "size=4m");
+// Fills the file system of `file`, then gives back `spare` bytes.
+void Fill(const QString& file, qint64 spare);
+
+// Waits until the process has stopped at its step; false when it ended or ran on instead.
+bool AwaitPaused(QProcess& process);
+// Lets a paused process go on.
+void Continue(QProcess& process);
 
 // Test failures show texts as text.
 inline void PrintTo(const QString& text, std::ostream* os)

@@ -8,7 +8,6 @@
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <thread>
@@ -16,27 +15,6 @@
 namespace {
 
 constexpr qint64 Spare = 48 * 1024; // room for the start of the annual report, not for all of it
-
-// A small file system seen by this test program and its children only: a mount namespace
-// of its own, so nothing is left mounted whatever happens to the test.
-bool MountSmallFileSystem(const QString& where)
-{
-    return ::unshare(CLONE_NEWNS) == 0 && ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-           ::mount("orvane-test", QFile::encodeName(where).constData(), "tmpfs", 0, "size=4m") == 0;
-}
-
-// Fills the file system, then gives back `spare` bytes: enough for the run to start
-// writing its report, too little to finish it.
-void Fill(const QString& file, qint64 spare)
-{
-    QFile filler(file);
-    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-    const QByteArray block(16384, 'x');
-    while (filler.write(block) == block.size() && filler.flush()) {
-    }
-    filler.close();
-    ASSERT_TRUE(filler.resize(std::max<qint64>(0, filler.size() - spare)));
-}
 
 TEST(SaveFault, KillDuringSaveLeavesTheWholePreviousOrNewReport)
 {

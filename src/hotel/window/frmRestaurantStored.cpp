@@ -3,6 +3,7 @@
 
 #include "AnalysisWindows.h"
 #include "HandlerGuard.h"
+#include "InputRules.h"
 #include "MessagePresenter.h"
 #include "TemplateHotel.h"
 
@@ -23,6 +24,10 @@ void frmRestaurant::cmdSave_Click()
         const QString name = txtNewcondition->text().trimmed();
         if (name.isEmpty()) {
             MessagePresenter::Show(QStringLiteral("请输入条件名称"));
+            return;
+        }
+        if (!InputRules::PlainText(name)) {
+            MessagePresenter::Show(InputRules::ControlCharacterMessage);
             return;
         }
         Template::SaveHotelCondition(*this, name);

@@ -5,6 +5,7 @@
 #include "AnalysisWindows.h"
 #include "FlexGrid.h"
 #include "HandlerGuard.h"
+#include "InputRules.h"
 #include "MessagePresenter.h"
 #include "TemplateTallix.h"
 
@@ -74,6 +75,10 @@ void TuTallix::CmdSave_Click()
     const QString name = Text3->text().trimmed();
     if (name.isEmpty()) {
         MessagePresenter::Show(NameEmptyMessage);
+        return;
+    }
+    if (!InputRules::PlainText(name)) {
+        MessagePresenter::Show(InputRules::ControlCharacterMessage);
         return;
     }
     HandlerGuard::Run([&] {

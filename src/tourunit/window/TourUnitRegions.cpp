@@ -86,6 +86,10 @@ void TourUnit::cmdSave_Click()
 {
     const QString name = txtSave->text();
     const int count = regionGrid->Rows() - 1;
+    if (!InputRules::PlainText(name)) {
+        MessagePresenter::Show(InputRules::ControlCharacterMessage);
+        return;
+    }
     if (!name.isEmpty()) {
         if (count == 0) {
             MessagePresenter::Show(QStringLiteral("保存的是空地址！"));
