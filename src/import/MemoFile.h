@@ -12,7 +12,8 @@
 class MemoFile
 {
 public:
-    explicit MemoFile(const QString& path);
+    // dBase4: a .dbt of a dBase IV table, whose memos carry a header with their length.
+    explicit MemoFile(const QString& path, bool dBase4 = false);
 
     QString Name() const { return file_.Name(); }
     std::uint32_t BlockSize() const { return blockSize_; }
@@ -25,4 +26,5 @@ private:
     MappedFile file_;
     std::uint32_t blockSize_ = 512;
     bool dbase3_ = false; // .dbt: 512-byte blocks, text up to the 0x1A mark
+    bool dbase4_ = false; // .dbt of dBase IV: block size in the header, length in each memo
 };
