@@ -88,7 +88,7 @@ TEST_F(CollectionImportTest, CasesArriveAsTheReportsReadThem)
     const QString text = DataSummary::Of(folder.SourceDatabase()).Text();
     for (const char* line : {"Base01\tBASE01.DBF\t3\t1\t3\t-\t-", "Base06\tbase06.dbf\t2\t1\t2\t2024-02-29 00:00:00\t2025-12-31 00:00:00",
                              "Base05\t-\t0\t-\t0\t-\t-\t文件夹中没有这张表", "报表不使用、未导入的表：Base99.dbf",
-                             "Base01 中地区码不在 Area 中的企业：3 条（B1001，B1002，B2003）"})
+                             "R01 地区码为空或不在 Area 中：3 条（B1001，B1002，B2003）"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << "\n" << text.toStdString();
 }
 
