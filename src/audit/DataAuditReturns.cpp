@@ -13,8 +13,18 @@ namespace {
 
 std::optional<double> Number(const QVariant& value)
 {
+    if (value.isNull())
+        return std::nullopt;
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        return value.toDouble();
+    default:
+        break;
+    }
     double number = 0;
-    if (value.isNull() || !Numeric::ParseNumber(value.toString(), &number))
+    if (!Numeric::ParseNumber(value.toString(), &number))
         return std::nullopt;
     return number;
 }
@@ -56,47 +66,65 @@ void AddDuplicates(const MonthCounts& counts, const QString& table, int year,
     }
 }
 
-// The per-return rules of one monthly return.
-struct MonthlyRow
-{
-    const Recordset& rs;
-    int code, roomIncome, realRoomDay, checkRoomDay;
-    std::vector<int> numbers, guests;
+// The columns of one monthly return that the rules read; the engine adds up the guests and
+// names the negative numbers, so that a row hands over a few values only.
+namespace Column {
+enum { Year, Month, Code, InTourist, RoomIncome, RealRoomDay, CheckRoomDay, Guests, Negative };
+}
 
-    void Check(const DataAudit::Enterprise& e, const AuditThresholds& limits, int days,
-               std::vector<AuditFinding>& findings) const
-    {
-        const auto add = [&](const char* id, const QString& value) {
-            findings.push_back({e.Code, e.Name, e.Region, AuditRules::IndexOf(QLatin1String(id)), value});
-        };
-        const double real = Number(rs.Value(realRoomDay)).value_or(0);
-        const double check = Number(rs.Value(checkRoomDay)).value_or(0);
-        const double income = Number(rs.Value(roomIncome)).value_or(0);
-        if (real > check)
-            add("M02", QStringLiteral("RealRoomDay %1 > CheckRoomDay %2").arg(Text(real), Text(check)));
-        if (e.Rooms && check > *e.Rooms * days)
-            add("M03", QStringLiteral("CheckRoomDay %1 > Rooms %2 × %3 天").arg(Text(check), Text(*e.Rooms)).arg(days));
-        QStringList negative;
-        for (const int i : numbers)
-            if (const auto v = Number(rs.Value(i)); v && *v < 0)
-                negative << rs.FieldNames()[i] + QStringLiteral(" = ") + Text(*v);
-        if (!negative.isEmpty())
-            add("M04", negative.join(QStringLiteral("；")));
-        if (real > 0 && income > 0) {
-            const double price = income * 10000 / real;
-            if (price < limits.MinAveragePrice || price > limits.MaxAveragePrice)
-                add("M05", QStringLiteral("平均房价 %1 元（RoomIncome %2，RealRoomDay %3）")
-                               .arg(Text(Numeric::RoundTwo(price)), Text(income), Text(real)));
-        }
-        double people = 0;
-        for (const int i : guests)
-            people += Number(rs.Value(i)).value_or(0);
-        if (people > 0 && real <= 0)
-            add("M07", QStringLiteral("客人 %1 人次，RealRoomDay %2").arg(Text(people), Text(real)));
-        else if (real > 0 && income <= 0)
-            add("M07", QStringLiteral("RealRoomDay %1，RoomIncome %2").arg(Text(real), Text(income)));
+QString MonthlyStatement(DbConnection& source, const QString& period)
+{
+    QStringList guests, negative, below;
+    for (const QString& guest : GuestColumns())
+        guests << QStringLiteral("ifnull(\"%1\", 0)").arg(guest);
+    Recordset columns;
+    columns.Open(QStringLiteral("SELECT name FROM pragma_table_info('Base05') WHERE lower(name) NOT IN ('code', 'tabledate')"
+                                " AND (type LIKE '%INT%' OR type LIKE '%REAL%' OR type LIKE '%NUM%' OR type LIKE '%DOUB%'"
+                                " OR type LIKE '%FLOA%' OR type LIKE '%DEC%')"),
+                 source);
+    for (columns.MoveFirst(); !columns.IsEOF(); columns.MoveNext()) {
+        const QString name = columns.Value(0).toString();
+        negative << QStringLiteral("CASE WHEN \"%1\" < 0 THEN '；%1 = ' || printf('%.15g', \"%1\") ELSE '' END").arg(name);
+        below << QStringLiteral("\"%1\" < 0").arg(name);
     }
-};
+    return QStringLiteral("SELECT YEAR(TableDate), MONTH(TableDate), code, InTourist, RoomIncome, RealRoomDay,"
+                          " CheckRoomDay, %1, %2 FROM Base05 WHERE ")
+               .arg(guests.join(QStringLiteral(" + ")),
+                    // the names are joined only for the rare return that has a negative number
+                    negative.isEmpty() ? QStringLiteral("''")
+                                       : QStringLiteral("CASE WHEN %1 THEN %2 ELSE '' END")
+                                             .arg(below.join(QStringLiteral(" OR ")), negative.join(QStringLiteral(" || ")))) +
+           period;
+}
+
+// The per-return rules of one monthly return.
+void CheckMonthlyReturn(const Recordset& rs, const DataAudit::Enterprise& e, const AuditThresholds& limits, int days,
+                        std::vector<AuditFinding>& findings)
+{
+    const auto add = [&](const char* id, const QString& value) {
+        findings.push_back({e.Code, e.Name, e.Region, AuditRules::IndexOf(QLatin1String(id)), value});
+    };
+    const double real = Number(rs.Value(Column::RealRoomDay)).value_or(0);
+    const double check = Number(rs.Value(Column::CheckRoomDay)).value_or(0);
+    const double income = Number(rs.Value(Column::RoomIncome)).value_or(0);
+    if (real > check)
+        add("M02", QStringLiteral("RealRoomDay %1 > CheckRoomDay %2").arg(Text(real), Text(check)));
+    if (e.Rooms && check > *e.Rooms * days)
+        add("M03", QStringLiteral("CheckRoomDay %1 > Rooms %2 × %3 天").arg(Text(check), Text(*e.Rooms)).arg(days));
+    if (const QString negative = rs.Value(Column::Negative).toString(); !negative.isEmpty())
+        add("M04", negative.mid(1));
+    if (real > 0 && income > 0) {
+        const double price = income * 10000 / real;
+        if (price < limits.MinAveragePrice || price > limits.MaxAveragePrice)
+            add("M05", QStringLiteral("平均房价 %1 元（RoomIncome %2，RealRoomDay %3）")
+                           .arg(Text(Numeric::RoundTwo(price)), Text(income), Text(real)));
+    }
+    const double people = Number(rs.Value(Column::Guests)).value_or(0);
+    if (people > 0 && real <= 0)
+        add("M07", QStringLiteral("客人 %1 人次，RealRoomDay %2").arg(Text(people), Text(real)));
+    else if (real > 0 && income <= 0)
+        add("M07", QStringLiteral("RealRoomDay %1，RoomIncome %2").arg(Text(real), Text(income)));
+}
 
 } // namespace
 
@@ -106,21 +134,9 @@ void DataAudit::MonthlyReturns(DbConnection& source, const Register& enterprises
     const int previousYear = Month == 1 ? Year - 1 : Year;
     const int previousMonth = Month == 1 ? 12 : Month - 1;
     Recordset rs;
-    rs.Open(QStringLiteral("SELECT YEAR(TableDate), MONTH(TableDate), * FROM Base05 WHERE ") +
-                SourcePeriod::Range(QStringLiteral("TableDate"), Year, Month) + QStringLiteral(" OR ") +
-                SourcePeriod::Range(QStringLiteral("TableDate"), previousYear, previousMonth),
+    rs.Open(MonthlyStatement(source, SourcePeriod::Range(QStringLiteral("TableDate"), Year, Month) + QStringLiteral(" OR ") +
+                                         SourcePeriod::Range(QStringLiteral("TableDate"), previousYear, previousMonth)),
             source, Recordset::Cursor::Forward);
-    const QStringList& names = rs.FieldNames();
-    MonthlyRow row{rs, rs.IndexOf(QStringLiteral("code")), rs.IndexOf(QStringLiteral("RoomIncome")),
-                   rs.IndexOf(QStringLiteral("RealRoomDay")), rs.IndexOf(QStringLiteral("CheckRoomDay")), {}, {}};
-    for (int i = 2; i < names.size(); ++i)
-        if (names[i].compare(QLatin1String("code"), Qt::CaseInsensitive) != 0 &&
-            names[i].compare(QLatin1String("TableDate"), Qt::CaseInsensitive) != 0)
-            row.numbers.push_back(i);
-    for (const QString& guest : GuestColumns())
-        if (const int i = rs.IndexOf(guest); i >= 2)
-            row.guests.push_back(i);
-    const int inTourist = rs.IndexOf(QStringLiteral("InTourist"));
 
     struct Sums
     {
@@ -130,20 +146,20 @@ void DataAudit::MonthlyReturns(DbConnection& source, const Register& enterprises
     MonthCounts returns;
     const int days = QDate(Year, Month, 1).daysInMonth();
     for (; !rs.IsEOF(); rs.MoveNext()) {
-        const auto found = enterprises.constFind(rs.Value(row.code).toString().trimmed());
-        if (found == enterprises.cend() || rs.Value(0).isNull())
+        const auto found = enterprises.constFind(rs.Value(Column::Code).toString().trimmed());
+        if (found == enterprises.cend() || rs.Value(Column::Year).isNull())
             continue;
-        const int y = rs.Value(0).toInt(), m = rs.Value(1).toInt();
+        const int y = rs.Value(Column::Year).toInt(), m = rs.Value(Column::Month).toInt();
         const bool now = y == Year && m == Month;
         if (!now && (y != previousYear || m != previousMonth))
             continue;
         Sums& sums = (now ? current : previous)[found->Code];
-        sums.Tourists += Number(rs.Value(inTourist)).value_or(0);
-        sums.Income += Number(rs.Value(row.roomIncome)).value_or(0);
+        sums.Tourists += Number(rs.Value(Column::InTourist)).value_or(0);
+        sums.Income += Number(rs.Value(Column::RoomIncome)).value_or(0);
         if (!now)
             continue;
         ++returns[{found->Code, Month}];
-        row.Check(*found, Thresholds, days, findings);
+        CheckMonthlyReturn(rs, *found, Thresholds, days, findings);
     }
 
     const int missing = AuditRules::IndexOf(QStringLiteral("M01"));
@@ -199,23 +215,27 @@ void DataAudit::AnnualReturns(DbConnection& source, const Register& enterprises,
         {"Base04", "YearendEmployment"}, {"Base06", "YearendEmployment"},
         {"Base08", "yearendemployee"},   {"Base09", "yearendemployee"}};
     for (const auto& [table, employment] : tables) {
+        // One line per enterprise; the months of its returns tell two returns of one month.
         Recordset rs;
-        rs.Open(QStringLiteral("SELECT code, MONTH(TableDate), OperationIncome, ProfitTotal, %1 FROM %2"
-                               " WHERE YEAR(TableDate) = %3 AND ")
+        rs.Open(QStringLiteral("SELECT code, SUM(OperationIncome), SUM(ProfitTotal), SUM(%1),"
+                               " group_concat(MONTH(TableDate)) FROM %2 WHERE YEAR(TableDate) = %3 AND ")
                         .arg(QLatin1String(employment), QLatin1String(table))
                         .arg(Year) +
-                    SourcePeriod::Range(QStringLiteral("TableDate"), Year),
+                    SourcePeriod::Range(QStringLiteral("TableDate"), Year) + QStringLiteral(" GROUP BY code"),
                 source, Recordset::Cursor::Forward);
         MonthCounts returns;
         for (; !rs.IsEOF(); rs.MoveNext()) {
             const QString code = rs.Value(0).toString().trimmed();
             if (!enterprises.contains(code))
                 continue;
-            ++returns[{code, rs.Value(1).toInt()}];
             Sums& s = sums[code];
-            s.Income += Number(rs.Value(2)).value_or(0);
-            s.Profit += Number(rs.Value(3)).value_or(0);
-            s.Employment += Number(rs.Value(4)).value_or(0);
+            s.Income += Number(rs.Value(1)).value_or(0);
+            s.Profit += Number(rs.Value(2)).value_or(0);
+            s.Employment += Number(rs.Value(3)).value_or(0);
+            const QStringList months = rs.Value(4).toString().split(QLatin1Char(','), Qt::SkipEmptyParts);
+            if (months.size() > 1)
+                for (const QString& month : months)
+                    ++returns[{code, month.toInt()}];
         }
         AddDuplicates(returns, QLatin1String(table), Year, enterprises, findings);
     }

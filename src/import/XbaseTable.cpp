@@ -253,11 +253,14 @@ void XbaseTable::ReadHeader(const QString& fallbackCharset)
         decoder_ = std::make_unique<TextDecoder>(charset);
     if (memo) {
         const bool container = file_.Path().endsWith(QLatin1String(".dbc"), Qt::CaseInsensitive);
-        QString memoPath = Sibling(file_.Path(), container ? QStringLiteral("dct") : QStringLiteral("fpt"));
+        // dBase keeps its memos in .dbt, FoxPro in .fpt, a container in .dct
+        const bool dBase = dBase4 || version_ == 0x83;
+        const QString suffix = container ? QStringLiteral("dct") : dBase ? QStringLiteral("dbt") : QStringLiteral("fpt");
+        QString memoPath = Sibling(file_.Path(), suffix);
+        if (memoPath.isEmpty() && !container)
+            memoPath = Sibling(file_.Path(), dBase ? QStringLiteral("fpt") : QStringLiteral("dbt"));
         if (memoPath.isEmpty())
-            memoPath = Sibling(file_.Path(), QStringLiteral("dbt"));
-        if (memoPath.isEmpty())
-            Fail(0, nullptr, QStringLiteral("缺少备注文件（%1）").arg(container ? QStringLiteral(".dct") : QStringLiteral(".fpt")));
+            Fail(0, nullptr, QStringLiteral("缺少备注文件（.%1）").arg(suffix));
         memo_ = std::make_unique<MemoFile>(memoPath, dBase4);
     }
 }

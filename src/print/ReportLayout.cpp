@@ -114,8 +114,8 @@ Builder Layout(int number)
 Builder AuditLayout()
 {
     Builder b(QString{});
-    const std::pair<int, const char*> columns[] = {{20, "企业码"}, {60, "企业名称"}, {8, "地区码"},
-                                                   {5, "规则"},   {44, "说明"},     {56, "数值"}};
+    const std::pair<int, const char*> columns[] = {{20, "企业码"}, {50, "企业名称"}, {8, "地区码"},
+                                                   {5, "规则"},   {56, "说明"},     {50, "数值"}};
     for (int k = 1; k <= 6; ++k)
         b.Column(k, columns[k - 1].first, H(k), QString(), QString::fromUtf8(columns[k - 1].second));
     return b;

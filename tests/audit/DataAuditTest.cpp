@@ -2,6 +2,9 @@
 // each rule, nothing for the clean ones, the counts on standard error, the exit status; the
 // thresholds of the own database; the own database of the previous schema brought up to date.
 #include "AuditSource.h"
+#include "AuditThresholds.h"
+#include "Connection.h"
+#include "DbConnection.h"
 #include "StartUp.h"
 #include "TempAppFolder.h"
 
@@ -111,7 +114,15 @@ TEST(AuditThresholds, StartUpAddsTheTableToAnOlderOwnDatabase)
     folder.Own(QStringLiteral("DROP TABLE AuditThreshold; INSERT INTO namesave VALUES ('湖南各市')"));
     StartUp(folder.Path()).Run();
     EXPECT_EQ(folder.OwnRows(QStringLiteral("SELECT savename FROM namesave")), QStringList{"湖南各市"});
-    folder.Own(QStringLiteral("INSERT INTO AuditThreshold (Name, Value) VALUES ('MinAveragePrice', 0.5)"));
+    {
+        DbConnection own;
+        own.Open(Connection::BuildConnectionString(folder.OwnDatabase()));
+        AuditThresholds limits;
+        limits.MinAveragePrice = 0.5;
+        limits.Save(own);
+        EXPECT_EQ(AuditThresholds::Load(own).MinAveragePrice, 0.5);
+        EXPECT_EQ(AuditThresholds::Load(own).MaxAveragePrice, 20000);
+    }
     FillAuditSource(folder);
     const Outcome outcome = Audit(folder, QStringLiteral("--year 2025 --month 12"));
     EXPECT_EQ(outcome.status, 0) << outcome.err.toStdString();

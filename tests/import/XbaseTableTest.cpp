@@ -170,6 +170,49 @@ TEST_F(XbaseTableTest, SpoiltFilesAreRefusedWithWhereAndWhat)
     }
 }
 
+// Version and code-page bytes the reader takes or refuses, and a dBase IV table without its memo.
+TEST_F(XbaseTableTest, FormatsTakenAndRefused)
+{
+    const struct
+    {
+        const char* file;
+        int byte, value; // the header byte changed, and to what (-1: none)
+        bool memo;       // the .dbt beside it
+        const char* refusal;
+    } cases[] = {
+        {"dbase4", -1, 0, true, nullptr},
+        {"dbase4", 0, 0x8E, true, nullptr},
+        {"dbase4", 0, 0xCB, true, "不认识的表格式（版本字节 0xcb）"},
+        {"dbase4", -1, 0, false, "dbase4.dbf：缺少备注文件（.dbt）"},
+        {"cp1251", 29, 0xC8, false, nullptr},
+        {"cp1251", 29, 0x68, false, "cp1251.dbf：代码页 895（0x68）无法解码"},
+        {"cp1251", 29, 0xFE, false, "cp1251.dbf：不认识的代码页（0xfe）"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " " + std::to_string(c.value));
+        QTemporaryDir dir;
+        const QString name = QLatin1String(c.file) + QStringLiteral(".dbf");
+        QByteArray bytes = CollectionFolder::Bytes(File("formats/") + QString(name));
+        if (c.byte >= 0)
+            bytes[c.byte] = static_cast<char>(c.value);
+        QFile out(dir.filePath(name));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        out.close();
+        if (c.memo)
+            QFile::copy(File("formats/dbase4.dbt"), dir.filePath(QStringLiteral("dbase4.dbt")));
+        try {
+            XbaseTable table(out.fileName(), QStringLiteral("GBK"));
+            std::vector<XbaseValue> values;
+            for (std::uint32_t r = 0; r < table.RecordCount(); ++r)
+                table.Read(r, values);
+            EXPECT_EQ(c.refusal, nullptr);
+        } catch (const ImportError& e) {
+            EXPECT_TRUE(c.refusal && e.Message().contains(QString::fromUtf8(c.refusal))) << e.Message().toStdString();
+        }
+    }
+}
+
 // The i-th field of a table in a container takes the container's i-th long name, if its ten
 // characters are that name's cut, numbered or not.
 TEST(FieldNames, LongNamesFromTheContainerByPosition)

@@ -1,7 +1,9 @@
 #include "AuditWindow.h"
 
 #include "AuditReport.h"
+#include "Connection.h"
 #include "DatabaseError.h"
+#include "InputRules.h"
 #include "MessagePresenter.h"
 #include "ReportViewer.h"
 #include "WaitCursor.h"
@@ -9,6 +11,9 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -41,7 +46,8 @@ AuditWindow::AuditWindow(QWidget* parent)
       lstRules_(Named(new QListWidget(this), "lstRules")), cmbRule_(Named(new QComboBox(this), "cmbRule")),
       cmbRegion_(Named(new QComboBox(this), "cmbRegion")), lblShown_(Named(new QLabel(this), "lblShown")),
       grdFindings_(Named(new QTableWidget(0, 6, this), "grdFindings")),
-      cmdPrint_(Named(new QPushButton(QStringLiteral("打印预览"), this), "cmdPrint"))
+      cmdPrint_(Named(new QPushButton(QStringLiteral("打印预览"), this), "cmdPrint")),
+      cmdThresholds_(Named(new QPushButton(QStringLiteral("审核标准..."), this), "cmdThresholds"))
 {
     setObjectName(QStringLiteral("frmAudit"));
     setWindowTitle(QStringLiteral("数据审核"));
@@ -57,9 +63,13 @@ AuditWindow::AuditWindow(QWidget* parent)
     grdFindings_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdFindings_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdFindings_->verticalHeader()->hide();
+    grdFindings_->verticalHeader()->setDefaultSectionSize(grdFindings_->fontMetrics().height() + 6);
+    grdFindings_->setWordWrap(false);
+    grdFindings_->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     grdFindings_->horizontalHeader()->setResizeContentsPrecision(200);
     grdFindings_->horizontalHeader()->setStretchLastSection(true);
-    lstRules_->setMaximumWidth(280);
+    lstRules_->setFixedWidth(270);
+    lstRules_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* period = new QHBoxLayout;
     period->addWidget(new QLabel(QStringLiteral("年份"), this));
@@ -69,6 +79,7 @@ AuditWindow::AuditWindow(QWidget* parent)
     period->addWidget(new QLabel(QStringLiteral("地区码"), this));
     period->addWidget(txtRegions_, 1);
     period->addWidget(cmdAudit_);
+    period->addWidget(cmdThresholds_);
     auto* filters = new QHBoxLayout;
     filters->addWidget(new QLabel(QStringLiteral("规则"), this));
     filters->addWidget(cmbRule_, 1);
@@ -88,6 +99,7 @@ AuditWindow::AuditWindow(QWidget* parent)
 
     connect(cmdAudit_, &QPushButton::clicked, this, &AuditWindow::cmdAudit_Click);
     connect(cmdPrint_, &QPushButton::clicked, this, &AuditWindow::cmdPrint_Click);
+    connect(cmdThresholds_, &QPushButton::clicked, this, &AuditWindow::cmdThresholds_Click);
     connect(lstRules_, &QListWidget::itemChanged, this, &AuditWindow::lstRules_Changed);
     connect(cmbRule_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (filling_)
@@ -104,7 +116,7 @@ AuditWindow::AuditWindow(QWidget* parent)
     FillRules();
     FillFilters();
     FillTable();
-    resize(960, 520);
+    resize(1000, 520);
 }
 
 AuditWindow* AuditWindow::Show(QMdiArea* mdi)
@@ -162,6 +174,48 @@ void AuditWindow::cmdPrint_Click()
     dialog->show();
 }
 
+void AuditWindow::cmdThresholds_Click()
+{
+    try {
+        DbConnection own;
+        own.Open(Connection::TallixConnectionString());
+        AuditThresholds limits = AuditThresholds::Load(own);
+        QDialog dialog(this);
+        dialog.setObjectName(QStringLiteral("frmAuditThresholds"));
+        dialog.setWindowTitle(QStringLiteral("审核标准"));
+        auto* form = new QFormLayout(&dialog);
+        const auto box = [&](const char* name, double value, double most, int decimals) {
+            auto* spin = Named(new QDoubleSpinBox(&dialog), name);
+            spin->setRange(0, most);
+            spin->setDecimals(decimals);
+            spin->setValue(value);
+            return spin;
+        };
+        auto* low = box("txtMinAveragePrice", limits.MinAveragePrice, 1e6, 2);
+        auto* high = box("txtMaxAveragePrice", limits.MaxAveragePrice, 1e9, 2);
+        auto* change = box("txtMonthlyChange", limits.MonthlyChange * 100, 1e6, 1);
+        form->addRow(QStringLiteral("平均房价下限（元）"), low);
+        form->addRow(QStringLiteral("平均房价上限（元）"), high);
+        form->addRow(QStringLiteral("比上月变化超过（%）"), change);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+        form->addRow(buttons);
+        connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+        connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        if (low->value() > high->value()) {
+            MessagePresenter::Show(InputRules::RangeReversedMessage);
+            return;
+        }
+        limits.MinAveragePrice = low->value();
+        limits.MaxAveragePrice = high->value();
+        limits.MonthlyChange = change->value() / 100;
+        limits.Save(own);
+    } catch (const DatabaseError& e) {
+        MessagePresenter::Show(e.UserText());
+    }
+}
+
 void AuditWindow::FillRules()
 {
     filling_ = true;
@@ -169,7 +223,7 @@ void AuditWindow::FillRules()
     const std::vector<int> counts = view_.Counts();
     const auto& rules = AuditRules::All();
     for (std::size_t i = 0; i < rules.size(); ++i) {
-        auto* item = new QListWidgetItem(QStringLiteral("%1 %2（%3）").arg(QLatin1String(rules[i].Id), rules[i].Caption).arg(counts[i]),
+        auto* item = new QListWidgetItem(QStringLiteral("%1（%2）%3").arg(QLatin1String(rules[i].Id)).arg(counts[i]).arg(rules[i].Caption),
                                          lstRules_);
         item->setToolTip(item->text());
         item->setData(Qt::UserRole, static_cast<int>(i));
@@ -210,6 +264,9 @@ void AuditWindow::FillTable()
     }
     grdFindings_->setSortingEnabled(true);
     grdFindings_->resizeColumnsToContents();
+    // the caption repeats the rule's and the name may be long: the value keeps the room
+    for (const auto& [column, widest] : {std::pair{1, 170}, std::pair{4, 190}})
+        grdFindings_->setColumnWidth(column, std::min(grdFindings_->columnWidth(column), widest));
     lblShown_->setText(QStringLiteral("显示 %1 条，共 %2 条").arg(shown.size()).arg(view_.Findings().size()));
 }
 

@@ -28,6 +28,8 @@ public:
 
     void cmdAudit_Click();
     void cmdPrint_Click();
+    // The limits of the average room price and of the monthly change, saved in the own database.
+    void cmdThresholds_Click();
     const AuditView& View() const { return view_; }
 
 private:
@@ -46,6 +48,7 @@ private:
     QLabel* lblShown_;
     QTableWidget* grdFindings_;
     QPushButton* cmdPrint_;
+    QPushButton* cmdThresholds_;
     AuditView view_;
     DataAudit audit_;
     bool filling_ = false;
