@@ -27,7 +27,8 @@ void Run(int year, int month, int runs, QStringList& missed)
         const double median = times[times.size() / 2];
         const QString name = m > 0 ? QStringLiteral("audit %1-%2").arg(year).arg(m, 2, 10, QLatin1Char('0'))
                                    : QStringLiteral("audit %1").arg(year);
-        std::printf("%-24s%5d%10.1f ms  %zu findings:", name.toUtf8().constData(), runs, median, findings.size());
+        std::printf("%-24s%5d%10.1f ms  %zu findings:", name.toUtf8().constData(), runs, median,
+                    findings.size());
         const std::vector<int> counts = DataAudit::Counts(findings);
         const auto& rules = AuditRules::All();
         for (std::size_t i = 0; i < rules.size(); ++i)

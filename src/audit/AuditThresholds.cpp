@@ -23,12 +23,12 @@ AuditThresholds AuditThresholds::Load(DbConnection& own)
     rs.Open(QStringLiteral("SELECT Name, Value FROM AuditThreshold"), own);
     for (rs.MoveFirst(); !rs.IsEOF(); rs.MoveNext()) {
         const QString name = rs.Value(0).toString().trimmed();
-        double value = 0;
-        if (rs.Value(1).isNull() || !Numeric::ParseNumber(rs.Value(1).toString(), &value))
+        const auto value = Numeric::ToNumber(rs.Value(1));
+        if (!value)
             continue;
         for (const auto& [key, member] : Names)
             if (name.compare(QLatin1String(key), Qt::CaseInsensitive) == 0)
-                limits.*member = value;
+                limits.*member = *value;
     }
     return limits;
 }

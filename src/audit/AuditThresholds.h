@@ -6,9 +6,9 @@ class DbConnection;
 // a limit without a row keeps its default.
 struct AuditThresholds
 {
-    double MinAveragePrice = 20;    // 元 per let room-day
+    double MinAveragePrice = 20; // 元 per let room-day
     double MaxAveragePrice = 20000;
-    double MonthlyChange = 0.5;     // a share of the previous month
+    double MonthlyChange = 0.5; // a share of the previous month
 
     // Throws DatabaseError.
     static AuditThresholds Load(DbConnection& own);

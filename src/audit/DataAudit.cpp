@@ -38,7 +38,9 @@ QString Shown(const char* column, const QString& value)
 void RegisterRules(const DataAudit::Enterprise& e, const QSet<QString>& areas, const Recordset& rs,
                    std::vector<AuditFinding>& findings)
 {
-    const auto add = [&](int rule, const QString& value) { findings.push_back({e.Code, e.Name, e.Region, rule, value}); };
+    const auto add = [&](int rule, const QString& value) {
+        findings.push_back({e.Code, e.Name, e.Region, rule, value});
+    };
     if (e.Region.isEmpty() || !areas.contains(e.Region))
         add(0, Shown("regionalismcode", e.Region));
     if (!e.Hotel)
@@ -61,8 +63,8 @@ void RegisterRules(const DataAudit::Enterprise& e, const QSet<QString>& areas, c
 
 } // namespace
 
-std::optional<QString> DataAudit::Take(const QString& year, const QString& month, const QStringList& regionKeys,
-                                       DbConnection& source)
+std::optional<QString> DataAudit::Take(const QString& year, const QString& month,
+                                       const QStringList& regionKeys, DbConnection& source)
 {
     if (year.trimmed().isEmpty())
         return QStringLiteral("年份不能为空");
@@ -77,7 +79,8 @@ std::optional<QString> DataAudit::Take(const QString& year, const QString& month
             return InputRules::DataMessage;
         const QString code = QString::number(RegionCode::Normalise(*number));
         Recordset rs;
-        rs.Open(QStringLiteral("SELECT Areacode FROM Area WHERE Areacode = ") + SqlText::Quoted(code), source);
+        rs.Open(QStringLiteral("SELECT Areacode FROM Area WHERE Areacode = ") + SqlText::Quoted(code),
+                source);
         if (rs.RecordCount() == 0)
             return InputRules::RegionUnknownMessage;
         if (!codes.contains(code))
@@ -117,7 +120,8 @@ std::unique_ptr<DbConnection> Source()
 
 } // namespace
 
-std::optional<QString> DataAudit::Take(const QString& year, const QString& month, const QStringList& regionKeys)
+std::optional<QString> DataAudit::Take(const QString& year, const QString& month,
+                                       const QStringList& regionKeys)
 {
     return Take(year, month, regionKeys, *Source());
 }
@@ -151,8 +155,9 @@ DataAudit::Register DataAudit::ReadRegister(DbConnection& source, std::vector<Au
     RegionSelection selection(Regions);
     Register enterprises;
     Recordset rs;
-    rs.Open(QStringLiteral("SELECT code, unitname, regionalismcode, RegistrationType, Rooms, AccommodationStar, OpenDate"
-                           " FROM Base01"),
+    rs.Open(QStringLiteral(
+                "SELECT code, unitname, regionalismcode, RegistrationType, Rooms, AccommodationStar, OpenDate"
+                " FROM Base01"),
             source, Recordset::Cursor::Forward);
     for (; !rs.IsEOF(); rs.MoveNext()) {
         if (!Regions.isEmpty() && selection.Matching(rs.Value(2)).empty())
@@ -162,9 +167,7 @@ DataAudit::Register DataAudit::ReadRegister(DbConnection& source, std::vector<Au
         e.Name = Trimmed(rs.Value(1));
         e.Region = Trimmed(rs.Value(2));
         e.Hotel = e.Code.startsWith(QLatin1Char('B'), Qt::CaseInsensitive);
-        double rooms = 0;
-        if (!rs.Value(4).isNull() && Numeric::ParseNumber(rs.Value(4).toString(), &rooms))
-            e.Rooms = rooms;
+        e.Rooms = Numeric::ToNumber(rs.Value(4));
         RegisterRules(e, areas, rs, findings);
         enterprises.insert(e.Code, e);
     }
@@ -181,7 +184,8 @@ std::vector<int> DataAudit::Counts(const std::vector<AuditFinding>& findings)
 
 QString DataAudit::Describe() const
 {
-    QString line = Month > 0 ? QStringLiteral("%1年%2月").arg(Year).arg(Month) : QStringLiteral("%1年").arg(Year);
+    QString line =
+        Month > 0 ? QStringLiteral("%1年%2月").arg(Year).arg(Month) : QStringLiteral("%1年").arg(Year);
     line += QStringLiteral(" · ");
     line += Regions.isEmpty() ? QStringLiteral("全部地区") : Regions.join(QStringLiteral("、"));
     return line;

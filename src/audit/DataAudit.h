@@ -19,7 +19,7 @@ class DataAudit
 {
 public:
     int Year = 0;
-    int Month = 0; // 0: the year's annual returns
+    int Month = 0;       // 0: the year's annual returns
     QStringList Regions; // region codes; empty: every enterprise
     AuditThresholds Thresholds;
 
@@ -54,8 +54,10 @@ private:
     using Register = QHash<QString, Enterprise>; // by trimmed code
 
     Register ReadRegister(DbConnection& source, std::vector<AuditFinding>& findings) const;
-    void MonthlyReturns(DbConnection& source, const Register& enterprises, std::vector<AuditFinding>& findings) const;
-    void AnnualReturns(DbConnection& source, const Register& enterprises, std::vector<AuditFinding>& findings) const;
+    void MonthlyReturns(DbConnection& source, const Register& enterprises,
+                        std::vector<AuditFinding>& findings) const;
+    void AnnualReturns(DbConnection& source, const Register& enterprises,
+                       std::vector<AuditFinding>& findings) const;
     void Duplicates(DbConnection& source, const QString& table, const Register& enterprises,
                     std::vector<AuditFinding>& findings) const;
 };

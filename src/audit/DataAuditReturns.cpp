@@ -11,24 +11,6 @@
 
 namespace {
 
-std::optional<double> Number(const QVariant& value)
-{
-    if (value.isNull())
-        return std::nullopt;
-    switch (value.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-        return value.toDouble();
-    default:
-        break;
-    }
-    double number = 0;
-    if (!Numeric::ParseNumber(value.toString(), &number))
-        return std::nullopt;
-    return number;
-}
-
 QString Text(double value)
 {
     return Numeric::NumberText(value);
@@ -44,25 +26,28 @@ QString MonthText(int year, int month)
 const QStringList& GuestColumns()
 {
     static const QStringList names = {
-        "InTourist", "TWer", "Macaoer", "HKer", "Japan", "Korea", "Mongolia", "Indonesia", "Malaysia",
-        "Philippines", "Singapore", "Thailand", "India", "Vietnam", "Burma", "NKorea", "Pakistan", "OAs",
-        "Britain", "France", "Germany", "Italy", "Swiss", "Sweden", "Russia", "Spain", "OEu", "USA",
-        "Canada", "OAm", "Australia", "NewZealand", "OO", "Africa", "Other"};
+        "InTourist", "TWer",     "Macaoer",     "HKer",       "Japan",    "Korea",  "Mongolia",
+        "Indonesia", "Malaysia", "Philippines", "Singapore",  "Thailand", "India",  "Vietnam",
+        "Burma",     "NKorea",   "Pakistan",    "OAs",        "Britain",  "France", "Germany",
+        "Italy",     "Swiss",    "Sweden",      "Russia",     "Spain",    "OEu",    "USA",
+        "Canada",    "OAm",      "Australia",   "NewZealand", "OO",       "Africa", "Other"};
     return names;
 }
 
 using MonthCounts = QHash<QPair<QString, int>, int>; // (code, month) -> returns
 
 void AddDuplicates(const MonthCounts& counts, const QString& table, int year,
-                   const QHash<QString, DataAudit::Enterprise>& enterprises, std::vector<AuditFinding>& findings)
+                   const QHash<QString, DataAudit::Enterprise>& enterprises,
+                   std::vector<AuditFinding>& findings)
 {
     const int rule = AuditRules::IndexOf(QStringLiteral("M08"));
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
         if (it.value() < 2)
             continue;
         const DataAudit::Enterprise& e = enterprises[it.key().first];
-        findings.push_back({e.Code, e.Name, e.Region, rule,
-                            QStringLiteral("%1 %2 有 %3 份").arg(table, MonthText(year, it.key().second)).arg(it.value())});
+        findings.push_back(
+            {e.Code, e.Name, e.Region, rule,
+             QStringLiteral("%1 %2 有 %3 份").arg(table, MonthText(year, it.key().second)).arg(it.value())});
     }
 }
 
@@ -78,39 +63,46 @@ QString MonthlyStatement(DbConnection& source, const QString& period)
     for (const QString& guest : GuestColumns())
         guests << QStringLiteral("ifnull(\"%1\", 0)").arg(guest);
     Recordset columns;
-    columns.Open(QStringLiteral("SELECT name FROM pragma_table_info('Base05') WHERE lower(name) NOT IN ('code', 'tabledate')"
-                                " AND (type LIKE '%INT%' OR type LIKE '%REAL%' OR type LIKE '%NUM%' OR type LIKE '%DOUB%'"
-                                " OR type LIKE '%FLOA%' OR type LIKE '%DEC%')"),
-                 source);
+    columns.Open(
+        QStringLiteral(
+            "SELECT name FROM pragma_table_info('Base05') WHERE lower(name) NOT IN ('code', 'tabledate')"
+            " AND (type LIKE '%INT%' OR type LIKE '%REAL%' OR type LIKE '%NUM%' OR type LIKE '%DOUB%'"
+            " OR type LIKE '%FLOA%' OR type LIKE '%DEC%')"),
+        source);
     for (columns.MoveFirst(); !columns.IsEOF(); columns.MoveNext()) {
         const QString name = columns.Value(0).toString();
-        negative << QStringLiteral("CASE WHEN \"%1\" < 0 THEN '；%1 = ' || printf('%.15g', \"%1\") ELSE '' END").arg(name);
+        negative << QStringLiteral(
+                        "CASE WHEN \"%1\" < 0 THEN '；%1 = ' || printf('%.15g', \"%1\") ELSE '' END")
+                        .arg(name);
         below << QStringLiteral("\"%1\" < 0").arg(name);
     }
-    return QStringLiteral("SELECT YEAR(TableDate), MONTH(TableDate), code, InTourist, RoomIncome, RealRoomDay,"
-                          " CheckRoomDay, %1, %2 FROM Base05 WHERE ")
+    return QStringLiteral(
+               "SELECT YEAR(TableDate), MONTH(TableDate), code, InTourist, RoomIncome, RealRoomDay,"
+               " CheckRoomDay, %1, %2 FROM Base05 WHERE ")
                .arg(guests.join(QStringLiteral(" + ")),
                     // the names are joined only for the rare return that has a negative number
                     negative.isEmpty() ? QStringLiteral("''")
                                        : QStringLiteral("CASE WHEN %1 THEN %2 ELSE '' END")
-                                             .arg(below.join(QStringLiteral(" OR ")), negative.join(QStringLiteral(" || ")))) +
+                                             .arg(below.join(QStringLiteral(" OR ")),
+                                                  negative.join(QStringLiteral(" || ")))) +
            period;
 }
 
 // The per-return rules of one monthly return.
-void CheckMonthlyReturn(const Recordset& rs, const DataAudit::Enterprise& e, const AuditThresholds& limits, int days,
-                        std::vector<AuditFinding>& findings)
+void CheckMonthlyReturn(const Recordset& rs, const DataAudit::Enterprise& e, const AuditThresholds& limits,
+                        int days, std::vector<AuditFinding>& findings)
 {
     const auto add = [&](const char* id, const QString& value) {
         findings.push_back({e.Code, e.Name, e.Region, AuditRules::IndexOf(QLatin1String(id)), value});
     };
-    const double real = Number(rs.Value(Column::RealRoomDay)).value_or(0);
-    const double check = Number(rs.Value(Column::CheckRoomDay)).value_or(0);
-    const double income = Number(rs.Value(Column::RoomIncome)).value_or(0);
+    const double real = Numeric::ToNumber(rs.Value(Column::RealRoomDay)).value_or(0);
+    const double check = Numeric::ToNumber(rs.Value(Column::CheckRoomDay)).value_or(0);
+    const double income = Numeric::ToNumber(rs.Value(Column::RoomIncome)).value_or(0);
     if (real > check)
         add("M02", QStringLiteral("RealRoomDay %1 > CheckRoomDay %2").arg(Text(real), Text(check)));
     if (e.Rooms && check > *e.Rooms * days)
-        add("M03", QStringLiteral("CheckRoomDay %1 > Rooms %2 × %3 天").arg(Text(check), Text(*e.Rooms)).arg(days));
+        add("M03",
+            QStringLiteral("CheckRoomDay %1 > Rooms %2 × %3 天").arg(Text(check), Text(*e.Rooms)).arg(days));
     if (const QString negative = rs.Value(Column::Negative).toString(); !negative.isEmpty())
         add("M04", negative.mid(1));
     if (real > 0 && income > 0) {
@@ -119,7 +111,7 @@ void CheckMonthlyReturn(const Recordset& rs, const DataAudit::Enterprise& e, con
             add("M05", QStringLiteral("平均房价 %1 元（RoomIncome %2，RealRoomDay %3）")
                            .arg(Text(Numeric::RoundTwo(price)), Text(income), Text(real)));
     }
-    const double people = Number(rs.Value(Column::Guests)).value_or(0);
+    const double people = Numeric::ToNumber(rs.Value(Column::Guests)).value_or(0);
     if (people > 0 && real <= 0)
         add("M07", QStringLiteral("客人 %1 人次，RealRoomDay %2").arg(Text(people), Text(real)));
     else if (real > 0 && income <= 0)
@@ -134,8 +126,10 @@ void DataAudit::MonthlyReturns(DbConnection& source, const Register& enterprises
     const int previousYear = Month == 1 ? Year - 1 : Year;
     const int previousMonth = Month == 1 ? 12 : Month - 1;
     Recordset rs;
-    rs.Open(MonthlyStatement(source, SourcePeriod::Range(QStringLiteral("TableDate"), Year, Month) + QStringLiteral(" OR ") +
-                                         SourcePeriod::Range(QStringLiteral("TableDate"), previousYear, previousMonth)),
+    rs.Open(MonthlyStatement(
+                source, SourcePeriod::Range(QStringLiteral("TableDate"), Year, Month) +
+                            QStringLiteral(" OR ") +
+                            SourcePeriod::Range(QStringLiteral("TableDate"), previousYear, previousMonth)),
             source, Recordset::Cursor::Forward);
 
     struct Sums
@@ -154,8 +148,8 @@ void DataAudit::MonthlyReturns(DbConnection& source, const Register& enterprises
         if (!now && (y != previousYear || m != previousMonth))
             continue;
         Sums& sums = (now ? current : previous)[found->Code];
-        sums.Tourists += Number(rs.Value(Column::InTourist)).value_or(0);
-        sums.Income += Number(rs.Value(Column::RoomIncome)).value_or(0);
+        sums.Tourists += Numeric::ToNumber(rs.Value(Column::InTourist)).value_or(0);
+        sums.Income += Numeric::ToNumber(rs.Value(Column::RoomIncome)).value_or(0);
         if (!now)
             continue;
         ++returns[{found->Code, Month}];
@@ -166,7 +160,8 @@ void DataAudit::MonthlyReturns(DbConnection& source, const Register& enterprises
     const int changed = AuditRules::IndexOf(QStringLiteral("M06"));
     for (const Enterprise& e : enterprises) {
         if (e.Hotel && !current.contains(e.Code))
-            findings.push_back({e.Code, e.Name, e.Region, missing, MonthText(Year, Month) + QStringLiteral(" 无月报")});
+            findings.push_back(
+                {e.Code, e.Name, e.Region, missing, MonthText(Year, Month) + QStringLiteral(" 无月报")});
         const auto now = current.constFind(e.Code);
         const auto before = previous.constFind(e.Code);
         if (now == current.cend() || before == previous.cend())
@@ -211,9 +206,10 @@ void DataAudit::AnnualReturns(DbConnection& source, const Register& enterprises,
         double Income = 0, Profit = 0, Employment = 0;
     };
     QHash<QString, Sums> sums;
-    const std::pair<const char*, const char*> tables[] = {
-        {"Base04", "YearendEmployment"}, {"Base06", "YearendEmployment"},
-        {"Base08", "yearendemployee"},   {"Base09", "yearendemployee"}};
+    const std::pair<const char*, const char*> tables[] = {{"Base04", "YearendEmployment"},
+                                                          {"Base06", "YearendEmployment"},
+                                                          {"Base08", "yearendemployee"},
+                                                          {"Base09", "yearendemployee"}};
     for (const auto& [table, employment] : tables) {
         // One line per enterprise; the months of its returns tell two returns of one month.
         Recordset rs;
@@ -229,9 +225,9 @@ void DataAudit::AnnualReturns(DbConnection& source, const Register& enterprises,
             if (!enterprises.contains(code))
                 continue;
             Sums& s = sums[code];
-            s.Income += Number(rs.Value(1)).value_or(0);
-            s.Profit += Number(rs.Value(2)).value_or(0);
-            s.Employment += Number(rs.Value(3)).value_or(0);
+            s.Income += Numeric::ToNumber(rs.Value(1)).value_or(0);
+            s.Profit += Numeric::ToNumber(rs.Value(2)).value_or(0);
+            s.Employment += Numeric::ToNumber(rs.Value(3)).value_or(0);
             const QStringList months = rs.Value(4).toString().split(QLatin1Char(','), Qt::SkipEmptyParts);
             if (months.size() > 1)
                 for (const QString& month : months)
@@ -248,7 +244,8 @@ void DataAudit::AnnualReturns(DbConnection& source, const Register& enterprises,
         }
         if (found->Profit > found->Income)
             findings.push_back({e.Code, e.Name, e.Region, missing + 1,
-                                QStringLiteral("ProfitTotal %1 > OperationIncome %2").arg(Text(found->Profit), Text(found->Income))});
+                                QStringLiteral("ProfitTotal %1 > OperationIncome %2")
+                                    .arg(Text(found->Profit), Text(found->Income))});
         if (found->Income > 0 && found->Employment <= 0)
             findings.push_back({e.Code, e.Name, e.Region, missing + 2,
                                 QStringLiteral("OperationIncome %1，YearendEmployment %2")

@@ -22,6 +22,7 @@ struct CodePageByte
     const char* Charset;
 };
 
+// clang-format off
 constexpr CodePageByte CodePages[] = {
     {0x01, 437, "CP437"},   {0x02, 850, "CP850"},   {0x03, 1252, "CP1252"}, {0x04, 10000, "MACINTOSH"},
     {0x08, 865, "CP865"},   {0x09, 437, "CP437"},   {0x0A, 850, "CP850"},   {0x0B, 437, "CP437"},
@@ -42,6 +43,7 @@ constexpr CodePageByte CodePages[] = {
     {0xC8, 1250, "CP1250"}, {0xC9, 1251, "CP1251"}, {0xCA, 1254, "CP1254"}, {0xCB, 1253, "CP1253"},
     {0xCC, 1257, "CP1257"},
 };
+// clang-format on
 
 } // namespace
 

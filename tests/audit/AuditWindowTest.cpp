@@ -1,8 +1,8 @@
 // 数据审核 as a user works it: reached from the menu and from 数据概况, a month audited, the
 // count of each rule, the table narrowed by rule, by region and by the rules ticked off, and
 // the print preview of what is shown.
-#include "AuditSource.h"
 #include "AuditWindow.h"
+#include "AuditSource.h"
 #include "DataSummaryWindow.h"
 #include "MessagePresenter.h"
 #include "MotherForm.h"
@@ -50,7 +50,8 @@ TEST(AuditWindow, CountsFiltersAndPrintsTheFindings)
     auto* byRegion = window->findChild<QComboBox*>(QStringLiteral("cmbRegion"));
     ASSERT_EQ(rules->count(), 15);
     for (int i = 0; i < 12; ++i) // R01 to M08 once each, the annual rules not at all
-        EXPECT_TRUE(rules->item(i)->text().contains(QStringLiteral("（1）"))) << rules->item(i)->text().toStdString();
+        EXPECT_TRUE(rules->item(i)->text().contains(QStringLiteral("（1）")))
+            << rules->item(i)->text().toStdString();
     EXPECT_TRUE(rules->item(12)->text().startsWith(QStringLiteral("A01（0）")));
 
     const struct
@@ -60,8 +61,8 @@ TEST(AuditWindow, CountsFiltersAndPrintsTheFindings)
         QList<int> off;     // rules ticked off
         int rows;
     } cases[] = {
-        {0, "全部地区", {}, 12}, {2, "全部地区", {}, 1},  {0, "439999", {}, 1},
-        {0, "430102", {}, 11},  {0, "全部地区", {0, 11}, 10}, {1, "全部地区", {0}, 0},
+        {0, "全部地区", {}, 12}, {2, "全部地区", {}, 1},       {0, "439999", {}, 1},
+        {0, "430102", {}, 11},   {0, "全部地区", {0, 11}, 10}, {1, "全部地区", {0}, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rows);
@@ -92,7 +93,8 @@ TEST(AuditWindow, CountsFiltersAndPrintsTheFindings)
     form.findChild<QAction*>(QStringLiteral("munDataSummary"))->trigger();
     auto* summary = form.findChild<DataSummaryWindow*>(QStringLiteral("frmDataSummary"));
     ASSERT_TRUE(summary);
-    EXPECT_TRUE(summary->Text().contains(QStringLiteral("R02 饭店没有可用的客房数：1 条（B0102）"))) << summary->Text().toStdString();
+    EXPECT_TRUE(summary->Text().contains(QStringLiteral("R02 饭店没有可用的客房数：1 条（B0102）")))
+        << summary->Text().toStdString();
     QTest::mouseClick(summary->findChild<QPushButton*>(QStringLiteral("cmdAudit")), Qt::LeftButton);
     EXPECT_EQ(form.MdiArea()->activeSubWindow()->widget(), window);
     EXPECT_EQ(form.findChildren<AuditWindow*>().size(), 1);

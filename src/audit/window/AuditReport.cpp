@@ -8,7 +8,8 @@
 
 namespace AuditReport {
 
-std::shared_ptr<ReportDocument> Document(const std::vector<const AuditFinding*>& findings, const QString& runLine)
+std::shared_ptr<ReportDocument> Document(const std::vector<const AuditFinding*>& findings,
+                                         const QString& runLine)
 {
     auto document = std::make_shared<ReportDocument>(*ReportLayout::Create(ReportLayout::AuditLayoutName));
     document->SetCode(QStringLiteral("数据审核"));

@@ -11,6 +11,7 @@ struct AuditFinding;
 // workbook like every report.
 namespace AuditReport {
 
-std::shared_ptr<ReportDocument> Document(const std::vector<const AuditFinding*>& findings, const QString& runLine);
+std::shared_ptr<ReportDocument> Document(const std::vector<const AuditFinding*>& findings,
+                                         const QString& runLine);
 
 } // namespace AuditReport

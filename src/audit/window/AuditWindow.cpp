@@ -30,8 +30,7 @@
 
 namespace {
 
-template <typename T>
-T* Named(T* widget, const char* name)
+template <typename T> T* Named(T* widget, const char* name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -40,7 +39,8 @@ T* Named(T* widget, const char* name)
 } // namespace
 
 AuditWindow::AuditWindow(QWidget* parent)
-    : QWidget(parent), txtYear_(Named(new QLineEdit(this), "txtYear")), txtMonth_(Named(new QLineEdit(this), "txtMonth")),
+    : QWidget(parent), txtYear_(Named(new QLineEdit(this), "txtYear")),
+      txtMonth_(Named(new QLineEdit(this), "txtMonth")),
       txtRegions_(Named(new QLineEdit(this), "txtRegions")),
       cmdAudit_(Named(new QPushButton(QStringLiteral("审核"), this), "cmdAudit")),
       lstRules_(Named(new QListWidget(this), "lstRules")), cmbRule_(Named(new QComboBox(this), "cmbRule")),
@@ -57,9 +57,9 @@ AuditWindow::AuditWindow(QWidget* parent)
     txtYear_->setMaximumWidth(60);
     txtMonth_->setMaximumWidth(40);
     txtRegions_->setPlaceholderText(QStringLiteral("空：全部地区；多个以空格分隔"));
-    grdFindings_->setHorizontalHeaderLabels(
-        {QStringLiteral("企业码"), QStringLiteral("企业名称"), QStringLiteral("地区码"), QStringLiteral("规则"),
-         QStringLiteral("说明"), QStringLiteral("数值")});
+    grdFindings_->setHorizontalHeaderLabels({QStringLiteral("企业码"), QStringLiteral("企业名称"),
+                                             QStringLiteral("地区码"), QStringLiteral("规则"),
+                                             QStringLiteral("说明"), QStringLiteral("数值")});
     grdFindings_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdFindings_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdFindings_->verticalHeader()->hide();
@@ -138,8 +138,8 @@ void AuditWindow::cmdAudit_Click()
     WaitCursor wait;
     try {
         DataAudit audit;
-        const QStringList regions = txtRegions_->text().split(QRegularExpression(QStringLiteral("[\\s,，、]+")),
-                                                             Qt::SkipEmptyParts);
+        const QStringList regions =
+            txtRegions_->text().split(QRegularExpression(QStringLiteral("[\\s,，、]+")), Qt::SkipEmptyParts);
         if (const auto refused = audit.Take(txtYear_->text(), txtMonth_->text(), regions)) {
             MessagePresenter::Show(*refused);
             return;
@@ -168,7 +168,8 @@ void AuditWindow::cmdPrint_Click()
     auto* layout = new QVBoxLayout(dialog);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(viewer);
-    viewer->SetReportSource(AuditReport::Document(view_.Visible(), audit_.Year > 0 ? audit_.Describe() : QString()));
+    viewer->SetReportSource(
+        AuditReport::Document(view_.Visible(), audit_.Year > 0 ? audit_.Describe() : QString()));
     viewer->ViewReport();
     dialog->resize(QSize(900, 640).boundedTo(window()->size()));
     dialog->show();
@@ -223,8 +224,9 @@ void AuditWindow::FillRules()
     const std::vector<int> counts = view_.Counts();
     const auto& rules = AuditRules::All();
     for (std::size_t i = 0; i < rules.size(); ++i) {
-        auto* item = new QListWidgetItem(QStringLiteral("%1（%2）%3").arg(QLatin1String(rules[i].Id)).arg(counts[i]).arg(rules[i].Caption),
-                                         lstRules_);
+        auto* item = new QListWidgetItem(
+            QStringLiteral("%1（%2）%3").arg(QLatin1String(rules[i].Id)).arg(counts[i]).arg(rules[i].Caption),
+            lstRules_);
         item->setToolTip(item->text());
         item->setData(Qt::UserRole, static_cast<int>(i));
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -242,7 +244,8 @@ void AuditWindow::FillFilters()
     cmbRule_->addItem(QStringLiteral("全部规则"), -1);
     const auto& rules = AuditRules::All();
     for (std::size_t i = 0; i < rules.size(); ++i)
-        cmbRule_->addItem(QLatin1String(rules[i].Id) + QLatin1Char(' ') + rules[i].Caption, static_cast<int>(i));
+        cmbRule_->addItem(QLatin1String(rules[i].Id) + QLatin1Char(' ') + rules[i].Caption,
+                          static_cast<int>(i));
     cmbRegion_->clear();
     cmbRegion_->addItem(QStringLiteral("全部地区"), QString());
     for (const QString& region : view_.Regions())
