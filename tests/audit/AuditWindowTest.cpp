@@ -19,6 +19,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -87,6 +88,9 @@ TEST(AuditWindow, CountsFiltersAndPrintsTheFindings)
     ASSERT_TRUE(viewer && viewer->Report());
     EXPECT_EQ(viewer->Report()->Rows().size(), 12);
     EXPECT_GE(viewer->PageCount(), 1);
+    QTemporaryDir out;
+    EXPECT_TRUE(viewer->ExportPdf(out.filePath(QStringLiteral("audit.pdf"))));
+    EXPECT_TRUE(viewer->ExportExcel(out.filePath(QStringLiteral("audit.xlsx"))));
     preview->close();
 
     // 数据概况 leads to the same window
