@@ -1,8 +1,9 @@
-// orvane-bench DATABASE [--runs N] [--budget SECONDS] [--only hotel,annual,ledger,enterprise]
+// orvane-bench DATABASE [--runs N] [--budget SECONDS] [--only hotel,annual,ledger,enterprise,audit]
 // Runs the reports over the national source database in a throw-away application folder
 // beside it and prints the medians, the ratios to the lower bounds and the peak memory; then
 // the same over a copy with only plain indexes and no planner statistics, as a database
 // written by another tool has.
+#include "AuditBench.h"
 #include "BenchPlan.h"
 #include "BenchRunner.h"
 #include "Connection.h"
@@ -107,7 +108,7 @@ void PrintRow(const BenchRunner::Result& r)
 }
 
 const char* const UsageText =
-    "usage: orvane-bench DATABASE [--runs N] [--budget SECONDS] [--only hotel,annual,ledger,enterprise]\n";
+    "usage: orvane-bench DATABASE [--runs N] [--budget SECONDS] [--only hotel,annual,ledger,enterprise,audit]\n";
 
 int Usage()
 {
@@ -134,7 +135,7 @@ int main(int argc, char** argv)
         return *status;
     BenchRunner::Options options;
     QStringList only = {QStringLiteral("hotel"), QStringLiteral("annual"), QStringLiteral("ledger"),
-                        QStringLiteral("enterprise")};
+                        QStringLiteral("enterprise"), QStringLiteral("audit")};
     for (qsizetype i = 1; i < args.size(); i += 2) {
         if (i + 1 >= args.size())
             return Usage();
@@ -216,6 +217,8 @@ int main(int argc, char** argv)
                 run(runner.LedgerByRegion());
             if (only.contains(QLatin1String("enterprise")))
                 run(runner.LedgerByEnterprise());
+            if (only.contains(QLatin1String("audit")))
+                AuditBench::Run(plan.Year, plan.Month, options.Runs, missed);
             std::printf("\n");
 
             const QString where = QStringLiteral(" (") + QLatin1String(source.Name) + QStringLiteral(")");

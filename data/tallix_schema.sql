@@ -136,3 +136,9 @@ CREATE TABLE type66 (
     value13 VARCHAR(100) COLLATE RTRIM,
     tablecode VARCHAR(100) COLLATE RTRIM
 );
+
+-- The audit's limits an office may change; a limit without a row keeps its default.
+CREATE TABLE AuditThreshold (
+    Name  VARCHAR(40) COLLATE RTRIM,
+    Value REAL
+);

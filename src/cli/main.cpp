@@ -1,5 +1,6 @@
 // orvane-report: the analyses and printing of the window program, from the command line.
 #include "AnnualCommand.h"
+#include "AuditCommand.h"
 #include "ChartCommand.h"
 #include "CliError.h"
 #include "CliInterrupt.h"
@@ -44,11 +45,12 @@ const char* const Usage =
     "       orvane-report [--app-dir DIR] chart --report CODE --column N (--png FILE | --pdf FILE)\n"
     "       orvane-report [--app-dir DIR] import --from FOLDER [--encoding NAME]\n"
     "       orvane-report [--app-dir DIR] summary\n"
+    "       orvane-report [--app-dir DIR] audit --year YYYY [--month MM] [--region CODE ...]\n"
     "       orvane-report --help\n";
 
 const QStringList Commands = {QStringLiteral("hotel"), QStringLiteral("annual"), QStringLiteral("ledger"),
                               QStringLiteral("rows"),  QStringLiteral("print"),  QStringLiteral("chart"),
-                              QStringLiteral("import"), QStringLiteral("summary")};
+                              QStringLiteral("import"), QStringLiteral("summary"), QStringLiteral("audit")};
 
 } // namespace
 
@@ -118,6 +120,8 @@ int main(int argc, char** argv)
             return ImportCommand::Run(arguments, out, err);
         if (command == QLatin1String("summary"))
             return SummaryCommand::Run(arguments, out);
+        if (command == QLatin1String("audit"))
+            return AuditCommand::Run(arguments, out, err);
         err << Usage;
         return 2;
     } catch (const RunCancelled&) {

@@ -1,5 +1,6 @@
 #include "DataSummary.h"
 
+#include "DataAudit.h"
 #include "DbConnection.h"
 #include "Recordset.h"
 #include "SourceSchema.h"
@@ -53,6 +54,27 @@ void Find(DbConnection& db, std::vector<DataSummary::Finding>& findings, const Q
     findings.push_back(
         {what, count,
          Column(db, QStringLiteral("SELECT %1 FROM %2 LIMIT %3").arg(shown, from, QString::number(Shown)))});
+}
+
+// The register's findings that change what the reports count, as the audit names them.
+void AddRegisterFindings(DbConnection& db, std::vector<DataSummary::Finding>& findings)
+{
+    const auto all = DataAudit().RunRegister(db);
+    for (const QString& id : AuditRules::Counted()) {
+        const int rule = AuditRules::IndexOf(id);
+        if (AuditRules::All()[static_cast<std::size_t>(rule)].When != AuditRules::Scope::Register)
+            continue;
+        DataSummary::Finding finding{id + QLatin1Char(' ') + AuditRules::All()[static_cast<std::size_t>(rule)].Caption, 0, {}};
+        for (const AuditFinding& one : all) {
+            if (one.Rule != rule)
+                continue;
+            if (finding.First.size() < Shown)
+                finding.First << one.Code;
+            ++finding.Count;
+        }
+        if (finding.Count > 0)
+            findings.push_back(finding);
+    }
 }
 
 } // namespace
@@ -111,17 +133,14 @@ DataSummary DataSummary::Of(const QString& databasePath)
     auto& f = s.Findings;
     if (!tables.contains(QStringLiteral("base01")) || !tables.contains(QStringLiteral("area")))
         return s;
-    Find(db, f, QStringLiteral("Base01 中没有地区码的企业"),
-         QStringLiteral("Base01 WHERE regionalismcode IS NULL OR trim(regionalismcode) = ''"));
-    Find(db, f, QStringLiteral("Base01 中地区码不在 Area 中的企业"),
-         QStringLiteral("Base01 WHERE trim(regionalismcode) <> '' AND regionalismcode NOT IN (SELECT Areacode FROM Area WHERE Areacode IS NOT NULL)"));
+    AddRegisterFindings(db, f);
     for (const char* returns : {"Base04", "Base05", "Base06", "Base08", "Base09"}) {
         const QString table = QLatin1String(returns);
         if (!tables.contains(table.toLower()))
             continue;
         Find(db, f, table + QStringLiteral(" 中企业码不在 Base01 中的报表"),
              table + QStringLiteral(" WHERE code IS NULL OR code NOT IN (SELECT code FROM Base01 WHERE code IS NOT NULL)"));
-        Find(db, f, table + QStringLiteral(" 中同一企业同一月份的两份以上报表"),
+        Find(db, f, QStringLiteral("M08 ") + table + QStringLiteral(" 中同一企业同一月份的两份以上报表"),
              QStringLiteral("(SELECT code, YEAR(TableDate) AS y, MONTH(TableDate) AS m FROM %1"
                             " GROUP BY code, YEAR(TableDate), MONTH(TableDate) HAVING COUNT(*) > 1)")
                  .arg(table),

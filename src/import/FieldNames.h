@@ -12,7 +12,7 @@
 // table and the field, never a silent shift of columns.
 namespace FieldNames {
 
-// Each field takes the container's next field whose long name begins with its short name.
+// The i-th field of the table takes the long name of the i-th field the container lists for it.
 QStringList FromContainer(const QString& table, const std::vector<XbaseField>& fields, const QStringList& longNames);
 
 // A free table: a short name becomes the one column of the schema whose first ten characters

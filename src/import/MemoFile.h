@@ -12,7 +12,8 @@
 class MemoFile
 {
 public:
-    explicit MemoFile(const QString& path);
+    // dBase4: a .dbt of a dBase IV table, whose memos carry a header with their length.
+    explicit MemoFile(const QString& path, bool dBase4 = false);
 
     // A memo is decoded into memory whole; a longer one is refused rather than let a damaged
     // or hostile file take the machine's memory.
@@ -29,4 +30,5 @@ private:
     MappedFile file_;
     std::uint32_t blockSize_ = 512;
     bool dbase3_ = false; // .dbt: 512-byte blocks, text up to the 0x1A mark
+    bool dbase4_ = false; // .dbt of dBase IV: block size in the header, length in each memo
 };

@@ -11,8 +11,10 @@ class TextDecoder
 {
 public:
     // The charset of a table's code-page byte; fallback for a table that names none (0x00).
-    // Empty for a byte that names no code page this program knows.
+    // Empty for a byte that names no code page, or one iconv cannot decode.
     static QString CharsetOf(std::uint8_t codePage, const QString& fallback);
+    // The code page a byte names (936 for 0x7A), 0 for a byte the table of code pages lacks.
+    static int PageOf(std::uint8_t codePage);
     // Whether iconv knows the charset at all.
     static bool Known(const QString& charset);
 

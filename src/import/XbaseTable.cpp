@@ -95,6 +95,17 @@ bool JulianToIso(long long jd, std::string& out)
     return true;
 }
 
+// " HH:MM:SS" of a second of the day.
+void AppendTime(std::string& out, std::uint32_t seconds)
+{
+    out += ' ';
+    Append(out, static_cast<int>(seconds / 3600), 2);
+    out += ':';
+    Append(out, static_cast<int>(seconds / 60 % 60), 2);
+    out += ':';
+    Append(out, static_cast<int>(seconds % 60), 2);
+}
+
 } // namespace
 
 bool XbaseTable::ParseNumber(std::string_view s, double& value)
@@ -133,7 +144,8 @@ void XbaseTable::ReadHeader(const QString& fallbackCharset)
         Fail(0, nullptr, QStringLiteral("文件比表头还短，不是完整的数据表"));
     version_ = d[0];
     const bool visual = version_ == 0x30 || version_ == 0x31 || version_ == 0x32;
-    if (!visual && version_ != 0x03 && version_ != 0x83 && version_ != 0xF5)
+    const bool dBase4 = version_ == 0x8B || version_ == 0x8E;
+    if (!visual && !dBase4 && version_ != 0x03 && version_ != 0x83 && version_ != 0xF5)
         Fail(0, nullptr, QStringLiteral("不认识的表格式（版本字节 0x%1）").arg(version_, 2, 16, QLatin1Char('0')));
     recordCount_ = Little(d + 4, 4);
     headerLength_ = Little(d + 8, 2);
@@ -231,18 +243,25 @@ void XbaseTable::ReadHeader(const QString& fallbackCharset)
         memo = memo || f.Type == 'M';
     }
     const QString charset = TextDecoder::CharsetOf(codePage_, fallbackCharset);
-    if (charset.isEmpty() && text)
-        Fail(0, nullptr, QStringLiteral("不认识的代码页（0x%1）").arg(codePage_, 2, 16, QLatin1Char('0')));
+    if (charset.isEmpty() && text) {
+        const QString byte = QStringLiteral("0x%1").arg(codePage_, 2, 16, QLatin1Char('0'));
+        const int page = TextDecoder::PageOf(codePage_);
+        Fail(0, nullptr, page > 0 ? QStringLiteral("代码页 %1（%2）无法解码").arg(page).arg(byte)
+                                  : QStringLiteral("不认识的代码页（%1）").arg(byte));
+    }
     if (!charset.isEmpty())
         decoder_ = std::make_unique<TextDecoder>(charset);
     if (memo) {
         const bool container = file_.Path().endsWith(QLatin1String(".dbc"), Qt::CaseInsensitive);
-        QString memoPath = Sibling(file_.Path(), container ? QStringLiteral("dct") : QStringLiteral("fpt"));
+        // dBase keeps its memos in .dbt, FoxPro in .fpt, a container in .dct
+        const bool dBase = dBase4 || version_ == 0x83;
+        const QString suffix = container ? QStringLiteral("dct") : dBase ? QStringLiteral("dbt") : QStringLiteral("fpt");
+        QString memoPath = Sibling(file_.Path(), suffix);
+        if (memoPath.isEmpty() && !container)
+            memoPath = Sibling(file_.Path(), dBase ? QStringLiteral("fpt") : QStringLiteral("dbt"));
         if (memoPath.isEmpty())
-            memoPath = Sibling(file_.Path(), QStringLiteral("dbt"));
-        if (memoPath.isEmpty())
-            Fail(0, nullptr, QStringLiteral("缺少备注文件（%1）").arg(container ? QStringLiteral(".dct") : QStringLiteral(".fpt")));
-        memo_ = std::make_unique<MemoFile>(memoPath);
+            Fail(0, nullptr, QStringLiteral("缺少备注文件（.%1）").arg(suffix));
+        memo_ = std::make_unique<MemoFile>(memoPath, dBase4);
     }
 }
 
@@ -363,11 +382,20 @@ void XbaseTable::ReadValue(const unsigned char* record, std::uint32_t number, co
         return;
     }
     case 'T': {
-        const auto day = static_cast<std::int32_t>(Little(p, 4));
+        auto day = static_cast<std::int32_t>(Little(p, 4));
         if (day == 0)
             return;
+        const std::uint32_t milliseconds = Little(p + 4, 4);
+        if (milliseconds >= 86400000u)
+            Fail(number, &field, QStringLiteral("日期时间的毫秒数 %1 超过一天").arg(milliseconds));
+        std::uint32_t seconds = (milliseconds + 500) / 1000;
+        if (seconds == 86400) { // rounded up to the next midnight
+            seconds = 0;
+            ++day;
+        }
         if (!JulianToIso(day, value.text))
             Fail(number, &field, QStringLiteral("日期时间的日数 %1 无效").arg(day));
+        AppendTime(value.text, seconds);
         value.kind = XbaseValue::Kind::Date;
         return;
     }

@@ -31,7 +31,7 @@ struct XbaseValue
     enum class Kind : std::uint8_t { Null, Number, Text, Date };
     Kind kind = Kind::Null;
     double number = 0;
-    std::string text; // UTF-8; a date as YYYY-MM-DD
+    std::string text; // UTF-8; a date as YYYY-MM-DD, a date-time as YYYY-MM-DD HH:MM:SS
 };
 
 // A table of the collection system in the xBase format of its database engine: header, field

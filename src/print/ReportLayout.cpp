@@ -110,14 +110,25 @@ Builder Layout(int number)
     }
 }
 
+// The findings of the audit: one line per finding.
+Builder AuditLayout()
+{
+    Builder b(QString{});
+    const std::pair<int, const char*> columns[] = {{20, "企业码"}, {50, "企业名称"}, {8, "地区码"},
+                                                   {5, "规则"},   {56, "说明"},     {50, "数值"}};
+    for (int k = 1; k <= 6; ++k)
+        b.Column(k, columns[k - 1].first, H(k), QString(), QString::fromUtf8(columns[k - 1].second));
+    return b;
+}
+
 } // namespace
 
 std::optional<ReportLayout> ReportLayout::Create(const QString& name)
 {
     const int number = Names().indexOf(name) + 1;
-    if (number == 0)
+    if (number == 0 && name != AuditLayoutName)
         return std::nullopt;
-    Builder b = Layout(number);
+    Builder b = number == 0 ? AuditLayout() : Layout(number);
     ReportLayout layout;
     layout.name_ = name;
     layout.table_ = b.table_;

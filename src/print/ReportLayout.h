@@ -26,8 +26,9 @@ public:
         QString StoredText;
     };
 
-    // "CrystalReport1" to "CrystalReport7"; nullopt for any other name.
+    // "CrystalReport1" to "CrystalReport7", or the audit's own layout; nullopt for any other name.
     static std::optional<ReportLayout> Create(const QString& name);
+    static inline const QString AuditLayoutName = QStringLiteral("AuditLayout");
     static QStringList Names();
 
     const QString& Name() const { return name_; }

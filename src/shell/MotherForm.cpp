@@ -1,6 +1,7 @@
 #include "MotherForm.h"
 
 #include "AnalysisWindows.h"
+#include "AuditWindow.h"
 #include "ImportWindows.h"
 #include "MessagePresenter.h"
 #include "StartUp.h"
@@ -96,6 +97,9 @@ MotherForm::MotherForm(QString appFolder, QWidget* parent)
     QAction* summary = data->addAction(QStringLiteral("数据概况"));
     summary->setObjectName(QStringLiteral("munDataSummary"));
     connect(summary, &QAction::triggered, this, [this] { ImportWindows::ShowSummary(mdi_, app_); });
+    QAction* audit = data->addAction(QStringLiteral("数据审核"));
+    audit->setObjectName(QStringLiteral("munAudit"));
+    connect(audit, &QAction::triggered, this, [this] { AuditWindow::Show(mdi_); });
     CreateWindowMenu();
     CreateHelpMenu();
 

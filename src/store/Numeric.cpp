@@ -90,6 +90,17 @@ double ToDouble(const QVariant& value)
     return v;
 }
 
+std::optional<double> ToNumber(const QVariant& value)
+{
+    if (value.isNull())
+        return std::nullopt;
+    try {
+        return ToDouble(value);
+    } catch (const ConversionError&) {
+        return std::nullopt;
+    }
+}
+
 namespace {
 template <typename Int> Int ToInteger(const QVariant& value, const QString& range)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <QVariant>
 #include <cstdint>
 
@@ -20,6 +21,8 @@ inline double Ratio(double dividend, double divisor) { return divisor == 0.0 ? 0
 // Conversions of a database value; text is parsed as a number. A value that is not a number
 // or lies outside the type's range throws ConversionError, never wraps.
 double ToDouble(const QVariant& value);
+// The same without throwing: nullopt for NULL or a value that is not a number.
+std::optional<double> ToNumber(const QVariant& value);
 std::int16_t ToInt16(const QVariant& value);
 std::int32_t ToInt32(const QVariant& value);
 

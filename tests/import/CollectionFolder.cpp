@@ -43,15 +43,20 @@ void Cases(const QString& folder)
     Require({QStringLiteral("cases"), folder});
 }
 
+void Formats(const QString& folder)
+{
+    Require({QStringLiteral("formats"), folder});
+}
+
 void Damage(const QString& kind, const QString& folder)
 {
     Require({QStringLiteral("damage"), kind, folder});
 }
 
-QStringList SecondOpinion(const QString& table)
+QStringList SecondOpinion(const QString& table, const QString& encoding)
 {
     QString failure;
-    const QString text = Output({QStringLiteral("read"), table}, &failure);
+    const QString text = Output({QStringLiteral("read"), table, encoding}, &failure);
     EXPECT_TRUE(failure.isEmpty()) << failure.toStdString();
     return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }

@@ -66,12 +66,12 @@ TEST_F(CollectionImportTest, CasesArriveAsTheReportsReadThem)
               (QStringList{"B1001\t湘江's 大饭店\t430102\t110\t120\t200\t3\t1998-05-01\t第一行\n第二行\t<null>\t<null>",
                            "B1002\t无日期宾馆\t430102\t120\t<null>\t<null>\t2\t<null>\t<null>\t<null>\t<null>",
                            "B2003\tZhuzhou's 客栈\t430211\t130\t30\t45\t0\t2010-08-08\t\t<null>\t<null>"}));
-    // T as its date, Y to four places
+    // T with its time of day, Y to four places
     EXPECT_EQ(folder.SourceRows(QStringLiteral(
                   "SELECT code, TableDate, FixAssetsInitialPrice, OperationIncome, ProfitTotal, YearendEmployment,"
                   " AccumulatedDepreciation FROM Base06")),
-              (QStringList{"B1001\t2025-12-31\t1234.5678\t-1e-04\t2.5\t100.5\t<null>",
-                           "B2003\t2024-02-29\t0\t12\t<null>\t<null>\t<null>"}));
+              (QStringList{"B1001\t2025-12-31 00:00:00\t1234.5678\t-1e-04\t2.5\t100.5\t<null>",
+                           "B2003\t2024-02-29 00:00:00\t0\t12\t<null>\t<null>\t<null>"}));
     // a varchar shorter than its field, one as long as its field, one NULL
     EXPECT_EQ(folder.SourceRows(QStringLiteral("SELECT code, SERVICENOT FROM Base09")),
               (QStringList{"E1\t短", "E2\t8 chars!", "E3\t<null>"}));
@@ -86,10 +86,25 @@ TEST_F(CollectionImportTest, CasesArriveAsTheReportsReadThem)
     EXPECT_FALSE(folder.SourceRows(QStringLiteral("SELECT * FROM sqlite_stat1 WHERE tbl = 'Base01'")).isEmpty());
 
     const QString text = DataSummary::Of(folder.SourceDatabase()).Text();
-    for (const char* line : {"Base01\tBASE01.DBF\t3\t1\t3\t-\t-", "Base06\tbase06.dbf\t2\t1\t2\t2024-02-29\t2025-12-31",
+    for (const char* line : {"Base01\tBASE01.DBF\t3\t1\t3\t-\t-", "Base06\tbase06.dbf\t2\t1\t2\t2024-02-29 00:00:00\t2025-12-31 00:00:00",
                              "Base05\t-\t0\t-\t0\t-\t-\t文件夹中没有这张表", "报表不使用、未导入的表：Base99.dbf",
-                             "Base01 中地区码不在 Area 中的企业：3 条（B1001，B1002，B2003）"})
+                             "R01 地区码为空或不在 Area 中：3 条（B1001，B1002，B2003）"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << "\n" << text.toStdString();
+}
+
+// Two long names cut to the same ten characters, numbered by the writer, arrive each in its
+// own column; times of day arrive rounded to the second.
+TEST_F(CollectionImportTest, NumberedNamesAndTimesArriveByPosition)
+{
+    const QString formats = QDir(work.path()).filePath(QStringLiteral("formats"));
+    CollectionFolder::Formats(formats);
+    CollectionImport import(folder.Path());
+    import.Run(formats);
+    EXPECT_EQ(folder.SourceRows(QStringLiteral("SELECT code, TableDate, contact_type_id, contact_type, OperationIncome,"
+                                               " YEAR(TableDate), MONTH(TableDate) FROM Base08 ORDER BY rowid")),
+              (QStringList{"C1001\t2006-04-20 17:13:05\t7\tphone\t12.5\t2006\t4",
+                           "C1002\t2026-01-01 00:00:00\t8\tmail\t<null>\t2026\t1",
+                           "C1003\t2025-06-30 08:00:01\t<null>\t<null>\t3\t2025\t6"}));
 }
 
 TEST_F(CollectionImportTest, KeepsTheThreeNewestDatabases)

@@ -23,10 +23,11 @@ TEST(DataSummary, NamesWhatTheReportsWillNotCount)
         long long count;
         QStringList first;
     } expected[] = {
-        {"Base01 中没有地区码的企业", 2, {"B2", "B3"}},
-        {"Base01 中地区码不在 Area 中的企业", 1, {"B4"}},
+        {"R01 地区码为空或不在 Area 中", 3, {"B2", "B3", "B4"}},
+        {"R02 饭店没有可用的客房数", 4, {"B1", "B2", "B3", "B4"}},
+        {"R03 星级或登记注册类型不在报表分组之内", 4, {"B1", "B2", "B3", "B4"}},
         {"Base05 中企业码不在 Base01 中的报表", 1, {"X9"}},
-        {"Base05 中同一企业同一月份的两份以上报表", 1, {"B1 2025-01"}},
+        {"M08 Base05 中同一企业同一月份的两份以上报表", 1, {"B1 2025-01"}},
         {"Base05 中数值列里是文字的记录", 1, {"B4（InTourist）"}},
         {"Base06 中数值列里是文字的记录", 1, {"B1（ProfitTotal）"}},
     };
@@ -43,7 +44,7 @@ TEST(DataSummary, NamesWhatTheReportsWillNotCount)
     EXPECT_EQ(base05->Deleted, -1);
     EXPECT_EQ(base05->Enterprises, 3);
     EXPECT_EQ(base05->First + base05->Last, QStringLiteral("2025-01-012025-02-01"));
-    EXPECT_TRUE(s.Text().contains(QStringLiteral("Base05 中同一企业同一月份的两份以上报表：1 条（B1 2025-01）")));
+    EXPECT_TRUE(s.Text().contains(QStringLiteral("M08 Base05 中同一企业同一月份的两份以上报表：1 条（B1 2025-01）")));
 }
 
 // Column names come from the files imported: any character in them is taken as part of the

@@ -38,6 +38,7 @@ protected:
     {
         dir_ = new QTemporaryDir;
         CollectionFolder::Cases(dir_->path());
+        CollectionFolder::Formats(QDir(dir_->path()).filePath(QStringLiteral("formats")));
     }
     static void TearDownTestSuite() { delete dir_; }
     static QString File(const char* name) { return QDir(dir_->path()).filePath(QLatin1String(name)); }
@@ -47,7 +48,11 @@ QTemporaryDir* XbaseTableTest::dir_ = nullptr;
 
 TEST_F(XbaseTableTest, RecordsReadAsDbfreadReadsThem)
 {
-    for (const char* name : {"BASE01.DBF", "base06.dbf", "Area.dbf", "stat.dbc"}) {
+    const std::pair<const char*, const char*> files[] = {
+        {"BASE01.DBF", "cp936"},        {"base06.dbf", "cp936"},         {"Area.dbf", "cp936"},
+        {"stat.dbc", "cp936"},          {"formats/Base08.dbf", "cp936"}, {"formats/stat.dbc", "cp936"},
+        {"formats/cp1251.dbf", "cp1251"}, {"formats/dbase4.dbf", "cp936"}};
+    for (const auto& [name, encoding] : files) {
         SCOPED_TRACE(name);
         XbaseTable table(File(name), QStringLiteral("GBK"));
         QStringList lines;
@@ -65,7 +70,7 @@ TEST_F(XbaseTableTest, RecordsReadAsDbfreadReadsThem)
                 fields << Shown(v);
             mine << fields.join(QLatin1Char('\t'));
         }
-        const QStringList theirs = CollectionFolder::SecondOpinion(File(name));
+        const QStringList theirs = CollectionFolder::SecondOpinion(File(name), QLatin1String(encoding));
         ASSERT_EQ(mine.size() + 1, theirs.size());
         // dbfread shows _NullFlags as a column; a NULL it cannot see shows as the type's blank.
         QStringList names = theirs[0].split(QLatin1Char('\t'));
@@ -165,25 +170,93 @@ TEST_F(XbaseTableTest, SpoiltFilesAreRefusedWithWhereAndWhat)
     }
 }
 
-TEST(FieldNames, LongNamesFromTheContainer)
+// Version and code-page bytes the reader takes or refuses, and a dBase IV table without its memo.
+TEST_F(XbaseTableTest, FormatsTakenAndRefused)
+{
+    const struct
+    {
+        const char* file;
+        int byte, value; // the header byte changed, and to what (-1: none)
+        bool memo;       // the .dbt beside it
+        const char* refusal;
+    } cases[] = {
+        {"dbase4", -1, 0, true, nullptr},
+        {"dbase4", 0, 0x8E, true, nullptr},
+        {"dbase4", 0, 0xCB, true, "不认识的表格式（版本字节 0xcb）"},
+        {"dbase4", -1, 0, false, "dbase4.dbf：缺少备注文件（.dbt）"},
+        {"cp1251", 29, 0xC8, false, nullptr},
+        {"cp1251", 29, 0x68, false, "cp1251.dbf：代码页 895（0x68）无法解码"},
+        {"cp1251", 29, 0xFE, false, "cp1251.dbf：不认识的代码页（0xfe）"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " " + std::to_string(c.value));
+        QTemporaryDir dir;
+        const QString name = QLatin1String(c.file) + QStringLiteral(".dbf");
+        QByteArray bytes = CollectionFolder::Bytes(File("formats/") + QString(name));
+        if (c.byte >= 0)
+            bytes[c.byte] = static_cast<char>(c.value);
+        QFile out(dir.filePath(name));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        out.close();
+        if (c.memo)
+            QFile::copy(File("formats/dbase4.dbt"), dir.filePath(QStringLiteral("dbase4.dbt")));
+        try {
+            XbaseTable table(out.fileName(), QStringLiteral("GBK"));
+            std::vector<XbaseValue> values;
+            for (std::uint32_t r = 0; r < table.RecordCount(); ++r)
+                table.Read(r, values);
+            EXPECT_EQ(c.refusal, nullptr);
+        } catch (const ImportError& e) {
+            EXPECT_TRUE(c.refusal && e.Message().contains(QString::fromUtf8(c.refusal))) << e.Message().toStdString();
+        }
+    }
+}
+
+// The i-th field of a table in a container takes the container's i-th long name, if its ten
+// characters are that name's cut, numbered or not.
+TEST(FieldNames, LongNamesFromTheContainerByPosition)
+{
+    const auto fields = [](const QStringList& names) {
+        std::vector<XbaseField> list;
+        for (const QString& n : names)
+            list.push_back({n, n.startsWith(QLatin1Char('_')) ? '0' : 'C'});
+        return list;
+    };
+    const struct
+    {
+        QStringList shortNames, longNames, named;
+        const char* refusal;
+    } cases[] = {
+        {{"CODE", "REGISTRATI", "ROOMS", "_NullFlags"}, {"code", "registrationtype", "rooms"},
+         {"code", "registrationtype", "rooms", ""}, nullptr},
+        {{"CONTACT_TY", "CONTACT_T2"}, {"contact_type_id", "contact_type"}, {"contact_type_id", "contact_type"}, nullptr},
+        {{"INTOURISTD", "INTOURIS12"}, {"InTouristDay", "InTouristDayTotal"}, {"InTouristDay", "InTouristDayTotal"}, nullptr},
+        {{"ROOMS", "CODE"}, {"rooms", "beds"}, {}, "T.dbf，字段 CODE：与数据库容器中同一位置的字段全名 beds 不符"},
+        {{"CONTACT_X2"}, {"contact_type"}, {}, "T.dbf，字段 CONTACT_X2：与数据库容器中同一位置的字段全名 contact_type 不符"},
+        {{"CONTACT_TY"}, {"contact"}, {}, "T.dbf，字段 CONTACT_TY：与数据库容器中同一位置的字段全名 contact 不符"},
+        {{"CODE", "ROOMS"}, {"code"}, {}, "T.dbf，字段 ROOMS：数据库容器中这张表只有 1 个字段，没有这个字段的全名"},
+        {{"CODE"}, {"code", "rooms"}, {}, "T.dbf：数据库容器中这张表有 2 个字段，表中只有 1 个"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shortNames.join(QLatin1Char(',')).toStdString());
+        try {
+            EXPECT_EQ(FieldNames::FromContainer(QStringLiteral("T.dbf"), fields(c.shortNames), c.longNames), c.named);
+            EXPECT_EQ(c.refusal, nullptr);
+        } catch (const ImportError& e) {
+            EXPECT_EQ(e.Message(), QString::fromUtf8(c.refusal ? c.refusal : "accepted"));
+        }
+    }
+}
+
+TEST(FieldNames, FreeTablesByTheSchema)
 {
     const auto fields = [](std::initializer_list<const char*> names) {
         std::vector<XbaseField> list;
         for (const char* n : names)
-            list.push_back({QLatin1String(n), n[0] == '_' ? '0' : 'C'});
+            list.push_back({QLatin1String(n), 'C'});
         return list;
     };
-    EXPECT_EQ(FieldNames::FromContainer(QStringLiteral("T.dbf"), fields({"CODE", "REGISTRATI", "ROOMS", "_NullFlags"}),
-                                        {"code", "remark", "registrationtype", "rooms"}),
-              (QStringList{"code", "registrationtype", "rooms", ""}));
-    // a field whose long name has already been passed is not matched backwards
-    try {
-        FieldNames::FromContainer(QStringLiteral("T.dbf"), fields({"ROOMS", "CODE"}), {"rooms", "beds"});
-        FAIL();
-    } catch (const ImportError& e) {
-        EXPECT_EQ(e.Message(), QStringLiteral("T.dbf，字段 CODE：数据库容器中没有这个字段的全名"));
-    }
-
     const QStringList columns{"code", "InTourist", "InTouristDay", "RegistrationType", "AbcdefghijOne", "AbcdefghijTwo"};
     EXPECT_EQ(FieldNames::ForFreeTable(QStringLiteral("F.dbf"), fields({"CODE", "INTOURIST", "INTOURISTD", "REGISTRATI", "EXTRA"}),
                                        columns),
@@ -198,8 +271,24 @@ TEST(FieldNames, LongNamesFromTheContainer)
 
 TEST(TextDecoder, CodePagesAndUndecodableBytes)
 {
-    const std::pair<int, const char*> pages[] = {{0x4D, "GBK"}, {0x7A, "GBK"}, {0x78, "BIG5"}, {0x03, "CP1252"},
-                                                 {0x01, "CP437"}, {0x00, "fallback"}, {0x57, ""}};
+    // every byte of the table names a page iconv decodes, or none of the three it lacks
+    int decoded = 0;
+    for (int byte = 0x01; byte <= 0xFF; ++byte) {
+        const QString charset = TextDecoder::CharsetOf(static_cast<std::uint8_t>(byte), QStringLiteral("fallback"));
+        const int page = TextDecoder::PageOf(static_cast<std::uint8_t>(byte));
+        if (byte == 0x57) {
+            EXPECT_EQ(charset, QStringLiteral("fallback"));
+        } else if (!charset.isEmpty()) {
+            EXPECT_TRUE(TextDecoder::Known(charset)) << charset.toStdString();
+            ++decoded;
+        } else {
+            EXPECT_TRUE(page == 0 || page == 895 || page == 620 || page == 10006) << byte;
+        }
+    }
+    EXPECT_EQ(decoded, 63);
+    const std::pair<int, const char*> pages[] = {{0x4D, "GBK"}, {0x7A, "GBK"}, {0x78, "CP950"}, {0x79, "CP949"},
+                                                 {0x7B, "CP932"}, {0xC8, "CP1250"}, {0xC9, "CP1251"}, {0xCC, "CP1257"},
+                                                 {0x03, "CP1252"}, {0x01, "CP437"}, {0x00, "fallback"}};
     for (const auto& [byte, charset] : pages)
         EXPECT_EQ(TextDecoder::CharsetOf(static_cast<std::uint8_t>(byte), QStringLiteral("fallback")),
                   QLatin1String(charset));

@@ -7,8 +7,9 @@ as a second opinion.
 
   collection_folder.py export SOURCE_DB FOLDER    a source database as such a folder
   collection_folder.py cases FOLDER               the folder of the reader's special cases
+  collection_folder.py formats FOLDER             tables as other writers leave them (see formats)
   collection_folder.py damage KIND FOLDER         spoils one file of a folder (see DAMAGES)
-  collection_folder.py read FILE                  dbfread's view of a table, tab-separated
+  collection_folder.py read FILE [ENCODING]       dbfread's view of a table, tab-separated
 """
 import datetime
 import os
@@ -128,6 +129,8 @@ def number_spec(table, values):
 def as_value(spec, value):
     if value is None:
         return None if spec.endswith('!') else dbf.Null
+    if spec.startswith('T') and len(value) > 10:
+        return datetime.datetime.fromisoformat(value)
     if spec.startswith('D') or spec.startswith('T'):
         y, m, d = (int(p) for p in value[:10].split('-'))
         return datetime.datetime(y, m, d) if spec.startswith('T') else datetime.date(y, m, d)
@@ -140,15 +143,16 @@ def as_value(spec, value):
     return float(value)
 
 
-def write_table(folder, file_name, columns, rows, old_format=False, in_container=True, nullable=True):
+def write_table(folder, file_name, columns, rows, old_format=False, in_container=True, nullable=True,
+                short=None, codepage=CODEPAGE):
     """columns: (long name, spec); writes file_name (.dbf) and its memo, returns the path."""
-    short = [name[:10] for name, _ in columns]
+    short = short or [name[:10] for name, _ in columns]
     # a spec ending in '!' is a field without NULL: blank is all it can hold
     null = ' NULL' if nullable and not old_format else ''
     specs = '; '.join('%s %s%s' % (s, spec.rstrip('!'), '' if spec.endswith('!') else null)
                       for s, (_, spec) in zip(short, columns))
     path = os.path.join(folder, 'work.dbf')
-    table = dbf.Table(path, specs, dbf_type='db3' if old_format else 'vfp', codepage=CODEPAGE)
+    table = dbf.Table(path, specs, dbf_type='db3' if old_format else 'vfp', codepage=codepage)
     table.open(dbf.READ_WRITE)
     for row in rows:
         values = tuple(as_value(spec, v) for (_, spec), v in zip(columns, row))
@@ -174,6 +178,7 @@ def write_table(folder, file_name, columns, rows, old_format=False, in_container
 
 # File names in varied letter case: the importer matches them ignoring case.
 FILE_NAMES = {'Base01': 'Base01.dbf', 'Base05': 'BASE05.DBF', 'Area': 'area.dbf'}
+TIMED = ('Base04', 'Base05', 'Base06', 'Base08')
 
 
 def export(source, folder):
@@ -194,7 +199,13 @@ def export(source, folder):
                 memo = table.startswith('dic_') and name == 'fieldname'
                 columns.append((name, 'M' if memo else 'C(%d)' % gbk_width(values)))
             elif 'DATE' in declared:
-                columns.append((name, 'T' if table == 'Base06' else 'D'))
+                # the returns' dates as date-times with a time of day, as some offices keep them
+                timed = name.lower() == 'tabledate' and table in TIMED
+                columns.append((name, 'T' if timed else 'D'))
+                if timed:
+                    for r, row in enumerate(rows):
+                        if row[i] is not None:
+                            rows[r] = row[:i] + (row[i][:10] + ' 17:13:05.400',) + row[i + 1:]
             else:
                 columns.append((name, number_spec(table, values)))
         old = table == 'Area'
@@ -262,6 +273,58 @@ def varchar_table(path):
         f.write(header + descriptors + b'\r' + b'\0' * 263 + records + b'\x1a')
 
 
+def formats(folder):
+    """stat.dbc holding Base08, whose long names contact_type_id and contact_type share their
+    first ten characters (stored as CONTACT_TY and CONTACT_T2, as Visual FoxPro numbers them)
+    and whose TableDate keeps a time with milliseconds; a free table in Windows-1251; a
+    dBase IV table (0x8B) with its .dbt memo, written byte by byte."""
+    os.makedirs(folder, exist_ok=True)
+    base08 = [('code', 'C(6)'), ('TableDate', 'T'), ('contact_type_id', 'N(4,0)'), ('contact_type', 'C(10)'),
+              ('OperationIncome', 'N(10,2)')]
+    rows = [('C1001', '2006-04-20 17:13:05.400', 7, 'phone', 12.5),
+            ('C1002', '2025-12-31 23:59:59.600', 8, 'mail', None),
+            ('C1003', '2025-06-30 08:00:00.500', None, None, 3.0)]
+    write_table(folder, 'Base08.dbf', base08, rows,
+                short=['CODE', 'TABLEDATE', 'CONTACT_TY', 'CONTACT_T2', 'OPERATIONI'])
+    container(folder, [('Base08', [n for n, _ in base08])])
+    write_table(folder, 'cp1251.dbf', [('name', 'C(20)'), ('amount', 'N(6,1)')],
+                [('Москва', 1.5), ('Санкт-Петербург', 2.0)], old_format=True, in_container=False,
+                codepage='cp1251')
+    dbase4_table(os.path.join(folder, 'dbase4.dbf'))
+
+
+def dbase4_table(path, block=512):
+    """dBase IV: version 0x8B, ten-byte memo fields holding the block number as text; the .dbt
+    gives its block size at byte 20 and starts each memo with FF FF 08 00 and the length of
+    header and text."""
+    fields = [(b'CODE', b'C', 5, 0), (b'NOTE', b'M', 10, 0), (b'AMOUNT', b'N', 8, 2), (b'DAY', b'D', 8, 0)]
+    memos = ['湘江边上'.encode(CODEPAGE), None, b'x' * 600]
+    rows = [(b'D1', b'  12.50', b'20250105'), (b'D2', b'', b''), (b'D3', b'  -3.00', b'19991231')]
+    next_block, blocks, pointers = 1, b'', []
+    for memo in memos:
+        if memo is None:
+            pointers.append(0)
+            continue
+        pointers.append(next_block)
+        body = b'\xff\xff\x08\x00' + struct.pack('<I', len(memo) + 8) + memo + b'\x1f\x1f'
+        body += b'\x00' * (-len(body) % block)
+        blocks += body
+        next_block += len(body) // block
+    header = struct.pack('<I', next_block) + b'\0' * 4 + b'DBASE4\0\0' + b'\0\0\x02\x01' + struct.pack('<H', block)
+    with open(os.path.splitext(path)[0] + '.dbt', 'wb') as f:
+        f.write(header.ljust(block, b'\0') + blocks)
+    record_length = 1 + sum(f[2] for f in fields)
+    header_length = 32 + 32 * len(fields) + 1
+    header = struct.pack('<B3BIHH17xB2x', 0x8B, 125, 3, 1, len(rows), header_length, record_length, 0x4D)
+    descriptors = b''.join(struct.pack('<11sc4xBB14x', n, k, length, d) for n, k, length, d in fields)
+    records = b''
+    for (code, amount, day), pointer in zip(rows, pointers):
+        memo = (b'%10d' % pointer) if pointer else b' ' * 10
+        records += b' ' + code.ljust(5) + memo + amount.rjust(8) + day.ljust(8)
+    with open(path, 'wb') as f:
+        f.write(header + descriptors + b'\r' + records + b'\x1a')
+
+
 # ---------------------------------------------------------------- damage
 
 def damage(kind, folder):
@@ -305,7 +368,7 @@ def show(value):
     if isinstance(value, bool):
         return '1' if value else '0'
     if isinstance(value, datetime.datetime):
-        return value.date().isoformat()
+        return (value + datetime.timedelta(microseconds=500000)).replace(microsecond=0).isoformat(' ')
     if isinstance(value, datetime.date):
         return value.isoformat()
     if isinstance(value, (int, float)) or type(value).__name__ == 'Decimal':
@@ -316,13 +379,13 @@ def show(value):
     return str(value).rstrip()
 
 
-def read(path):
+def read(path, encoding=CODEPAGE):
     if path.lower().endswith('.dbc'):  # dbfread looks for the memo of a .dbf only
         copy = tempfile.mkdtemp()
         shutil.copy(path, os.path.join(copy, 'container.dbf'))
         shutil.copy(os.path.splitext(path)[0] + '.dct', os.path.join(copy, 'container.fpt'))
         path = os.path.join(copy, 'container.dbf')
-    table = dbfread.DBF(path, encoding=CODEPAGE, char_decode_errors='strict', ignore_missing_memofile=True)
+    table = dbfread.DBF(path, encoding=encoding, char_decode_errors='strict', ignore_missing_memofile=True)
     print('\t'.join(table.field_names))
     for record in table:
         print('\t'.join(show(v).replace('\n', '\\n') for v in record.values()))
@@ -334,6 +397,8 @@ if __name__ == '__main__':
         export(*args)
     elif command == 'cases':
         cases(*args)
+    elif command == 'formats':
+        formats(*args)
     elif command == 'damage':
         damage(*args)
     elif command == 'read':

@@ -30,7 +30,8 @@ TEST(MotherForm, MenusCarryTheirCaptions)
                    {"munTourUnit", "旅游单位综合年报表"},
                    {"munTourTallix", "旅游企业台帐"},
                    {"munImport", "导入采集数据..."},
-                   {"munDataSummary", "数据概况"}};
+                   {"munDataSummary", "数据概况"},
+                   {"munAudit", "数据审核"}};
     for (const auto& e : entries) {
         QAction* action = Entry(form, e.name);
         ASSERT_TRUE(action) << e.name;

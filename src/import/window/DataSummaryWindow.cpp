@@ -14,7 +14,8 @@
 #include <QVBoxLayout>
 
 DataSummaryWindow::DataSummaryWindow(QWidget* parent)
-    : QWidget(parent), txtSummary_(new QPlainTextEdit(this)), cmdCopy_(new QPushButton(QStringLiteral("复制"), this))
+    : QWidget(parent), txtSummary_(new QPlainTextEdit(this)), cmdCopy_(new QPushButton(QStringLiteral("复制"), this)),
+      cmdAudit_(new QPushButton(QStringLiteral("数据审核..."), this))
 {
     setObjectName(QStringLiteral("frmDataSummary"));
     setWindowTitle(QStringLiteral("数据概况"));
@@ -24,9 +25,12 @@ DataSummaryWindow::DataSummaryWindow(QWidget* parent)
     txtSummary_->setTabStopDistance(QFontMetricsF(txtSummary_->font()).horizontalAdvance(QLatin1Char('0')) * 12);
     cmdCopy_->setObjectName(QStringLiteral("cmdCopy"));
     connect(cmdCopy_, &QPushButton::clicked, this, &DataSummaryWindow::cmdCopy_Click);
+    cmdAudit_->setObjectName(QStringLiteral("cmdAudit"));
+    connect(cmdAudit_, &QPushButton::clicked, this, &DataSummaryWindow::AuditRequested);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
+    buttons->addWidget(cmdAudit_);
     buttons->addWidget(cmdCopy_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(txtSummary_);

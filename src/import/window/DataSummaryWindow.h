@@ -17,9 +17,14 @@ public:
     void Refresh(const QString& databasePath);
     QString Text() const;
 
+signals:
+    // 数据审核... was pressed.
+    void AuditRequested();
+
 private:
     void cmdCopy_Click();
 
     QPlainTextEdit* txtSummary_;
     QPushButton* cmdCopy_;
+    QPushButton* cmdAudit_;
 };

@@ -1,5 +1,6 @@
 #include "ImportWindows.h"
 
+#include "AuditWindow.h"
 #include "DataSummaryWindow.h"
 #include "DbConnection.h"
 #include "ImportProgressDialog.h"
@@ -56,6 +57,7 @@ DataSummaryWindow* ShowSummary(QMdiArea* mdi, const QString& appFolder)
     QPointer<QMdiSubWindow>& sub = SummaryWindow();
     if (!sub || sub->mdiArea() != mdi) {
         auto* window = new DataSummaryWindow;
+        QObject::connect(window, &DataSummaryWindow::AuditRequested, mdi, [mdi] { AuditWindow::Show(mdi); });
         sub = mdi->addSubWindow(window);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWindowTitle(window->windowTitle());
