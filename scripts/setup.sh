@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev libqt6sql6-sqlite qt6-qpa-plugins
-  libsqlite3-dev libquazip1-qt6-dev
+  libsqlite3-dev libzip-dev
   googletest libgtest-dev
   fonts-wqy-microhei fontconfig
   poppler-utils

@@ -6,8 +6,8 @@
 #include "DatabaseHealth.h"
 #include "DbConnection.h"
 #include "OwnDatabaseUpgrade.h"
+#include "PackageArchive.h"
 
-#include <JlCompress.h>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -145,7 +145,7 @@ bool StartUp::Unpack(const QString& package, const QString& database)
     QDir().mkpath(target.absolutePath());
     const QString work = database + QStringLiteral(".restore-") + QString::number(QCoreApplication::applicationPid());
     QFile::remove(work);
-    const bool sound = !JlCompress::extractFile(package, target.fileName(), work).isEmpty() &&
+    const bool sound = PackageArchive::Unpack(package, target.fileName(), work) &&
                        DatabaseHealth::Check(work) == DatabaseHealth::State::Sound;
     DbConnection::ReleasePooled(target.absolutePath());
     if (sound) {
