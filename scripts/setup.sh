@@ -13,6 +13,7 @@ packages=(
   python3-dbf python3-dbfread
   libxlsxwriter-dev qt6-charts-dev python3-openpyxl
   qt6-translations-l10n
+  dpkg-dev file lintian desktop-file-utils man-db
 )
 
 missing=()

@@ -1,19 +1,31 @@
 #include "ImportCommand.h"
 
+#include "AppFolderLocator.h"
 #include "CliArguments.h"
 #include "CollectionImport.h"
 #include "Connection.h"
 #include "DataSummary.h"
 #include "ImportError.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace ImportCommand {
 
 int Run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    const CliArguments args(arguments);
-    args.Allow({QStringLiteral("from"), QStringLiteral("encoding")});
+    const CliArguments args(arguments, {QStringLiteral("sample")});
+    args.Allow({QStringLiteral("from"), QStringLiteral("encoding"), QStringLiteral("sample")});
+    if (args.Has(QStringLiteral("sample"))) {
+        const QString problem =
+            AppFolderLocator(QCoreApplication::applicationDirPath()).OpenSample(Connection::AppFolder());
+        if (!problem.isEmpty()) {
+            err << problem << Qt::endl;
+            return 2;
+        }
+        out << DataSummary::Of(Connection::AppFolder() + QLatin1String(Connection::SourceDatabasePath)).Text();
+        return 0;
+    }
     const QString folder = args.Required(QStringLiteral("from"));
     CollectionImport import(Connection::AppFolder());
     if (const auto encoding = args.Value(QStringLiteral("encoding")))

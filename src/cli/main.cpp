@@ -1,5 +1,6 @@
 // orvane-report: the analyses and printing of the window program, from the command line.
 #include "AnnualCommand.h"
+#include "AppFolderLocator.h"
 #include "ChartCommand.h"
 #include "CliError.h"
 #include "CliInterrupt.h"
@@ -42,13 +43,17 @@ const char* const Usage =
     "       orvane-report [--app-dir DIR] rows [--report CODE]\n"
     "       orvane-report [--app-dir DIR] print --report CODE [--report CODE ...] (--pdf FILE | --csv FILE | --xlsx FILE)\n"
     "       orvane-report [--app-dir DIR] chart --report CODE --column N (--png FILE | --pdf FILE)\n"
-    "       orvane-report [--app-dir DIR] import --from FOLDER [--encoding NAME]\n"
+    "       orvane-report [--app-dir DIR] import (--from FOLDER [--encoding NAME] | --sample)\n"
     "       orvane-report [--app-dir DIR] summary\n"
     "       orvane-report --help\n";
 
 const QStringList Commands = {QStringLiteral("hotel"), QStringLiteral("annual"), QStringLiteral("ledger"),
                               QStringLiteral("rows"),  QStringLiteral("print"),  QStringLiteral("chart"),
                               QStringLiteral("import"), QStringLiteral("summary")};
+
+// The commands that read the source database: without one they say so in plain words.
+const QStringList SourceCommands = {QStringLiteral("hotel"), QStringLiteral("annual"), QStringLiteral("ledger"),
+                                    QStringLiteral("summary"), QStringLiteral("audit")};
 
 } // namespace
 
@@ -68,12 +73,15 @@ int main(int argc, char** argv)
     QTextStream err(stderr);
 
     QStringList arguments = QApplication::arguments().mid(1);
+    const AppFolderLocator locator(QApplication::applicationDirPath());
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
-        out << Usage;
+        const bool named = arguments.size() > 1 && arguments[0] == QLatin1String("--app-dir");
+        out << Usage << QStringLiteral("\n应用程序文件夹：")
+            << QDir::toNativeSeparators(named ? arguments[1] : locator.Chosen()) << '\n';
         return 0;
     }
     // Everything about the folder and the command is settled before start-up writes into it.
-    QString appDir = QApplication::applicationDirPath();
+    QString appDir = locator.Chosen();
     if (!arguments.isEmpty() && arguments[0] == QLatin1String("--app-dir")) {
         if (arguments.size() < 2 || arguments[1].trimmed().isEmpty() || arguments[1].startsWith(QLatin1String("--"))) {
             err << QStringLiteral("参数 --app-dir 缺少取值") << '\n';
@@ -91,6 +99,11 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString command = arguments.takeFirst();
+    if (appDir == locator.Chosen())
+        if (const QString problem = locator.Prepare(); !problem.isEmpty()) {
+            err << problem << '\n';
+            return 1;
+        }
     Connection::SetAppFolder(appDir);
     CliInterrupt::Install();
 
@@ -98,6 +111,10 @@ int main(int argc, char** argv)
         StartUp startUp(Connection::AppFolder());
         if (const auto notice = startUp.Run())
             err << notice->Text << '\n';
+        if (SourceCommands.contains(command) && !AppFolderLocator::HasSourceDatabase(appDir)) {
+            err << AppFolderLocator::NoSourceText() << '\n';
+            return 2;
+        }
 
         if (command == QLatin1String("hotel"))
             return HotelCommand::Run(arguments, out);
