@@ -105,6 +105,7 @@ MotherForm::MotherForm(QString appFolder, QWidget* parent)
     lblSource_->setObjectName(QStringLiteral("lblSource"));
     statusBar()->addPermanentWidget(lblSource_);
     lblAppFolder_->setObjectName(QStringLiteral("lblAppFolder"));
+    lblAppFolder_->setContentsMargins(16, 0, 0, 0);
     lblAppFolder_->setText(QStringLiteral("应用程序文件夹：") + QDir::toNativeSeparators(app_));
     statusBar()->addPermanentWidget(lblAppFolder_);
 

@@ -80,6 +80,10 @@ void MotherForm::OfferSource()
     offer_ = mdi_->addSubWindow(offer);
     offer_->setAttribute(Qt::WA_DeleteOnClose);
     offer_->setWindowTitle(offer->windowTitle());
+    // Wide enough for the sentence on one line, in the middle of the empty desk.
+    const QRect area = mdi_->viewport()->rect();
+    const QSize size = (offer_->sizeHint() + QSize(160, 20)).boundedTo(area.size());
+    offer_->setGeometry(QRect(area.center() - QPoint(size.width() / 2, size.height()), size));
     offer_->show();
 }
 

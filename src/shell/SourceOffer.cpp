@@ -31,5 +31,4 @@ SourceOffer::SourceOffer(bool sampleAvailable, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
     layout->addLayout(buttons);
-    resize(480, 120);
 }

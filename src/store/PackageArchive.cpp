@@ -36,8 +36,8 @@ bool Unpack(const QString& archive, const QString& entry, const QString& destina
         zip_open(QFile::encodeName(archive).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &error), &zip_discard);
     if (!zip)
         return false;
-    const std::unique_ptr<zip_file_t, decltype(&zip_fclose)> in(zip_fopen(zip.get(), entry.toUtf8().constData(), 0),
-                                                                &zip_fclose);
+    const std::unique_ptr<zip_file_t, decltype(&zip_fclose)> in(
+        zip_fopen(zip.get(), entry.toUtf8().constData(), 0), &zip_fclose);
     QFile out(destination);
     if (!in || !out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;

@@ -14,7 +14,8 @@ class Environment
 {
 public:
     Environment(const char* name, const std::optional<QString>& value)
-        : name_(name), saved_(qEnvironmentVariableIsSet(name) ? std::optional(qEnvironmentVariable(name)) : std::nullopt)
+        : name_(name),
+          saved_(qEnvironmentVariableIsSet(name) ? std::optional(qEnvironmentVariable(name)) : std::nullopt)
     {
         Set(value);
     }
@@ -78,7 +79,8 @@ TEST_F(AppFolderLocatorTest, TheFolderInUse)
         {"usr/bin", root.filePath("xdg"), "xdg/orvane"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.executable) + " " + c.xdg.value_or(QStringLiteral("<unset>")).toStdString());
+        SCOPED_TRACE(std::string(c.executable) + " " +
+                     c.xdg.value_or(QStringLiteral("<unset>")).toStdString());
         const Environment xdg("XDG_DATA_HOME", c.xdg);
         const AppFolderLocator locator(root.filePath(QLatin1String(c.executable)));
         EXPECT_EQ(locator.Chosen(), QDir::cleanPath(root.filePath(QLatin1String(c.chosen))));
