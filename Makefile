@@ -5,7 +5,7 @@ SANITIZE_BUILD ?= build-sanitize
 # Qt and the font libraries keep memory until exit on purpose: leaks are not looked for.
 SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all setup configure build run test test-sanitize bench clean
+.PHONY: all setup configure build run test test-sanitize bench package clean
 
 all: build
 
@@ -31,6 +31,10 @@ test-sanitize: setup
 	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DORVANE_SANITIZE=ON >/dev/null
 	@$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD) -j2
 	@cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+# build/orvane_<version>_amd64.deb
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@cmake --build $(BUILD) -j2 --target bench-run

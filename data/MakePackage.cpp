@@ -2,9 +2,8 @@
 // database with its tables and dictionary rows.
 #include "DbConnection.h"
 #include "Schema.h"
+#include "PackageArchive.h"
 #include "ToolUsage.h"
-
-#include <JlCompress.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -30,7 +29,7 @@ int main(int argc, char** argv)
         }
         DbConnection::ReleasePooled();
         QFile::remove(package);
-        if (!JlCompress::compressFile(package, dbc)) {
+        if (!PackageArchive::Pack(package, dbc)) {
             std::fprintf(stderr, "orvane-mkpackage: cannot write %s\n", argv[1]);
             return 1;
         }

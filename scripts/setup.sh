@@ -6,13 +6,14 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev libqt6sql6-sqlite qt6-qpa-plugins
-  libsqlite3-dev libquazip1-qt6-dev
+  libsqlite3-dev libzip-dev
   googletest libgtest-dev
   fonts-wqy-microhei fontconfig
   poppler-utils
   python3-dbf python3-dbfread
   libxlsxwriter-dev qt6-charts-dev python3-openpyxl
   qt6-translations-l10n
+  dpkg-dev file lintian desktop-file-utils man-db
 )
 
 missing=()

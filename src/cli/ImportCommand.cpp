@@ -1,5 +1,6 @@
 #include "ImportCommand.h"
 
+#include "AppFolderLocator.h"
 #include "CliArguments.h"
 #include "CliInterrupt.h"
 #include "CollectionImport.h"
@@ -7,14 +8,25 @@
 #include "DataSummary.h"
 #include "ImportError.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace ImportCommand {
 
 int Run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    const CliArguments args(arguments);
-    args.Allow({QStringLiteral("from"), QStringLiteral("encoding")});
+    const CliArguments args(arguments, {QStringLiteral("sample")});
+    args.Allow({QStringLiteral("from"), QStringLiteral("encoding"), QStringLiteral("sample")});
+    if (args.Has(QStringLiteral("sample"))) {
+        const QString problem =
+            AppFolderLocator(QCoreApplication::applicationDirPath()).OpenSample(Connection::AppFolder());
+        if (!problem.isEmpty()) {
+            err << problem << Qt::endl;
+            return 2;
+        }
+        out << DataSummary::Of(Connection::AppFolder() + QLatin1String(Connection::SourceDatabasePath)).Text();
+        return 0;
+    }
     const QString folder = args.Required(QStringLiteral("from"));
     CollectionImport import(Connection::AppFolder());
     import.Cancel = CliInterrupt::Flag();

@@ -1,6 +1,7 @@
 // orvane-report: the analyses and printing of the window program, from the command line.
 #include "AnnualCommand.h"
 #include "AuditCommand.h"
+#include "AppFolderLocator.h"
 #include "ChartCommand.h"
 #include "CliError.h"
 #include "CliInterrupt.h"
@@ -43,7 +44,7 @@ const char* const Usage =
     "       orvane-report [--app-dir DIR] rows [--report CODE]\n"
     "       orvane-report [--app-dir DIR] print --report CODE [--report CODE ...] (--pdf FILE | --csv FILE | --xlsx FILE)\n"
     "       orvane-report [--app-dir DIR] chart --report CODE --column N (--png FILE | --pdf FILE)\n"
-    "       orvane-report [--app-dir DIR] import --from FOLDER [--encoding NAME]\n"
+    "       orvane-report [--app-dir DIR] import (--from FOLDER [--encoding NAME] | --sample)\n"
     "       orvane-report [--app-dir DIR] summary\n"
     "       orvane-report [--app-dir DIR] audit --year YYYY [--month MM] [--region CODE ...]\n"
     "       orvane-report --help\n";
@@ -51,6 +52,10 @@ const char* const Usage =
 const QStringList Commands = {QStringLiteral("hotel"), QStringLiteral("annual"), QStringLiteral("ledger"),
                               QStringLiteral("rows"),  QStringLiteral("print"),  QStringLiteral("chart"),
                               QStringLiteral("import"), QStringLiteral("summary"), QStringLiteral("audit")};
+
+// The commands that read the source database: without one they say so in plain words.
+const QStringList SourceCommands = {QStringLiteral("hotel"), QStringLiteral("annual"), QStringLiteral("ledger"),
+                                    QStringLiteral("summary"), QStringLiteral("audit")};
 
 } // namespace
 
@@ -70,12 +75,15 @@ int main(int argc, char** argv)
     QTextStream err(stderr);
 
     QStringList arguments = QApplication::arguments().mid(1);
+    const AppFolderLocator locator(QApplication::applicationDirPath());
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
-        out << Usage;
+        const bool named = arguments.size() > 1 && arguments[0] == QLatin1String("--app-dir");
+        out << Usage << QStringLiteral("\n应用程序文件夹：")
+            << QDir::toNativeSeparators(named ? arguments[1] : locator.Chosen()) << '\n';
         return 0;
     }
     // Everything about the folder and the command is settled before start-up writes into it.
-    QString appDir = QApplication::applicationDirPath();
+    QString appDir = locator.Chosen();
     if (!arguments.isEmpty() && arguments[0] == QLatin1String("--app-dir")) {
         if (arguments.size() < 2 || arguments[1].trimmed().isEmpty() || arguments[1].startsWith(QLatin1String("--"))) {
             err << QStringLiteral("参数 --app-dir 缺少取值") << '\n';
@@ -93,6 +101,11 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString command = arguments.takeFirst();
+    if (appDir == locator.Chosen())
+        if (const QString problem = locator.Prepare(); !problem.isEmpty()) {
+            err << problem << '\n';
+            return 1;
+        }
     Connection::SetAppFolder(appDir);
     CliInterrupt::Install();
 
@@ -102,6 +115,11 @@ int main(int argc, char** argv)
             err << notice->Text << '\n';
             if (notice->Fatal)
                 return 1; // no command writes into a database that is not whole
+        }
+
+        if (SourceCommands.contains(command) && !AppFolderLocator::HasSourceDatabase(appDir)) {
+            err << AppFolderLocator::NoSourceText() << '\n';
+            return 2;
         }
 
         if (command == QLatin1String("hotel"))

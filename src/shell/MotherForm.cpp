@@ -8,6 +8,7 @@
 #include "WindowPlaces.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -54,7 +55,8 @@ QWidget* ContentOf(const QMdiSubWindow* sub)
 } // namespace
 
 MotherForm::MotherForm(QString appFolder, QWidget* parent)
-    : QMainWindow(parent), app_(std::move(appFolder)), mdi_(new QMdiArea(this)), lblSource_(new QLabel(this))
+    : QMainWindow(parent), app_(std::move(appFolder)), mdi_(new QMdiArea(this)), lblSource_(new QLabel(this)),
+      lblAppFolder_(new QLabel(this))
 {
     setObjectName(QStringLiteral("MotherForm"));
     setWindowTitle(QStringLiteral("Orvane"));
@@ -88,11 +90,12 @@ MotherForm::MotherForm(QString appFolder, QWidget* parent)
 
     QMenu* data = menuBar()->addMenu(QStringLiteral("数据"));
     data->setObjectName(QStringLiteral("DataMenu"));
-    QAction* import = data->addAction(QStringLiteral("导入采集数据..."));
-    import->setObjectName(QStringLiteral("munImport"));
-    connect(import, &QAction::triggered, this, [this] {
+    munImport_ = data->addAction(QStringLiteral("导入采集数据..."));
+    munImport_->setObjectName(QStringLiteral("munImport"));
+    connect(munImport_, &QAction::triggered, this, [this] {
         ImportWindows::ImportFolder(mdi_, app_);
         RefreshSourceStatus(); // the source may be a new one now
+        OfferSource();
     });
     QAction* summary = data->addAction(QStringLiteral("数据概况"));
     summary->setObjectName(QStringLiteral("munDataSummary"));
@@ -105,6 +108,10 @@ MotherForm::MotherForm(QString appFolder, QWidget* parent)
 
     lblSource_->setObjectName(QStringLiteral("lblSource"));
     statusBar()->addPermanentWidget(lblSource_);
+    lblAppFolder_->setObjectName(QStringLiteral("lblAppFolder"));
+    lblAppFolder_->setContentsMargins(16, 0, 0, 0);
+    lblAppFolder_->setText(QStringLiteral("应用程序文件夹：") + QDir::toNativeSeparators(app_));
+    statusBar()->addPermanentWidget(lblAppFolder_);
 
     factories_[0] = [] { return Placeholder(QStringLiteral("frmRestaurant"), QStringLiteral("饭店分析报表条件设置")); };
     factories_[1] = [] { return Placeholder(QStringLiteral("TourUnit"), QStringLiteral("旅游单位综合年报表")); };
@@ -162,6 +169,7 @@ void MotherForm::MDIForm_Load()
             analyses->menuAction()->setEnabled(false);
     }
     RefreshSourceStatus();
+    OfferSource();
 }
 
 QWidget* MotherForm::ShowAnalysis(Analysis kind)

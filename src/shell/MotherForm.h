@@ -54,6 +54,9 @@ public:
     // The status bar's text about the source database, read afresh.
     void RefreshSourceStatus();
     QString SourceStatus() const;
+    // Offers the import and the sample while there is no source database; closes the
+    // offer once there is one.
+    void OfferSource();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -73,10 +76,14 @@ private:
     // either way inside the visible area.
     void PlaceSubWindow(QMdiSubWindow* sub, const QWidget* window);
     void SaveSubWindowPlace(const QMdiSubWindow* sub) const;
+    void OpenSample();
 
     QString app_;
     QMdiArea* mdi_;
     QLabel* lblSource_;
+    QLabel* lblAppFolder_;
+    QAction* munImport_ = nullptr;
+    QPointer<QMdiSubWindow> offer_;
     QPointer<QDialog> usage_;
     std::array<Factory, 3> factories_;
     std::array<QPointer<QMdiSubWindow>, 3> windows_;

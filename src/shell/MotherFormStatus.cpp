@@ -1,13 +1,20 @@
 // The status bar of the main window: which source database the analyses read and the newest
-// period it holds.
+// period it holds; the offer of one while there is none.
 #include "MotherForm.h"
 
+#include "AppFolderLocator.h"
 #include "Connection.h"
 #include "DatabaseError.h"
+#include "MessagePresenter.h"
+#include "SourceOffer.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 namespace {
 
@@ -55,4 +62,36 @@ void MotherForm::RefreshSourceStatus()
 QString MotherForm::SourceStatus() const
 {
     return lblSource_->text();
+}
+
+void MotherForm::OfferSource()
+{
+    if (AppFolderLocator::HasSourceDatabase(app_)) {
+        if (offer_)
+            offer_->close();
+        return;
+    }
+    if (offer_)
+        return;
+    const AppFolderLocator locator(QApplication::applicationDirPath());
+    auto* offer = new SourceOffer(!locator.SampleDatabase().isEmpty());
+    connect(offer, &SourceOffer::ImportWanted, munImport_, &QAction::trigger);
+    connect(offer, &SourceOffer::SampleWanted, this, &MotherForm::OpenSample);
+    offer_ = mdi_->addSubWindow(offer);
+    offer_->setAttribute(Qt::WA_DeleteOnClose);
+    offer_->setWindowTitle(offer->windowTitle());
+    // Wide enough for the sentence on one line, in the middle of the empty desk.
+    const QRect area = mdi_->viewport()->rect();
+    const QSize size = (offer_->sizeHint() + QSize(160, 20)).boundedTo(area.size());
+    offer_->setGeometry(QRect(area.center() - QPoint(size.width() / 2, size.height()), size));
+    offer_->show();
+}
+
+void MotherForm::OpenSample()
+{
+    const QString problem = AppFolderLocator(QApplication::applicationDirPath()).OpenSample(app_);
+    if (!problem.isEmpty())
+        MessagePresenter::Show(problem, MessagePresenter::ApplicationTitle(), MessagePresenter::Icon::Warning, this);
+    RefreshSourceStatus();
+    OfferSource();
 }

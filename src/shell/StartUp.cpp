@@ -7,10 +7,10 @@
 #include "DatabaseHealth.h"
 #include "DbConnection.h"
 #include "OwnDatabaseUpgrade.h"
+#include "PackageArchive.h"
 #include "Recordset.h"
 #include "SqlText.h"
 
-#include <JlCompress.h>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -158,7 +158,7 @@ std::optional<StartUp::Notice> StartUp::Restored(const DatabaseHealth::Carried& 
 
 bool StartUp::Unpack(const QString& package, const QString& work)
 {
-    return !JlCompress::extractFile(package, QStringLiteral("tallix.dbc"), work).isEmpty() &&
+    return PackageArchive::Unpack(package, QStringLiteral("tallix.dbc"), work) &&
            Flaw(work, true).isEmpty();
 }
 

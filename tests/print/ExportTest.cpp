@@ -3,6 +3,7 @@
 #include "ChartCommand.h"
 #include "CliError.h"
 #include "OutputFile.h"
+#include "PackageArchive.h"
 #include "PdfText.h"
 #include "PrintCommand.h"
 #include "ReportChart.h"
@@ -135,6 +136,18 @@ TEST_F(Export, WorkbookHoldsEveryReportAsPrinted)
     // The report's decimals: a column with 1.25 shows two.
     EXPECT_EQ(sheets[3].toObject()["rows"].toArray()[3].toArray()[2].toObject()["f"].toString(),
               QStringLiteral("0.00"));
+}
+
+// The package's zip reader and the workbook writer's zip code live side by side in one program.
+TEST_F(Export, TheUnpackerAndTheWorkbookWriterWorkInOneProgram)
+{
+    const QString unpacked = dir.filePath("tallix.dbc");
+    for (int round = 0; round < 2; ++round) {
+        QFile::remove(unpacked);
+        ASSERT_TRUE(PackageArchive::Unpack(QStringLiteral(ORVANE_PACKAGE_FILE), QStringLiteral("tallix.dbc"), unpacked));
+        ASSERT_EQ(Print({"--report", "1-2", "--xlsx", dir.filePath("round.xlsx")}), 0);
+        EXPECT_EQ(ReadWorkbook(dir.filePath("round.xlsx"))[0].toObject()["name"].toString(), QStringLiteral("1-2"));
+    }
 }
 
 TEST_F(Export, SeveralReportsInOnePdfEachFromANewPage)

@@ -1,8 +1,14 @@
+#include "ImportWindows.h"
 #include "MessagePresenter.h"
 #include "MotherForm.h"
 #include "TempAppFolder.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -87,6 +93,33 @@ TEST(MotherForm, StartUpNoticeIsShownAndTheWindowStays)
     EXPECT_TRUE(form.isVisible());
     Entry(form, "munSysExit")->trigger();
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST(MotherForm, WithoutASourceDatabaseTheImportIsOfferedUntilThereIsOne)
+{
+    TempAppFolder app(TempAppFolder::Content::Empty);
+    MessagePresenter::SetHandler([](const MessagePresenter::Message&) {});
+    MotherForm form(app.Path());
+    form.show();
+    form.MDIForm_Load();
+    MessagePresenter::SetHandler({});
+    auto* text = form.findChild<QLabel*>(QStringLiteral("lblNoSource"));
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->text(), QStringLiteral("还没有源数据：请从“数据 → 导入采集数据...”导入，或打开示例数据"));
+    EXPECT_TRUE(text->isVisible());
+
+    QSignalSpy imported(Entry(form, "munImport"), &QAction::triggered);
+    const auto chooser = ImportWindows::SetFolderChooser([](QWidget*) { return QString(); }); // the user cancels the folder dialog
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("cmdImport")), Qt::LeftButton);
+    ImportWindows::SetFolderChooser(chooser);
+    EXPECT_EQ(imported.size(), 1);
+    EXPECT_TRUE(text->isVisible());
+
+    QDir().mkpath(app.Path() + QStringLiteral("/Database"));
+    QFile(app.SourceDatabase()).open(QIODevice::WriteOnly); // an import has brought one
+    form.OfferSource();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(form.findChild<QLabel*>(QStringLiteral("lblNoSource")));
 }
 
 } // namespace

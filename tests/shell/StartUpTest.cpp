@@ -1,11 +1,11 @@
 #include "Connection.h"
 #include "DataSourceRegistry.h"
 #include "DbConnection.h"
+#include "PackageArchive.h"
 #include "Schema.h"
 #include "StartUp.h"
 #include "TempAppFolder.h"
 
-#include <JlCompress.h>
 #include <QDir>
 #include <QFile>
 #include <functional>
@@ -151,7 +151,7 @@ TEST_F(StartUpTest, PackageWithoutContainerIsReported)
     ASSERT_TRUE(other.open(QIODevice::WriteOnly));
     other.write("not a database");
     other.close();
-    ASSERT_TRUE(JlCompress::compressFile(app.Path() + QStringLiteral("/tallix.she"), other.fileName()));
+    ASSERT_TRUE(PackageArchive::Pack(app.Path() + QStringLiteral("/tallix.she"), other.fileName()));
     const auto notice = StartUp(app.Path()).Run();
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->Text, QStringLiteral("统计系统文件 tallix.she 格式不对！"));
@@ -256,7 +256,7 @@ TEST_F(StartUpTest, PackageWithDamagedContainerLeavesNoDatabase)
     ASSERT_TRUE(dbc.open(QIODevice::WriteOnly));
     dbc.write(QByteArray(8192, 'x'));
     dbc.close();
-    ASSERT_TRUE(JlCompress::compressFile(app.Path() + QStringLiteral("/tallix.she"), dbc.fileName()));
+    ASSERT_TRUE(PackageArchive::Pack(app.Path() + QStringLiteral("/tallix.she"), dbc.fileName()));
     const auto notice = StartUp(app.Path()).Run();
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->Text, QStringLiteral("统计系统文件 tallix.she 格式不对！"));
