@@ -30,6 +30,14 @@ QStringList Columns(const QSqlDatabase& db, const QString& table)
     return names;
 }
 
+bool Holds(const QSqlDatabase& db, const QString& table)
+{
+    QSqlQuery find(db);
+    find.prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"));
+    find.addBindValue(table);
+    return !find.exec() || find.next(); // an unreadable catalogue counts as holding it: the read says why
+}
+
 } // namespace
 
 DatabaseHealth::State DatabaseHealth::Check(const QString& path, QString* detail)
@@ -77,6 +85,8 @@ DatabaseHealth::Carried DatabaseHealth::CarryRows(const QString& from, const QSt
     const QSqlDatabase in = source.Database();
     QSqlDatabase out = target.Database();
     for (const QString& table : tables) {
+        if (!Holds(in, table))
+            continue; // written by a version that did not have it: nothing saved there
         const QStringList wanted = Columns(out, table);
         QStringList columns;
         for (const QString& name : Columns(in, table))

@@ -45,7 +45,8 @@ const QStringList& StartUp::Dictionaries()
 const QStringList& StartUp::SavedTables()
 {
     static const QStringList tables{QStringLiteral("Condition"), QStringLiteral("Area"), QStringLiteral("namesave"),
-                                    QStringLiteral("addsave"), QStringLiteral("Aca")};
+                                    QStringLiteral("addsave"), QStringLiteral("Aca"),
+                                    QStringLiteral("AuditThreshold")};
     return tables;
 }
 
@@ -135,7 +136,7 @@ bool StartUp::MoveAside(const QString& folder)
 
 std::optional<StartUp::Notice> StartUp::Restored(const DatabaseHealth::Carried& carried) const
 {
-    const QString found = QStringLiteral("存储的条件、地区与台帐配置找回 ") + QString::number(carried.Rows) +
+    const QString found = QStringLiteral("存储的条件、地区、台帐配置与审核限值找回 ") + QString::number(carried.Rows) +
                           QStringLiteral(" 行") +
                           (carried.Problems.isEmpty() ? QStringLiteral("。")
                                                       : QStringLiteral("，无法读出的部分：\n") +

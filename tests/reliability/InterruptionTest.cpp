@@ -52,7 +52,7 @@ TEST(Interruption, TruncatedDatabaseIsMovedAsideAndRestored)
         << run.Err.toStdString();
     EXPECT_TRUE(
         run.Err.contains(QStringLiteral("，已移至 ") + folder.Path() + QLatin1Char('/') + backups[0] +
-                         QStringLiteral("，并从 tallix.she 恢复；存储的条件、地区与台帐配置找回 0 行")))
+                         QStringLiteral("，并从 tallix.she 恢复；存储的条件、地区、台帐配置与审核限值找回 0 行")))
         << run.Err.toStdString();
     EXPECT_EQ(DatabaseHealth::Check(folder.OwnDatabase()), DatabaseHealth::State::Sound);
     // and the start after that finds nothing wrong

@@ -43,6 +43,7 @@ protected:
             QStringLiteral("INSERT INTO Condition (Year, conditionname) VALUES('2025', '五星饭店')"));
         Connection::ExecuteTallixSql(QStringLiteral("INSERT INTO Aca (condition, shu) VALUES('台帐一', '按本期数值')"));
         Connection::ExecuteTallixSql(QStringLiteral("INSERT INTO type22 (value1) VALUES('旧报表')"));
+        Connection::ExecuteTallixSql(QStringLiteral("INSERT INTO AuditThreshold VALUES('MonthlyChange', 0.3)"));
     }
     QStringList Backups() const
     {
@@ -97,8 +98,23 @@ TEST_F(StartUpTest, OverTheThresholdIsMovedAsideAndSavedRowsSurvive)
     EXPECT_EQ(app.OwnRows(QStringLiteral("SELECT savename FROM namesave")), QStringList{"常用地区"});
     EXPECT_EQ(app.OwnRows(QStringLiteral("SELECT conditionname FROM Condition")), QStringList{"五星饭店"});
     EXPECT_EQ(app.OwnRows(QStringLiteral("SELECT condition FROM Aca")), QStringList{"台帐一"});
+    EXPECT_EQ(app.OwnRows(QStringLiteral("SELECT Value FROM AuditThreshold")), QStringList{"0.3"});
     EXPECT_TRUE(app.OwnRows(QStringLiteral("SELECT * FROM type22")).isEmpty());
     EXPECT_EQ(app.OwnRows(QStringLiteral("SELECT count(*) FROM dic_fields")).first().toInt() > 0, true);
+}
+
+// The backup of a version without the audit's limits has none to carry, and that is no fault.
+TEST_F(StartUpTest, OverTheThresholdAnOlderDatabaseIsRestoredWithoutANotice)
+{
+    CopyPackage();
+    Restore();
+    SaveSomething();
+    app.Own(QStringLiteral("DROP TABLE AuditThreshold"));
+    DbConnection::ReleasePooled(Folder());
+    FillFolderTo(StartUp::DefaultThreshold + 1);
+    EXPECT_FALSE(StartUp(app.Path()).Run());
+    EXPECT_EQ(app.OwnRows(QStringLiteral("SELECT savename FROM namesave")), QStringList{"常用地区"});
+    EXPECT_TRUE(app.OwnRows(QStringLiteral("SELECT * FROM AuditThreshold")).isEmpty());
 }
 
 TEST_F(StartUpTest, CompactingThatSufficesKeepsTheFolder)
@@ -199,7 +215,7 @@ TEST_P(DamagedDatabaseTest, IsMovedAsideAndRestoredWithWhatItStillYields)
     EXPECT_EQ(notice->Title, QStringLiteral("台帐系统提示"));
     EXPECT_TRUE(notice->Text.startsWith(QStringLiteral("自有数据库 tallix.dbc 已损坏（"))) << notice->Text.toStdString();
     EXPECT_TRUE(notice->Text.contains(QStringLiteral("），已移至 ") + startUp.BackupFolder() +
-                                      QStringLiteral("，并从 tallix.she 恢复；存储的条件、地区与台帐配置找回 ") +
+                                      QStringLiteral("，并从 tallix.she 恢复；存储的条件、地区、台帐配置与审核限值找回 ") +
                                       QString::number(GetParam().carried) + QStringLiteral(" 行")))
         << notice->Text.toStdString();
     EXPECT_EQ(app.OwnRows(QStringLiteral("SELECT count(*) FROM dic_tablename")), QStringList{"23"});
@@ -231,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, DamagedDatabaseTest, ::testing::Values(
                                     .value(0).toInt();
                DbConnection::ReleasePooled();
                Overwrite(db, (page - 1) * 4096LL, QByteArray(4096, '\x7f'));
-           }, 3}),
+           }, 4}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
