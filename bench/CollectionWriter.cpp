@@ -1,6 +1,6 @@
 #include "CollectionWriter.h"
 
-#include "SourceSchema.h"
+#include "CollectionSchema.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +20,7 @@ namespace {
 
 struct Field
 {
-    std::string name;  // long name
+    std::string name; // long name
     char type = 'C';
     int length = 0;
     int decimals = 0;
@@ -64,7 +64,8 @@ void Put32(std::string& s, std::size_t at, unsigned v)
 
 // The header and descriptors of a table of these fields (a _NullFlags field added when any
 // field is nullable).
-std::string Header(std::vector<Field>& fields, int& recordLength, const std::string& backlink, long long records)
+std::string Header(std::vector<Field>& fields, int& recordLength, const std::string& backlink,
+                   long long records)
 {
     int bits = 0;
     for (Field& f : fields)
@@ -130,7 +131,8 @@ long long Scalar(sqlite3* db, const std::string& sql)
 void WriteFile(const QString& path, const std::string& bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 
@@ -142,13 +144,14 @@ long long Write(const QString& sourceDatabase, const QString& folder)
 {
     QDir().mkpath(folder);
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(sourceDatabase).constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+    if (sqlite3_open_v2(QFile::encodeName(sourceDatabase).constData(), &db, SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK)
         throw std::runtime_error("cannot open " + sourceDatabase.toStdString());
     Encoder gbk;
     long long written = 0;
     // container rows: object id, parent id, type, name
     std::vector<std::tuple<int, int, std::string, std::string>> objects{{1, 1, "Database", "Database"}};
-    for (const auto& table : SourceSchema::Get().Tables()) {
+    for (const auto& table : CollectionSchema::Get().Tables()) {
         const std::string name = table.Name.toStdString();
         std::vector<Field> fields;
         std::string columns;
@@ -156,11 +159,12 @@ long long Write(const QString& sourceDatabase, const QString& folder)
             Field f;
             f.name = column.Name.toStdString();
             f.nullBit = 0;
-            if (column.Type == SourceSchema::Kind::Text) {
+            if (column.Type == CollectionSchema::Kind::Text) {
                 f.type = 'C';
                 f.length = static_cast<int>(std::clamp<long long>(
-                    Scalar(db, "SELECT max(length(CAST(\"" + f.name + "\" AS BLOB))) FROM \"" + name + "\""), 1, 254));
-            } else if (column.Type == SourceSchema::Kind::Date) {
+                    Scalar(db, "SELECT max(length(CAST(\"" + f.name + "\" AS BLOB))) FROM \"" + name + "\""),
+                    1, 254));
+            } else if (column.Type == CollectionSchema::Kind::Date) {
                 f.type = 'D';
                 f.length = 8;
             } else {
@@ -179,7 +183,8 @@ long long Write(const QString& sourceDatabase, const QString& folder)
             const int id = static_cast<int>(objects.size()) + 1;
             objects.emplace_back(id, 1, "Table", table.Name.toLower().toStdString());
             for (const Field& f : fields)
-                objects.emplace_back(static_cast<int>(objects.size()) + 1, id, "Field", QString::fromStdString(f.name).toLower().toStdString());
+                objects.emplace_back(static_cast<int>(objects.size()) + 1, id, "Field",
+                                     QString::fromStdString(f.name).toLower().toStdString());
         }
         const QString path = QDir(folder).filePath(table.Name + QStringLiteral(".dbf"));
         FILE* out = std::fopen(QFile::encodeName(path).constData(), "wb");
@@ -197,13 +202,16 @@ long long Write(const QString& sourceDatabase, const QString& folder)
                 char* at = &record[static_cast<std::size_t>(f.offset)];
                 const int c = static_cast<int>(i);
                 if (sqlite3_column_type(rows.s, c) == SQLITE_NULL) {
-                    record[static_cast<std::size_t>(flagsAt + f.nullBit / 8)] |= static_cast<char>(1 << (f.nullBit % 8));
+                    record[static_cast<std::size_t>(flagsAt + f.nullBit / 8)] |=
+                        static_cast<char>(1 << (f.nullBit % 8));
                     continue;
                 }
                 if (f.type == 'N') {
                     char buffer[40];
-                    const auto end = std::to_chars(buffer, buffer + sizeof buffer, sqlite3_column_double(rows.s, c),
-                                                   std::chars_format::fixed, 4).ptr;
+                    const auto end =
+                        std::to_chars(buffer, buffer + sizeof buffer, sqlite3_column_double(rows.s, c),
+                                      std::chars_format::fixed, 4)
+                            .ptr;
                     const int size = static_cast<int>(end - buffer);
                     if (size > f.length)
                         throw std::runtime_error("number too wide for " + f.name);
@@ -219,7 +227,8 @@ long long Write(const QString& sourceDatabase, const QString& folder)
                         }
                     } else {
                         const std::string bytes = gbk(text, size);
-                        std::memcpy(at, bytes.data(), std::min<std::size_t>(bytes.size(), static_cast<std::size_t>(f.length)));
+                        std::memcpy(at, bytes.data(),
+                                    std::min<std::size_t>(bytes.size(), static_cast<std::size_t>(f.length)));
                     }
                 }
             }
@@ -232,7 +241,8 @@ long long Write(const QString& sourceDatabase, const QString& folder)
     }
     sqlite3_close(db);
 
-    std::vector<Field> fields{{"OBJECTID", 'I', 4}, {"PARENTID", 'I', 4}, {"OBJECTTYPE", 'C', 10}, {"OBJECTNAME", 'C', 128}};
+    std::vector<Field> fields{
+        {"OBJECTID", 'I', 4}, {"PARENTID", 'I', 4}, {"OBJECTTYPE", 'C', 10}, {"OBJECTNAME", 'C', 128}};
     int recordLength = 0;
     std::string bytes = Header(fields, recordLength, std::string(), static_cast<long long>(objects.size()));
     for (const auto& [id, parent, type, object] : objects) {

@@ -1,12 +1,12 @@
 #include "CollectionImport.h"
 
 #include "Checkpoint.h"
+#include "CollectionSchema.h"
 #include "DatabaseContainer.h"
 #include "FieldNames.h"
 #include "ImportError.h"
 #include "RecordPipe.h"
 #include "RunLock.h"
-#include "SourceSchema.h"
 #include "SourceWriter.h"
 #include "SqlFunctions.h"
 #include "TextDecoder.h"
@@ -35,7 +35,8 @@ constexpr int Keep = 3;
 
 QString SqlText(const QString& text)
 {
-    return QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QLatin1String("''")) + QLatin1Char('\'');
+    return QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QLatin1String("''")) +
+           QLatin1Char('\'');
 }
 
 // The names the hotel pass reads from Base01, Base05 and Base06 by name alone; another
@@ -46,7 +47,7 @@ QSet<QString> HotelNames(const QString& table)
     for (const char* other : {"Base01", "Base05", "Base06"}) {
         if (table.compare(QLatin1String(other), Qt::CaseInsensitive) == 0)
             continue;
-        for (const auto& column : SourceSchema::Get().Find(QLatin1String(other))->Columns)
+        for (const auto& column : CollectionSchema::Get().Find(QLatin1String(other))->Columns)
             names.insert(column.Name.toLower());
     }
     names.remove(QStringLiteral("code"));
@@ -62,15 +63,18 @@ bool IsHotelTable(const QString& table)
     return false;
 }
 
-SourceSchema::Kind KindOf(char type)
+CollectionSchema::Kind KindOf(char type)
 {
     switch (type) {
-    case 'C': case 'V': case 'M':
-        return SourceSchema::Kind::Text;
-    case 'D': case 'T':
-        return SourceSchema::Kind::Date;
+    case 'C':
+    case 'V':
+    case 'M':
+        return CollectionSchema::Kind::Text;
+    case 'D':
+    case 'T':
+        return CollectionSchema::Kind::Date;
     default:
-        return SourceSchema::Kind::Number;
+        return CollectionSchema::Kind::Number;
     }
 }
 
@@ -104,7 +108,7 @@ QString Printable(const QString& name)
 
 // The columns of a table: the schema's, each with the field of the file that holds it, then
 // the file's other fields. A note names the fields left out.
-std::vector<SourceWriter::Column> Columns(const SourceSchema::Table& schemaTable, const XbaseTable& table,
+std::vector<SourceWriter::Column> Columns(const CollectionSchema::Table& schemaTable, const XbaseTable& table,
                                           const DatabaseContainer& container, QString& note)
 {
     std::vector<SourceWriter::Column> columns;
@@ -122,7 +126,8 @@ std::vector<SourceWriter::Column> Columns(const SourceSchema::Table& schemaTable
     } else {
         names = FieldNames::ForFreeTable(table.Name(), table.Fields(), schemaNames);
     }
-    const QSet<QString> hotelNames = IsHotelTable(schemaTable.Name) ? HotelNames(schemaTable.Name) : QSet<QString>();
+    const QSet<QString> hotelNames =
+        IsHotelTable(schemaTable.Name) ? HotelNames(schemaTable.Name) : QSet<QString>();
     QStringList leftOut;
     QSet<QString> taken;
     const std::vector<int>& data = table.DataFields();
@@ -134,7 +139,8 @@ std::vector<SourceWriter::Column> Columns(const SourceSchema::Table& schemaTable
                 table.Name(), 0, field.Name,
                 QStringLiteral("字段名“%1”无法作为列名存入数据库").arg(Printable(name)));
         if (taken.contains(name.toLower()))
-            throw ImportError::InRecord(table.Name(), 0, field.Name, QStringLiteral("与另一字段同名：") + name);
+            throw ImportError::InRecord(table.Name(), 0, field.Name,
+                                        QStringLiteral("与另一字段同名：") + name);
         taken.insert(name.toLower());
         qsizetype known = schemaNames.size() - 1;
         while (known >= 0 && schemaNames[known].compare(name, Qt::CaseInsensitive) != 0)
@@ -172,13 +178,67 @@ QString SameFileAmong(const QString& path, const QStringList& backups)
     return QString();
 }
 
-struct LogRow
+// The files of a collection folder: the tables the reports know by lower-case name, the
+// other tables, the container.
+struct FolderFiles
+{
+    QHash<QString, QString> tables;
+    QStringList others;
+    QString container;
+};
+
+FolderFiles ListFolder(const QString& folder)
+{
+    if (!QFileInfo(folder).isDir())
+        throw ImportError(ImportError::Kind::NoTables, QStringLiteral("找不到文件夹 ") + folder);
+    const QDir dir(folder);
+    if (DIR* open = ::opendir(QFile::encodeName(folder).constData()))
+        ::closedir(open);
+    else
+        throw ImportError(
+            ImportError::Kind::Io,
+            QStringLiteral("无法读取文件夹 %1（%2）").arg(QDir::toNativeSeparators(folder), ErrnoText()));
+    // Special files and folders are listed too: one standing for a table is refused by name.
+    const QStringList entries = dir.entryList(
+        QDir::Files | QDir::Dirs | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    QHash<QString, QString> seen;
+    for (const QString& name : entries) {
+        const QString& twin = seen[name.toLower()];
+        if (!twin.isEmpty())
+            throw ImportError(ImportError::Kind::BadInput,
+                              QStringLiteral("文件夹中有两个只差大小写的文件：%1、%2").arg(twin, name));
+        seen[name.toLower()] = name;
+    }
+    FolderFiles files;
+    for (const QString& name : entries) {
+        const QFileInfo file(name);
+        const QString suffix = file.suffix().toLower();
+        if (suffix == QLatin1String("dbc") &&
+            (files.container.isEmpty() ||
+             file.completeBaseName().compare(QLatin1String("stat"), Qt::CaseInsensitive) == 0))
+            files.container = dir.filePath(name);
+        if (suffix != QLatin1String("dbf"))
+            continue;
+        if (CollectionSchema::Get().Find(file.completeBaseName()))
+            files.tables.insert(file.completeBaseName().toLower(), dir.filePath(name));
+        else
+            files.others << name;
+    }
+    if (files.tables.isEmpty())
+        throw ImportError(
+            ImportError::Kind::NoTables,
+            QStringLiteral("文件夹 %1 中没有采集系统的数据表（Base01.dbf、Base05.dbf、Area.dbf 等）")
+                .arg(QDir::toNativeSeparators(folder)));
+    return files;
+}
+
+} // namespace
+
+struct CollectionImport::LogRow
 {
     QString table, file, note;
     long long read = -1, deleted = -1;
 };
-
-} // namespace
 
 CollectionImport::CollectionImport(QString appFolder) : app_(std::move(appFolder)) {}
 
@@ -243,7 +303,8 @@ void CollectionImport::Run(const QString& folder)
     if (!TextDecoder::Known(Encoding))
         throw ImportError(ImportError::Kind::NoTables, QStringLiteral("不认识的字符集：") + Encoding);
     if (!QDir().mkpath(QFileInfo(Target()).path()))
-        throw ImportError(ImportError::Kind::Io, QStringLiteral("无法建立文件夹 ") + QFileInfo(Target()).path());
+        throw ImportError(ImportError::Kind::Io,
+                          QStringLiteral("无法建立文件夹 ") + QFileInfo(Target()).path());
     const std::unique_ptr<RunLock> lock = Lock();
     Checkpoint::Reach("import-locked");
     RemoveAbandoned();
@@ -276,114 +337,83 @@ void CollectionImport::Run(const QString& folder)
 
 void CollectionImport::Write(const QString& folder)
 {
-    const QFileInfo info(folder);
-    if (!info.isDir())
-        throw ImportError(ImportError::Kind::NoTables, QStringLiteral("找不到文件夹 ") + folder);
-    const QDir dir(folder);
-    if (DIR* open = ::opendir(QFile::encodeName(folder).constData()))
-        ::closedir(open);
-    else
-        throw ImportError(
-            ImportError::Kind::Io,
-            QStringLiteral("无法读取文件夹 %1（%2）").arg(QDir::toNativeSeparators(folder), ErrnoText()));
-    // The tables by their names in lower case; the container, if any.
-    QHash<QString, QString> files;
-    QStringList others;
-    QString containerPath;
-    // Special files and folders are listed too: one standing for a table is refused by name.
-    const QStringList entries = dir.entryList(
-        QDir::Files | QDir::Dirs | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-    QHash<QString, QString> seen;
-    for (const QString& name : entries) {
-        const QString& twin = seen[name.toLower()];
-        if (!twin.isEmpty())
-            throw ImportError(ImportError::Kind::BadInput,
-                              QStringLiteral("文件夹中有两个只差大小写的文件：%1、%2").arg(twin, name));
-        seen[name.toLower()] = name;
-    }
-    for (const QString& name : entries) {
-        const QFileInfo file(name);
-        const QString suffix = file.suffix().toLower();
-        if (suffix == QLatin1String("dbc") &&
-            (containerPath.isEmpty() || file.completeBaseName().compare(QLatin1String("stat"), Qt::CaseInsensitive) == 0))
-            containerPath = dir.filePath(name);
-        if (suffix != QLatin1String("dbf"))
-            continue;
-        if (SourceSchema::Get().Find(file.completeBaseName()))
-            files.insert(file.completeBaseName().toLower(), dir.filePath(name));
-        else
-            others << name;
-    }
-    if (files.isEmpty())
-        throw ImportError(ImportError::Kind::NoTables,
-                          QStringLiteral("文件夹 %1 中没有采集系统的数据表（Base01.dbf、Base05.dbf、Area.dbf 等）")
-                              .arg(QDir::toNativeSeparators(folder)));
-
+    const FolderFiles files = ListFolder(folder);
     DatabaseContainer container;
-    if (!containerPath.isEmpty()) {
-        reading_ = QFileInfo(containerPath).fileName();
-        container = DatabaseContainer(containerPath, Encoding);
+    if (!files.container.isEmpty()) {
+        reading_ = QFileInfo(files.container).fileName();
+        container = DatabaseContainer(files.container, Encoding);
     }
 
     SourceWriter writer(Working());
     writer.StopWhen(Cancel);
-    std::vector<LogRow> log;
+    // Every table is opened before the first is copied: a header at fault stops the import at once.
     std::vector<std::unique_ptr<XbaseTable>> tables;
-    for (const auto& schemaTable : SourceSchema::Get().Tables()) {
-        const QString path = files.value(schemaTable.Name.toLower());
+    for (const auto& schemaTable : CollectionSchema::Get().Tables()) {
+        const QString path = files.tables.value(schemaTable.Name.toLower());
         reading_ = QFileInfo(path).fileName();
         tables.push_back(path.isEmpty() ? nullptr : std::make_unique<XbaseTable>(path, Encoding));
     }
+    std::vector<LogRow> log;
     std::size_t t = 0;
-    for (const auto& schemaTable : SourceSchema::Get().Tables()) {
-        XbaseTable* table = tables[t++].get();
-        LogRow row{schemaTable.Name, QString(), QString()};
-        if (!table) {
-            row.note = QStringLiteral("文件夹中没有这张表");
-            std::vector<SourceWriter::Column> columns;
-            for (const auto& column : schemaTable.Columns)
-                columns.push_back({column.Name, column.Type, -1});
-            writer.CreateTable(schemaTable.Name, columns);
-            log.push_back(row);
-            continue;
-        }
-        row.file = reading_ = table->Name();
-        writer.CreateTable(schemaTable.Name, Columns(schemaTable, *table, container, row.note));
-
-        row.read = row.deleted = 0;
-        const std::uint32_t count = table->RecordCount();
-        if (OnProgress)
-            OnProgress(table->Name(), 0, count);
-        RecordPipe pipe(*table);
-        while (RecordPipe::Batch* batch = pipe.Next()) {
-            if (Cancelled())
-                ThrowCancelled();
-            for (std::uint32_t i = 0; i < batch->Count; ++i) {
-                if (batch->Deleted[i]) {
-                    ++row.deleted;
-                    continue;
-                }
-                writer.Insert(batch->Values.data() + std::size_t{i} * pipe.Width());
-                ++row.read;
-            }
-            if (OnProgress)
-                OnProgress(table->Name(), batch->First + batch->Count, count);
-            pipe.Release(batch);
-            Checkpoint::Reach("import-reading");
-        }
-        records_ += count;
-        log.push_back(row);
-        tables[t - 1].reset(); // its mapping is no longer needed
+    for (const auto& schemaTable : CollectionSchema::Get().Tables()) {
+        log.push_back(Copy(schemaTable, tables[t].get(), container, writer));
+        tables[t++].reset(); // its mapping is no longer needed
     }
-    for (const QString& name : others)
+    for (const QString& name : files.others)
         log.push_back({QFileInfo(name).completeBaseName(), name, QStringLiteral("报表不使用，未导入")});
     reading_.clear();
     if (Cancelled())
         ThrowCancelled();
+    Finish(writer, log, QFileInfo(folder).absoluteFilePath());
+}
 
+// One table into the new database; a table the folder lacks becomes an empty one.
+CollectionImport::LogRow CollectionImport::Copy(const CollectionSchema::Table& schemaTable, XbaseTable* table,
+                                                const DatabaseContainer& container, SourceWriter& writer)
+{
+    LogRow row{schemaTable.Name, QString(), QString()};
+    if (!table) {
+        row.note = QStringLiteral("文件夹中没有这张表");
+        std::vector<SourceWriter::Column> columns;
+        for (const auto& column : schemaTable.Columns)
+            columns.push_back({column.Name, column.Type, -1});
+        writer.CreateTable(schemaTable.Name, columns);
+        return row;
+    }
+    row.file = reading_ = table->Name();
+    writer.CreateTable(schemaTable.Name, Columns(schemaTable, *table, container, row.note));
+
+    row.read = row.deleted = 0;
+    const std::uint32_t count = table->RecordCount();
+    if (OnProgress)
+        OnProgress(table->Name(), 0, count);
+    RecordPipe pipe(*table);
+    while (RecordPipe::Batch* batch = pipe.Next()) {
+        if (Cancelled())
+            ThrowCancelled();
+        for (std::uint32_t i = 0; i < batch->Count; ++i) {
+            if (batch->Deleted[i]) {
+                ++row.deleted;
+                continue;
+            }
+            writer.Insert(batch->Values.data() + std::size_t{i} * pipe.Width());
+            ++row.read;
+        }
+        if (OnProgress)
+            OnProgress(table->Name(), batch->First + batch->Count, count);
+        pipe.Release(batch);
+        Checkpoint::Reach("import-reading");
+    }
+    records_ += count;
+    return row;
+}
+
+// The indexes, the engine's statistics and the log of what was read, then the commit.
+void CollectionImport::Finish(SourceWriter& writer, const std::vector<LogRow>& log, const QString& folder)
+{
     if (OnProgress)
         OnProgress(QStringLiteral("建立索引"), 0, 1);
-    for (const auto& schemaTable : SourceSchema::Get().Tables())
+    for (const auto& schemaTable : CollectionSchema::Get().Tables())
         for (const QString& index : schemaTable.Indexes)
             writer.Execute(index);
     writer.Execute(QStringLiteral("PRAGMA analysis_limit=1000"));
@@ -393,11 +423,12 @@ void CollectionImport::Write(const QString& folder)
     const QString when = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     for (const LogRow& row : log)
         writer.Execute(QStringLiteral("INSERT INTO ImportLog VALUES (%1, %2, %3, %4, %5, %6, %7)")
-                           .arg(SqlText(row.table), row.file.isEmpty() ? QStringLiteral("NULL") : SqlText(row.file),
+                           .arg(SqlText(row.table),
+                                row.file.isEmpty() ? QStringLiteral("NULL") : SqlText(row.file),
                                 row.read < 0 ? QStringLiteral("NULL") : QString::number(row.read),
                                 row.deleted < 0 ? QStringLiteral("NULL") : QString::number(row.deleted),
                                 row.note.isEmpty() ? QStringLiteral("NULL") : SqlText(row.note),
-                                SqlText(QDir::toNativeSeparators(info.absoluteFilePath())), SqlText(when)));
+                                SqlText(QDir::toNativeSeparators(folder)), SqlText(when)));
     writer.Commit();
 }
 
@@ -407,7 +438,8 @@ void CollectionImport::Check() const
         OnProgress(QStringLiteral("检查新数据库"), 0, 1);
     sqlite3* db = nullptr;
     QString problem;
-    if (sqlite3_open_v2(QFile::encodeName(Working()).constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(QFile::encodeName(Working()).constData(), &db, SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK) {
         problem = QStringLiteral("无法打开");
     } else {
         SqlFunctions::Register(db); // the indexes on YEAR() and MONTH() need them to be checked
@@ -424,12 +456,14 @@ void CollectionImport::Check() const
         const QStringList integrity = first(QStringLiteral("PRAGMA integrity_check"));
         if (integrity != QStringList{QStringLiteral("ok")})
             problem = QStringLiteral("完整性检查未通过：") +
-                      (integrity.isEmpty() ? QString::fromUtf8(sqlite3_errmsg(db)) : integrity.mid(0, 3).join(QStringLiteral("；")));
-        for (const auto& table : SourceSchema::Get().Tables()) {
+                      (integrity.isEmpty() ? QString::fromUtf8(sqlite3_errmsg(db))
+                                           : integrity.mid(0, 3).join(QStringLiteral("；")));
+        for (const auto& table : CollectionSchema::Get().Tables()) {
             if (!problem.isEmpty())
                 break;
             QStringList have;
-            for (const QString& c : first(QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(table.Name)))
+            for (const QString& c :
+                 first(QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(table.Name)))
                 have << c.toLower();
             for (const auto& column : table.Columns)
                 if (!have.contains(column.Name.toLower()))
@@ -438,7 +472,8 @@ void CollectionImport::Check() const
     }
     sqlite3_close_v2(db);
     if (!problem.isEmpty())
-        throw ImportError(ImportError::Kind::Io, QFileInfo(Working()).fileName() + QStringLiteral("：") + problem);
+        throw ImportError(ImportError::Kind::Io,
+                          QFileInfo(Working()).fileName() + QStringLiteral("：") + problem);
 }
 
 void CollectionImport::SwapIn()
@@ -454,13 +489,15 @@ void CollectionImport::SwapIn()
         QDateTime stamp = QDateTime::currentDateTime();
         QString backup;
         do {
-            backup = QDir(folder).filePath(QStringLiteral("stat-%1.dbc").arg(stamp.toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+            backup = QDir(folder).filePath(
+                QStringLiteral("stat-%1.dbc").arg(stamp.toString(QStringLiteral("yyyyMMdd-HHmmss"))));
             stamp = stamp.addSecs(1);
         } while (QFileInfo::exists(backup));
         if (::link(QFile::encodeName(target).constData(), QFile::encodeName(backup).constData()) != 0 &&
             !QFile::copy(target, backup))
-            throw ImportError(ImportError::Kind::Io, QStringLiteral("无法保留原数据库为 %1（%2）")
-                                                         .arg(QFileInfo(backup).fileName(), ErrnoText()));
+            throw ImportError(
+                ImportError::Kind::Io,
+                QStringLiteral("无法保留原数据库为 %1（%2）").arg(QFileInfo(backup).fileName(), ErrnoText()));
         kept_ = backup;
         linked = true;
     }

@@ -1,12 +1,18 @@
 #pragma once
 
+#include "CollectionSchema.h"
+
 #include <QString>
 #include <QStringList>
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <vector>
 
+class DatabaseContainer;
 class RunLock;
+class SourceWriter;
+class XbaseTable;
 
 // Takes in the collection system's folder: reads its tables (read-only), writes
 // Database/stat.dbc.importing-<pid>, checks it, and swaps it in for Database/stat.dbc by a
@@ -42,7 +48,11 @@ private:
     bool Cancelled() const { return Cancel && Cancel->load(); }
     [[noreturn]] static void ThrowCancelled();
     void RemoveAbandoned() const;
+    struct LogRow;
     void Write(const QString& folder);
+    LogRow Copy(const CollectionSchema::Table& schemaTable, XbaseTable* table,
+                const DatabaseContainer& container, SourceWriter& writer);
+    void Finish(SourceWriter& writer, const std::vector<LogRow>& log, const QString& folder);
     void Check() const;
     void SwapIn();
 

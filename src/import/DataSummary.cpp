@@ -1,9 +1,9 @@
 #include "DataSummary.h"
 
+#include "CollectionSchema.h"
 #include "DataAudit.h"
 #include "DbConnection.h"
 #include "Recordset.h"
-#include "SourceSchema.h"
 #include "SqlText.h"
 
 #include <QDir>
@@ -36,7 +36,7 @@ QStringList Column(DbConnection& db, const QString& sql)
     return values;
 }
 
-bool Has(const SourceSchema::Table& table, const char* column)
+bool Has(const CollectionSchema::Table& table, const char* column)
 {
     for (const auto& c : table.Columns)
         if (c.Name.compare(QLatin1String(column), Qt::CaseInsensitive) == 0)
@@ -45,8 +45,8 @@ bool Has(const SourceSchema::Table& table, const char* column)
 }
 
 // Adds a finding when the rows that condition selects exist: how many, and the first codes.
-void Find(DbConnection& db, std::vector<DataSummary::Finding>& findings, const QString& what, const QString& from,
-          const QString& shown = QStringLiteral("code"))
+void Find(DbConnection& db, std::vector<DataSummary::Finding>& findings, const QString& what,
+          const QString& from, const QString& shown = QStringLiteral("code"))
 {
     const long long count = Count(db, QStringLiteral("SELECT COUNT(*) FROM ") + from);
     if (count == 0)
@@ -64,7 +64,8 @@ void AddRegisterFindings(DbConnection& db, std::vector<DataSummary::Finding>& fi
         const int rule = AuditRules::IndexOf(id);
         if (AuditRules::All()[static_cast<std::size_t>(rule)].When != AuditRules::Scope::Register)
             continue;
-        DataSummary::Finding finding{id + QLatin1Char(' ') + AuditRules::All()[static_cast<std::size_t>(rule)].Caption, 0, {}};
+        DataSummary::Finding finding{
+            id + QLatin1Char(' ') + AuditRules::All()[static_cast<std::size_t>(rule)].Caption, 0, {}};
         for (const AuditFinding& one : all) {
             if (one.Rule != rule)
                 continue;
@@ -79,79 +80,87 @@ void AddRegisterFindings(DbConnection& db, std::vector<DataSummary::Finding>& fi
 
 } // namespace
 
-DataSummary DataSummary::Of(const QString& databasePath)
-{
-    DataSummary s;
-    s.Database = databasePath;
-    DbConnection db;
-    db.Mode = ConnectMode::Read;
-    db.Open(databasePath);
-    const QStringList tables = Column(db, QStringLiteral("SELECT lower(name) FROM sqlite_schema WHERE type='table'"));
-    const bool imported = tables.contains(QStringLiteral("importlog"));
-    if (imported) {
-        Recordset rs;
-        rs.Open(QStringLiteral("SELECT TableName, SourceFile, RowsRead, RowsDeleted, Note, SourceFolder, ImportedAt"
-                               " FROM ImportLog ORDER BY rowid"),
-                db);
-        for (rs.MoveFirst(); !rs.IsEOF(); rs.MoveNext()) {
-            s.Folder = rs.Value(5).toString();
-            s.ImportedAt = rs.Value(6).toString();
-            if (!SourceSchema::Get().Find(rs.Value(0).toString())) {
-                s.LeftOut << rs.Value(1).toString();
-                continue;
-            }
-            TableLine line;
-            line.Table = rs.Value(0).toString();
-            line.File = rs.Value(1).toString();
-            line.Deleted = rs.Value(3).isNull() ? -1 : rs.Value(3).toLongLong();
-            line.Note = rs.Value(4).toString();
-            s.Tables.push_back(line);
-        }
-    } else {
-        for (const auto& table : SourceSchema::Get().Tables())
-            s.Tables.push_back({table.Name, QString(), 0, -1, -1, QString(), QString(), QString()});
-    }
+namespace {
 
-    for (TableLine& line : s.Tables) {
-        const SourceSchema::Table* table = SourceSchema::Get().Find(line.Table);
-        if (!tables.contains(line.Table.toLower())) {
-            line.Note = QStringLiteral("数据库中没有这张表");
+// A line per table the reports read: from the import's log when there is one.
+std::vector<DataSummary::TableLine> TableLines(DbConnection& db, const QStringList& tables, DataSummary& s)
+{
+    std::vector<DataSummary::TableLine> lines;
+    if (!tables.contains(QStringLiteral("importlog"))) {
+        for (const auto& table : CollectionSchema::Get().Tables())
+            lines.push_back({table.Name, QString(), 0, -1, -1, QString(), QString(), QString()});
+        return lines;
+    }
+    Recordset rs;
+    rs.Open(
+        QStringLiteral("SELECT TableName, SourceFile, RowsRead, RowsDeleted, Note, SourceFolder, ImportedAt"
+                       " FROM ImportLog ORDER BY rowid"),
+        db);
+    for (rs.MoveFirst(); !rs.IsEOF(); rs.MoveNext()) {
+        s.Folder = rs.Value(5).toString();
+        s.ImportedAt = rs.Value(6).toString();
+        if (!CollectionSchema::Get().Find(rs.Value(0).toString())) {
+            s.LeftOut << rs.Value(1).toString();
             continue;
         }
-        const QString name = Quoted(table->Name);
-        line.Rows = Count(db, QStringLiteral("SELECT COUNT(*) FROM ") + name);
-        if (Has(*table, "code"))
-            line.Enterprises = Count(db, QStringLiteral("SELECT COUNT(DISTINCT code) FROM ") + name);
-        if (Has(*table, "TableDate")) {
-            Recordset rs;
-            rs.Open(QStringLiteral("SELECT MIN(TableDate), MAX(TableDate) FROM ") + name, db);
-            line.First = rs.Value(0).toString();
-            line.Last = rs.Value(1).toString();
-        }
+        DataSummary::TableLine line;
+        line.Table = rs.Value(0).toString();
+        line.File = rs.Value(1).toString();
+        line.Deleted = rs.Value(3).isNull() ? -1 : rs.Value(3).toLongLong();
+        line.Note = rs.Value(4).toString();
+        lines.push_back(line);
     }
+    return lines;
+}
 
-    auto& f = s.Findings;
-    if (!tables.contains(QStringLiteral("base01")) || !tables.contains(QStringLiteral("area")))
-        return s;
-    AddRegisterFindings(db, f);
+void Count(DbConnection& db, const QStringList& tables, DataSummary::TableLine& line)
+{
+    const CollectionSchema::Table* table = CollectionSchema::Get().Find(line.Table);
+    if (!tables.contains(line.Table.toLower())) {
+        line.Note = QStringLiteral("数据库中没有这张表");
+        return;
+    }
+    const QString name = Quoted(table->Name);
+    line.Rows = Count(db, QStringLiteral("SELECT COUNT(*) FROM ") + name);
+    if (Has(*table, "code"))
+        line.Enterprises = Count(db, QStringLiteral("SELECT COUNT(DISTINCT code) FROM ") + name);
+    if (Has(*table, "TableDate")) {
+        Recordset rs;
+        rs.Open(QStringLiteral("SELECT MIN(TableDate), MAX(TableDate) FROM ") + name, db);
+        line.First = rs.Value(0).toString();
+        line.Last = rs.Value(1).toString();
+    }
+}
+
+void AddReturnFindings(DbConnection& db, const QStringList& tables, std::vector<DataSummary::Finding>& f)
+{
     for (const char* returns : {"Base04", "Base05", "Base06", "Base08", "Base09"}) {
         const QString table = QLatin1String(returns);
         if (!tables.contains(table.toLower()))
             continue;
         Find(db, f, table + QStringLiteral(" 中企业码不在 Base01 中的报表"),
-             table + QStringLiteral(" WHERE code IS NULL OR code NOT IN (SELECT code FROM Base01 WHERE code IS NOT NULL)"));
+             table +
+                 QStringLiteral(
+                     " WHERE code IS NULL OR code NOT IN (SELECT code FROM Base01 WHERE code IS NOT NULL)"));
         Find(db, f, QStringLiteral("M08 ") + table + QStringLiteral(" 中同一企业同一月份的两份以上报表"),
              QStringLiteral("(SELECT code, YEAR(TableDate) AS y, MONTH(TableDate) AS m FROM %1"
                             " GROUP BY code, YEAR(TableDate), MONTH(TableDate) HAVING COUNT(*) > 1)")
                  .arg(table),
              QStringLiteral("code || ' ' || y || '-' || substr('0' || m, -2)"));
     }
-    for (const auto& table : SourceSchema::Get().Tables()) {
+}
+
+void AddTextInNumberFindings(DbConnection& db, const QStringList& tables,
+                             std::vector<DataSummary::Finding>& f)
+{
+    for (const auto& table : CollectionSchema::Get().Tables()) {
         if (!tables.contains(table.Name.toLower()) || !Has(table, "code"))
             continue;
         QStringList tests, cases;
-        for (const QString& column : Column(db, QStringLiteral("SELECT name FROM pragma_table_info('%1') WHERE type IN ('REAL', 'INTEGER')")
-                                                    .arg(table.Name))) {
+        for (const QString& column : Column(
+                 db,
+                 QStringLiteral("SELECT name FROM pragma_table_info('%1') WHERE type IN ('REAL', 'INTEGER')")
+                     .arg(table.Name))) {
             tests << QStringLiteral("typeof(%1) = 'text'").arg(Quoted(column));
             cases << QStringLiteral("WHEN typeof(%1) = 'text' THEN %2")
                          .arg(Quoted(column), SqlText::Quoted(column));
@@ -162,6 +171,27 @@ DataSummary DataSummary::Of(const QString& databasePath)
              QStringLiteral("%1 WHERE %2").arg(Quoted(table.Name), tests.join(QStringLiteral(" OR "))),
              QStringLiteral("code || '（' || CASE %1 END || '）'").arg(cases.join(QLatin1Char(' '))));
     }
+}
+
+} // namespace
+
+DataSummary DataSummary::Of(const QString& databasePath)
+{
+    DataSummary s;
+    s.Database = databasePath;
+    DbConnection db;
+    db.Mode = ConnectMode::Read;
+    db.Open(databasePath);
+    const QStringList tables =
+        Column(db, QStringLiteral("SELECT lower(name) FROM sqlite_schema WHERE type='table'"));
+    s.Tables = TableLines(db, tables, s);
+    for (TableLine& line : s.Tables)
+        Count(db, tables, line);
+    if (!tables.contains(QStringLiteral("base01")) || !tables.contains(QStringLiteral("area")))
+        return s;
+    AddRegisterFindings(db, s.Findings);
+    AddReturnFindings(db, tables, s.Findings);
+    AddTextInNumberFindings(db, tables, s.Findings);
     return s;
 }
 
@@ -186,7 +216,8 @@ QString DataSummary::Text() const
                     .trimmed() +
                 QLatin1Char('\n');
     if (!LeftOut.isEmpty())
-        text += QStringLiteral("\n报表不使用、未导入的表：") + LeftOut.join(QStringLiteral("、")) + QLatin1Char('\n');
+        text += QStringLiteral("\n报表不使用、未导入的表：") + LeftOut.join(QStringLiteral("、")) +
+                QLatin1Char('\n');
     text += QStringLiteral("\n报表不会计入的数据：");
     if (Findings.empty())
         return text + QStringLiteral("无\n");

@@ -12,7 +12,8 @@ namespace {
 
 QString Quoted(const QString& name)
 {
-    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+           QLatin1Char('"');
 }
 
 } // namespace
@@ -81,20 +82,23 @@ void SourceWriter::CreateTable(const QString& name, const std::vector<Column>& c
     QStringList declarations, names, parameters;
     columns_.clear();
     for (const Column& c : columns) {
-        declarations << Quoted(c.Name) + QLatin1Char(' ') + SourceSchema::Declaration(c.Type);
+        declarations << Quoted(c.Name) + QLatin1Char(' ') + CollectionSchema::Declaration(c.Type);
         if (c.Value < 0)
             continue;
         names << Quoted(c.Name);
         parameters << QStringLiteral("?");
         columns_.push_back(c);
     }
-    Execute(QStringLiteral("CREATE TABLE %1 (%2)").arg(Quoted(name), declarations.join(QStringLiteral(", "))));
+    Execute(
+        QStringLiteral("CREATE TABLE %1 (%2)").arg(Quoted(name), declarations.join(QStringLiteral(", "))));
     if (columns_.empty())
         return;
-    const QByteArray sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                               .arg(Quoted(name), names.join(QStringLiteral(", ")), parameters.join(QStringLiteral(", ")))
-                               .toUtf8();
-    if (sqlite3_prepare_v3(db_, sql.constData(), -1, SQLITE_PREPARE_PERSISTENT, &insert_, nullptr) != SQLITE_OK)
+    const QByteArray sql =
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(Quoted(name), names.join(QStringLiteral(", ")), parameters.join(QStringLiteral(", ")))
+            .toUtf8();
+    if (sqlite3_prepare_v3(db_, sql.constData(), -1, SQLITE_PREPARE_PERSISTENT, &insert_, nullptr) !=
+        SQLITE_OK)
         Fail(QStringLiteral("无法建立插入语句"));
     texts_.assign(columns_.size(), std::string());
 }
@@ -112,7 +116,7 @@ void SourceWriter::Insert(const XbaseValue* values)
             sqlite3_bind_null(insert_, p);
             break;
         case XbaseValue::Kind::Number:
-            if (c.Type == SourceSchema::Kind::Number) {
+            if (c.Type == CollectionSchema::Kind::Number) {
                 sqlite3_bind_double(insert_, p, v.number);
             } else { // a code kept in a number field is text to the reports
                 std::string& text = texts_[i];
@@ -125,7 +129,7 @@ void SourceWriter::Insert(const XbaseValue* values)
         case XbaseValue::Kind::Text:
         case XbaseValue::Kind::Date: {
             double number = 0;
-            if (c.Type == SourceSchema::Kind::Number && XbaseTable::ParseNumber(v.text, number))
+            if (c.Type == CollectionSchema::Kind::Number && XbaseTable::ParseNumber(v.text, number))
                 sqlite3_bind_double(insert_, p, number);
             else
                 sqlite3_bind_text(insert_, p, v.text.data(), static_cast<int>(v.text.size()), SQLITE_STATIC);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SourceSchema.h"
+#include "CollectionSchema.h"
 #include "XbaseTable.h"
 
 #include <QString>
@@ -21,7 +21,7 @@ public:
     struct Column
     {
         QString Name;
-        SourceSchema::Kind Type = SourceSchema::Kind::Text;
+        CollectionSchema::Kind Type = CollectionSchema::Kind::Text;
         int Value = -1; // index into the values of a record; -1: the column stays NULL
     };
 

@@ -146,7 +146,8 @@ void XbaseTable::ReadHeader(const QString& fallbackCharset)
     const bool visual = version_ == 0x30 || version_ == 0x31 || version_ == 0x32;
     const bool dBase4 = version_ == 0x8B || version_ == 0x8E;
     if (!visual && !dBase4 && version_ != 0x03 && version_ != 0x83 && version_ != 0xF5)
-        Fail(0, nullptr, QStringLiteral("不认识的表格式（版本字节 0x%1）").arg(version_, 2, 16, QLatin1Char('0')));
+        Fail(0, nullptr,
+             QStringLiteral("不认识的表格式（版本字节 0x%1）").arg(version_, 2, 16, QLatin1Char('0')));
     recordCount_ = Little(d + 4, 4);
     headerLength_ = Little(d + 8, 2);
     recordLength_ = Little(d + 10, 2);
@@ -156,47 +157,32 @@ void XbaseTable::ReadHeader(const QString& fallbackCharset)
     if (recordLength_ < 1)
         Fail(0, nullptr, QStringLiteral("记录长度为 0"));
 
+    const std::uint32_t end = ReadFields(visual);
+    if (visual) {
+        if (end + 1 + 263 > headerLength_)
+            Fail(0, nullptr, QStringLiteral("表头缺少指向数据库容器的 263 字节"));
+        const char* link = reinterpret_cast<const char*>(d + end + 1);
+        backlink_ = QString::fromLatin1(link, static_cast<qsizetype>(strnlen(link, 263))).trimmed();
+    }
+    const std::uint64_t needed = std::uint64_t{headerLength_} + std::uint64_t{recordCount_} * recordLength_;
+    if (needed > size)
+        Fail(0, nullptr,
+             QStringLiteral("文件比表头所说的短：应有 %1 条记录，只容得下 %2 条")
+                 .arg(recordCount_)
+                 .arg((size - headerLength_) / recordLength_));
+    ChooseDataFields(fallbackCharset, dBase4);
+}
+
+// The field descriptors up to their end mark; returns where the mark stands.
+std::uint32_t XbaseTable::ReadFields(bool visual)
+{
+    const unsigned char* d = file_.Data();
     std::uint32_t at = 32;
     std::uint32_t offset = 1;
     int bits = 0;
-    bool ended = false;
-    while (at < headerLength_) {
-        if (d[at] == 0x0D) {
-            ended = true;
-            break;
-        }
-        if (at + 32 > headerLength_)
-            break;
-        const unsigned char* f = d + at;
-        XbaseField field;
-        std::size_t nameLength = 0;
-        while (nameLength < 11 && f[nameLength] != 0)
-            ++nameLength;
-        field.Name = QString::fromLatin1(reinterpret_cast<const char*>(f), static_cast<qsizetype>(nameLength)).trimmed();
-        field.Type = static_cast<char>(f[11]);
+    for (; at < headerLength_ && d[at] != 0x0D && at + 32 <= headerLength_; at += 32) {
+        XbaseField field = Describe(d + at, visual);
         field.Offset = offset;
-        field.Length = f[16];
-        field.Decimals = f[17];
-        field.Flags = visual ? f[18] : 0;
-        if (!std::isalpha(static_cast<unsigned char>(field.Type)) && field.Type != '0')
-            Fail(0, nullptr, QStringLiteral("第 %1 个字段描述已损坏（类型字节 0x%2）")
-                                 .arg(fields_.size() + 1)
-                                 .arg(static_cast<unsigned char>(field.Type), 2, 16, QLatin1Char('0')));
-        if (field.Name.isEmpty())
-            Fail(0, nullptr, QStringLiteral("第 %1 个字段没有名字").arg(fields_.size() + 1));
-        if (field.Length == 0)
-            Fail(0, &field, QStringLiteral("字段长度为 0"));
-        const struct
-        {
-            char type;
-            int length;
-        } fixed[] = {{'I', 4}, {'Y', 8}, {'B', 8}, {'T', 8}, {'D', 8}, {'L', 1}};
-        for (const auto& rule : fixed)
-            if (field.Type == rule.type && field.Length != rule.length)
-                Fail(0, &field, QStringLiteral("%1 型字段的长度应为 %2，而不是 %3")
-                                    .arg(QLatin1Char(rule.type)).arg(rule.length).arg(field.Length));
-        if (field.Type == 'M' && field.Length != 4 && field.Length != 10)
-            Fail(0, &field, QStringLiteral("备注字段的长度应为 4 或 10，而不是 %1").arg(field.Length));
         if (field.Type == '0' || field.Name.compare(QLatin1String("_NullFlags"), Qt::CaseInsensitive) == 0) {
             if (nullFlags_ >= 0)
                 Fail(0, &field, QStringLiteral("表中有两个 _NullFlags 字段"));
@@ -210,26 +196,58 @@ void XbaseTable::ReadHeader(const QString& fallbackCharset)
         }
         offset += field.Length;
         fields_.push_back(field);
-        at += 32;
     }
-    if (!ended)
+    if (at >= headerLength_ || d[at] != 0x0D)
         Fail(0, nullptr, QStringLiteral("字段描述没有结束标记，表头已损坏"));
     if (offset != recordLength_)
-        Fail(0, nullptr, QStringLiteral("记录长度 %1 与字段描述（合计 %2）不符").arg(recordLength_).arg(offset));
-    if (visual) {
-        if (at + 1 + 263 > headerLength_)
-            Fail(0, nullptr, QStringLiteral("表头缺少指向数据库容器的 263 字节"));
-        const char* link = reinterpret_cast<const char*>(d + at + 1);
-        backlink_ = QString::fromLatin1(link, static_cast<qsizetype>(strnlen(link, 263))).trimmed();
-    }
+        Fail(0, nullptr,
+             QStringLiteral("记录长度 %1 与字段描述（合计 %2）不符").arg(recordLength_).arg(offset));
     if (bits > 0 && (nullFlags_ < 0 || bits > fields_[static_cast<std::size_t>(nullFlags_)].Length * 8))
         Fail(0, nullptr, QStringLiteral("_NullFlags 字段容不下 %1 个可为空的字段").arg(bits));
-    const std::uint64_t needed = std::uint64_t{headerLength_} + std::uint64_t{recordCount_} * recordLength_;
-    if (needed > size)
-        Fail(0, nullptr, QStringLiteral("文件比表头所说的短：应有 %1 条记录，只容得下 %2 条")
-                             .arg(recordCount_)
-                             .arg((size - headerLength_) / recordLength_));
+    return at;
+}
 
+XbaseField XbaseTable::Describe(const unsigned char* f, bool visual) const
+{
+    XbaseField field;
+    std::size_t nameLength = 0;
+    while (nameLength < 11 && f[nameLength] != 0)
+        ++nameLength;
+    field.Name =
+        QString::fromLatin1(reinterpret_cast<const char*>(f), static_cast<qsizetype>(nameLength)).trimmed();
+    field.Type = static_cast<char>(f[11]);
+    field.Length = f[16];
+    field.Decimals = f[17];
+    field.Flags = visual ? f[18] : 0;
+    if (!std::isalpha(static_cast<unsigned char>(field.Type)) && field.Type != '0')
+        Fail(0, nullptr,
+             QStringLiteral("第 %1 个字段描述已损坏（类型字节 0x%2）")
+                 .arg(fields_.size() + 1)
+                 .arg(static_cast<unsigned char>(field.Type), 2, 16, QLatin1Char('0')));
+    if (field.Name.isEmpty())
+        Fail(0, nullptr, QStringLiteral("第 %1 个字段没有名字").arg(fields_.size() + 1));
+    if (field.Length == 0)
+        Fail(0, &field, QStringLiteral("字段长度为 0"));
+    const struct
+    {
+        char type;
+        int length;
+    } fixed[] = {{'I', 4}, {'Y', 8}, {'B', 8}, {'T', 8}, {'D', 8}, {'L', 1}};
+    for (const auto& rule : fixed)
+        if (field.Type == rule.type && field.Length != rule.length)
+            Fail(0, &field,
+                 QStringLiteral("%1 型字段的长度应为 %2，而不是 %3")
+                     .arg(QLatin1Char(rule.type))
+                     .arg(rule.length)
+                     .arg(field.Length));
+    if (field.Type == 'M' && field.Length != 4 && field.Length != 10)
+        Fail(0, &field, QStringLiteral("备注字段的长度应为 4 或 10，而不是 %1").arg(field.Length));
+    return field;
+}
+
+// The fields handed over as values, and what reading them needs: a decoder for text, a memo file.
+void XbaseTable::ChooseDataFields(const QString& fallbackCharset, bool dBase4)
+{
     bool text = false;
     bool memo = false;
     for (std::size_t i = 0; i < fields_.size(); ++i) {
@@ -246,23 +264,30 @@ void XbaseTable::ReadHeader(const QString& fallbackCharset)
     if (charset.isEmpty() && text) {
         const QString byte = QStringLiteral("0x%1").arg(codePage_, 2, 16, QLatin1Char('0'));
         const int page = TextDecoder::PageOf(codePage_);
-        Fail(0, nullptr, page > 0 ? QStringLiteral("代码页 %1（%2）无法解码").arg(page).arg(byte)
-                                  : QStringLiteral("不认识的代码页（%1）").arg(byte));
+        Fail(0, nullptr,
+             page > 0 ? QStringLiteral("代码页 %1（%2）无法解码").arg(page).arg(byte)
+                      : QStringLiteral("不认识的代码页（%1）").arg(byte));
     }
     if (!charset.isEmpty())
         decoder_ = std::make_unique<TextDecoder>(charset);
-    if (memo) {
-        const bool container = file_.Path().endsWith(QLatin1String(".dbc"), Qt::CaseInsensitive);
-        // dBase keeps its memos in .dbt, FoxPro in .fpt, a container in .dct
-        const bool dBase = dBase4 || version_ == 0x83;
-        const QString suffix = container ? QStringLiteral("dct") : dBase ? QStringLiteral("dbt") : QStringLiteral("fpt");
-        QString memoPath = Sibling(file_.Path(), suffix);
-        if (memoPath.isEmpty() && !container)
-            memoPath = Sibling(file_.Path(), dBase ? QStringLiteral("fpt") : QStringLiteral("dbt"));
-        if (memoPath.isEmpty())
-            Fail(0, nullptr, QStringLiteral("缺少备注文件（.%1）").arg(suffix));
-        memo_ = std::make_unique<MemoFile>(memoPath, dBase4);
-    }
+    if (memo)
+        OpenMemo(dBase4);
+}
+
+void XbaseTable::OpenMemo(bool dBase4)
+{
+    const bool container = file_.Path().endsWith(QLatin1String(".dbc"), Qt::CaseInsensitive);
+    // dBase keeps its memos in .dbt, FoxPro in .fpt, a container in .dct
+    const bool dBase = dBase4 || version_ == 0x83;
+    const QString suffix = container ? QStringLiteral("dct")
+                           : dBase   ? QStringLiteral("dbt")
+                                     : QStringLiteral("fpt");
+    QString memoPath = Sibling(file_.Path(), suffix);
+    if (memoPath.isEmpty() && !container)
+        memoPath = Sibling(file_.Path(), dBase ? QStringLiteral("fpt") : QStringLiteral("dbt"));
+    if (memoPath.isEmpty())
+        Fail(0, nullptr, QStringLiteral("缺少备注文件（.%1）").arg(suffix));
+    memo_ = std::make_unique<MemoFile>(memoPath, dBase4);
 }
 
 bool XbaseTable::IsDeleted(std::uint32_t record) const
@@ -296,7 +321,8 @@ void XbaseTable::Release(std::uint32_t record) const
     file_.Release(std::size_t{headerLength_} + std::size_t{std::min(record, recordCount_)} * recordLength_);
 }
 
-void XbaseTable::Text(std::string_view bytes, std::uint32_t number, const XbaseField& field, XbaseValue& value)
+void XbaseTable::Text(std::string_view bytes, std::uint32_t number, const XbaseField& field,
+                      XbaseValue& value)
 {
     value.kind = XbaseValue::Kind::Text;
     value.text.clear();
@@ -372,7 +398,9 @@ void XbaseTable::ReadValue(const unsigned char* record, std::uint32_t number, co
         if (s.empty() || s == "00000000")
             return; // a blank date
         if (s.size() != 8 || !Digits(s))
-            Fail(number, &field, QStringLiteral("日期“%1”无效").arg(QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()))));
+            Fail(number, &field,
+                 QStringLiteral("日期“%1”无效")
+                     .arg(QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()))));
         value.kind = XbaseValue::Kind::Date;
         value.text.assign(s.substr(0, 4));
         value.text += '-';
@@ -401,11 +429,17 @@ void XbaseTable::ReadValue(const unsigned char* record, std::uint32_t number, co
     }
     case 'L':
         switch (p[0]) {
-        case 'T': case 't': case 'Y': case 'y':
+        case 'T':
+        case 't':
+        case 'Y':
+        case 'y':
             value.kind = XbaseValue::Kind::Number;
             value.number = 1;
             return;
-        case 'F': case 'f': case 'N': case 'n':
+        case 'F':
+        case 'f':
+        case 'N':
+        case 'n':
             value.kind = XbaseValue::Kind::Number;
             value.number = 0;
             return;
@@ -418,7 +452,8 @@ void XbaseTable::ReadValue(const unsigned char* record, std::uint32_t number, co
             block = Little(p, 4);
         } else {
             const std::string_view s = Trimmed(raw);
-            if (!s.empty() && (!Digits(s) || std::from_chars(s.data(), s.data() + s.size(), block).ec != std::errc()))
+            if (!s.empty() &&
+                (!Digits(s) || std::from_chars(s.data(), s.data() + s.size(), block).ec != std::errc()))
                 Fail(number, &field, QStringLiteral("备注块号无效"));
         }
         if (block == 0)

@@ -75,7 +75,12 @@ public:
 
 private:
     void ReadHeader(const QString& fallbackCharset);
-    void ReadValue(const unsigned char* record, std::uint32_t number, const XbaseField& field, XbaseValue& value);
+    std::uint32_t ReadFields(bool visual);
+    XbaseField Describe(const unsigned char* descriptor, bool visual) const;
+    void ChooseDataFields(const QString& fallbackCharset, bool dBase4);
+    void OpenMemo(bool dBase4);
+    void ReadValue(const unsigned char* record, std::uint32_t number, const XbaseField& field,
+                   XbaseValue& value);
     void Text(std::string_view bytes, std::uint32_t number, const XbaseField& field, XbaseValue& value);
     [[noreturn]] void Fail(std::uint32_t number, const XbaseField* field, const QString& what) const;
 

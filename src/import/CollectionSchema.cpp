@@ -1,4 +1,4 @@
-#include "SourceSchema.h"
+#include "CollectionSchema.h"
 
 #include "DatabaseError.h"
 #include "Schema.h"
@@ -22,13 +22,13 @@ QStringList Rows(sqlite3* db, const QString& sql, int column)
 
 } // namespace
 
-const SourceSchema& SourceSchema::Get()
+const CollectionSchema& CollectionSchema::Get()
 {
-    static const SourceSchema schema;
+    static const CollectionSchema schema;
     return schema;
 }
 
-SourceSchema::SourceSchema()
+CollectionSchema::CollectionSchema()
 {
     // The script itself, run on a database in memory, says what it defines.
     sqlite3* db = nullptr;
@@ -38,24 +38,28 @@ SourceSchema::SourceSchema()
         for (const QString& statement : Schema::Statements(Schema::SourceDatabaseScript()))
             if (sqlite3_exec(db, statement.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
                 throw DatabaseError(statement, QString::fromUtf8(sqlite3_errmsg(db)));
-        const QStringList names = Rows(
-            db, QStringLiteral("SELECT name FROM sqlite_schema WHERE type='table' AND name NOT LIKE 'sqlite%' ORDER BY rowid"), 0);
+        const QStringList names = Rows(db,
+                                       QStringLiteral("SELECT name FROM sqlite_schema WHERE type='table' AND "
+                                                      "name NOT LIKE 'sqlite%' ORDER BY rowid"),
+                                       0);
         for (const QString& name : names) {
             Table table{name, {}, {}};
             const QStringList columns = Rows(db, QStringLiteral("PRAGMA table_info(\"%1\")").arg(name), 1);
             const QStringList types = Rows(db, QStringLiteral("PRAGMA table_info(\"%1\")").arg(name), 2);
             for (qsizetype i = 0; i < columns.size(); ++i) {
                 const QString type = types[i].toUpper();
-                const Kind kind = type.contains(QLatin1String("CHAR")) || type.contains(QLatin1String("TEXT")) ? Kind::Text
-                                  : type.contains(QLatin1String("DATE"))                                        ? Kind::Date
-                                                                                                                : Kind::Number;
+                const Kind kind = type.contains(QLatin1String("CHAR")) || type.contains(QLatin1String("TEXT"))
+                                      ? Kind::Text
+                                  : type.contains(QLatin1String("DATE")) ? Kind::Date
+                                                                         : Kind::Number;
                 table.Columns.push_back({columns[i], kind});
             }
-            table.Indexes = Rows(db,
-                                 QStringLiteral("SELECT sql FROM sqlite_schema WHERE type='index' AND tbl_name='%1'"
-                                                " AND sql IS NOT NULL ORDER BY rowid")
-                                     .arg(name),
-                                 0);
+            table.Indexes =
+                Rows(db,
+                     QStringLiteral("SELECT sql FROM sqlite_schema WHERE type='index' AND tbl_name='%1'"
+                                    " AND sql IS NOT NULL ORDER BY rowid")
+                         .arg(name),
+                     0);
             tables_.push_back(std::move(table));
         }
     } catch (...) {
@@ -65,7 +69,7 @@ SourceSchema::SourceSchema()
     sqlite3_close(db);
 }
 
-const SourceSchema::Table* SourceSchema::Find(const QString& name) const
+const CollectionSchema::Table* CollectionSchema::Find(const QString& name) const
 {
     for (const Table& table : tables_)
         if (table.Name.compare(name, Qt::CaseInsensitive) == 0)
@@ -73,7 +77,7 @@ const SourceSchema::Table* SourceSchema::Find(const QString& name) const
     return nullptr;
 }
 
-QString SourceSchema::Declaration(Kind kind)
+QString CollectionSchema::Declaration(Kind kind)
 {
     switch (kind) {
     case Kind::Text:

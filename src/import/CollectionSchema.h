@@ -6,7 +6,7 @@
 
 // The tables of the source database as the program's schema script defines them: the columns
 // the reports read, of three kinds, and the indexes that serve them.
-class SourceSchema
+class CollectionSchema
 {
 public:
     enum class Kind { Text, Number, Date };
@@ -23,7 +23,7 @@ public:
     };
 
     // Read once from the script compiled into the program.
-    static const SourceSchema& Get();
+    static const CollectionSchema& Get();
 
     const std::vector<Table>& Tables() const { return tables_; }
     // By name in any letter case; nullptr for a table the program does not use.
@@ -33,6 +33,6 @@ public:
     static QString Declaration(Kind kind);
 
 private:
-    SourceSchema();
+    CollectionSchema();
     std::vector<Table> tables_;
 };
