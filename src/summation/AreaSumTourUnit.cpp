@@ -104,7 +104,7 @@ std::optional<double> KindNumber(const Recordset& fields, int column, bool whole
 {
     if (column < 0)
         return std::nullopt;
-    const QVariant& value = fields.CurrentRow()[column];
+    const SqlValue& value = fields.CurrentRow()[column];
     if (value.isNull() || value.toString().trimmed().isEmpty())
         return std::nullopt;
     try {
