@@ -1,7 +1,9 @@
 // What the statements rely on from the engine: YEAR()/MONTH() on ISO dates, "=" that ignores
 // trailing blanks, reserved column names, case-insensitive names, both cursors.
 #include "Connection.h"
+#include "ConversionError.h"
 #include "DatabaseError.h"
+#include "Numeric.h"
 #include "Recordset.h"
 #include "SqlText.h"
 #include "SqlValue.h"
@@ -166,6 +168,50 @@ TEST(Recordset, EveryStorageClassThroughBothCursors)
             rs.MoveNext();
         }
         EXPECT_TRUE(rs.IsEOF());
+    }
+}
+
+// TOINT32() and TONUMBER() give what the conversions in C++ give for the same value, NULL where
+// those refuse it; halves round to the even neighbour.
+TEST(NumberFunctions, AgreeWithTheConversions)
+{
+    const char* const values[] = {
+        "0.5",          "1.5",          "2.5",           "-0.5",          "-1.5",          "-2.5",
+        "12.5",         "13.5",         "12.4999999999", "0.49999999999999994", "1048575.5", "4503599627370495.5",
+        "2147483646.5", "2147483647.5", "-2147483648.5", "-2147483649.5", "2147483647",    "2147483648",
+        "-2147483648",  "3000000000",   "1e300",         "'12.5'",        "' 13.5 '",      "'110'",
+        "'-7'",         "'1e3'",        "'n/a'",         "''",            "'  '",          "NULL",
+    };
+    TempAppFolder folder;
+    DbConnection connection;
+    connection.Mode = ConnectMode::Read;
+    connection.Open(Connection::StatConnectionString());
+    for (const char* value : values) {
+        SCOPED_TRACE(value);
+        Recordset rs;
+        rs.Open(QStringLiteral("SELECT %1, TOINT32(%1), TONUMBER(%1)").arg(QLatin1String(value)), connection);
+        rs.MoveFirst();
+        const SqlValue& original = rs.CurrentRow()[0];
+        const SqlValue& whole = rs.CurrentRow()[1];
+        const SqlValue& number = rs.CurrentRow()[2];
+        if (original.isNull()) {
+            EXPECT_TRUE(whole.isNull());
+            EXPECT_TRUE(number.isNull());
+            continue;
+        }
+        try {
+            const std::int32_t expected = Numeric::ToInt32(original);
+            ASSERT_EQ(whole.type(), SqlValue::Type::Integer);
+            EXPECT_EQ(whole.integer(), expected);
+        } catch (const ConversionError&) {
+            EXPECT_TRUE(whole.isNull()) << whole.toString().toStdString();
+        }
+        try {
+            const double expected = Numeric::ToDouble(original);
+            EXPECT_EQ(number.toDouble(), expected);
+        } catch (const ConversionError&) {
+            EXPECT_TRUE(number.isNull()) << number.toString().toStdString();
+        }
     }
 }
 
