@@ -30,54 +30,63 @@ struct ReturnQuery
     TourUnitAreaIndex TourUnitAreaData::*Categories[2];
 };
 
-// The yearly statement of one kind of return with a region test in place of the one region's
-// "regionalismcode like '<prefix>%'" (none: every enterprise): the year's returns summed per
-// region code and category inside the engine, each enterprise counted once.
-QString Statement(const ReturnQuery& q, const QString& regionClause, std::int16_t year)
+// The tests that find a value SUM would quietly take as 0 (text such as 'n/a'), one for each
+// summed column of the return.
+QStringList TextTests(const ReturnQuery& q)
+{
+    QStringList tests;
+    for (const QString& column : QString::fromLatin1(q.Summed).split(QLatin1Char(',')))
+        tests << QStringLiteral("typeof(") + QLatin1String(q.Table) + QLatin1Char('.') + column +
+                     QStringLiteral(") NOT IN ('integer','real','null')");
+    return tests;
+}
+
+// The joined returns of the year with a region test in place of the one region's
+// "regionalismcode like '<prefix>%'" (none: every enterprise).
+QString FromReturns(const ReturnQuery& q, const QString& regionClause, std::int16_t year)
 {
     const QString table = QLatin1String(q.Table);
-    QString sql = QStringLiteral("SELECT Base01.regionalismcode AS regionalismcode ,") + q.Category() +
-                  QStringLiteral(" AS Category ,COUNT(DISTINCT Base01.code) AS TourUnitNum") +
-                  QLatin1String(q.FixAssets) + QLatin1String(q.Depreciation) +
-                  QStringLiteral(" ,SUM(OperationIncome) AS OperationIncome") +
-                  QStringLiteral(" ,SUM(ProfitTotal) AS ProfitTotal") +
-                  QStringLiteral(" ,SUM(OperationTaxAddition) AS OperationTaxAddition") +
-                  QLatin1String(q.Employment) + QStringLiteral(" FROM Base01 ") + QStringLiteral(" INNER JOIN ") +
-                  table + QStringLiteral(" ON ") + table + QStringLiteral(".code=Base01.code ") +
-                  QStringLiteral(" WHERE ");
+    QString sql = QStringLiteral(" FROM Base01 ") + QStringLiteral(" INNER JOIN ") + table + QStringLiteral(" ON ") +
+                  table + QStringLiteral(".code=Base01.code ") + QStringLiteral(" WHERE ");
     if (!regionClause.isEmpty())
         sql += regionClause + QStringLiteral(" AND ");
-    // Region codes are kept apart exactly as written: the regions match them as LIKE does.
     return sql + QStringLiteral("YEAR(") + table + QStringLiteral(".TableDate)=") + QString::number(year) +
-           QStringLiteral(" AND ") + SourcePeriod::Range(table + QStringLiteral(".TableDate"), year) +
+           QStringLiteral(" AND ") + SourcePeriod::Range(table + QStringLiteral(".TableDate"), year);
+}
+
+// The yearly statement of one kind of return: its sums per region code and category inside
+// the engine, each enterprise counted once, and whether a group holds text among its values.
+QString Statement(const ReturnQuery& q, const QString& regionClause, std::int16_t year)
+{
+    // Region codes are kept apart exactly as written: the regions match them as LIKE does.
+    return QStringLiteral("SELECT Base01.regionalismcode AS regionalismcode ,") + q.Category() +
+           QStringLiteral(" AS Category ,COUNT(DISTINCT Base01.code) AS TourUnitNum") + QLatin1String(q.FixAssets) +
+           QLatin1String(q.Depreciation) + QStringLiteral(" ,SUM(OperationIncome) AS OperationIncome") +
+           QStringLiteral(" ,SUM(ProfitTotal) AS ProfitTotal") +
+           QStringLiteral(" ,SUM(OperationTaxAddition) AS OperationTaxAddition") + QLatin1String(q.Employment) +
+           QStringLiteral(" ,MAX(") + TextTests(q).join(QStringLiteral(" OR ")) +
+           QStringLiteral(") AS TextValueFound") + FromReturns(q, regionClause, year) +
            QStringLiteral(" GROUP BY Base01.regionalismcode COLLATE BINARY, Category");
 }
 
-// The returns of the year whose summed values SUM would quietly take as 0 (text such as
-// 'n/a') and the enterprises whose category column holds something that is no number.
+// The returns whose summed values hold text and the enterprises whose category column holds
+// something that is no number: what the sums statement flagged, found one by one.
 QString CheckStatement(const ReturnQuery& q, const QString& regionClause, std::int16_t year)
 {
     const QString table = QLatin1String(q.Table);
     QStringList columns;
-    QStringList tests;
-    for (const QString& column : QString::fromLatin1(q.Summed).split(QLatin1Char(','))) {
+    for (const QString& column : QString::fromLatin1(q.Summed).split(QLatin1Char(',')))
         columns << table + QLatin1Char('.') + column;
-        tests << QStringLiteral("typeof(") + columns.last() + QStringLiteral(") NOT IN ('integer','real','null')");
-    }
+    QStringList tests = TextTests(q);
     if (q.Kind) {
         const QString kind = QStringLiteral("Base01.") + QLatin1String(q.Kind);
         columns << kind;
         tests << QStringLiteral("(trim(%1) <> '' AND %2(%1) IS NULL)")
                      .arg(kind, q.WholeKind ? QStringLiteral("TOINT32") : QStringLiteral("TONUMBER"));
     }
-    QString sql = QStringLiteral("SELECT Base01.code ,Base01.regionalismcode ,") + columns.join(QStringLiteral(" ,")) +
-                  QStringLiteral(" FROM Base01 INNER JOIN ") + table + QStringLiteral(" ON ") + table +
-                  QStringLiteral(".code=Base01.code WHERE ");
-    if (!regionClause.isEmpty())
-        sql += regionClause + QStringLiteral(" AND ");
-    return sql + QStringLiteral("YEAR(") + table + QStringLiteral(".TableDate)=") + QString::number(year) +
-           QStringLiteral(" AND ") + SourcePeriod::Range(table + QStringLiteral(".TableDate"), year) +
-           QStringLiteral(" AND (") + tests.join(QStringLiteral(" OR ")) + QLatin1Char(')');
+    return QStringLiteral("SELECT Base01.code ,Base01.regionalismcode ,") + columns.join(QStringLiteral(" ,")) +
+           FromReturns(q, regionClause, year) + QStringLiteral(" AND (") + tests.join(QStringLiteral(" OR ")) +
+           QLatin1Char(')');
 }
 
 // Every value the check statement found, of an enterprise of a selected region, must read as
@@ -147,10 +156,18 @@ void AddToTourUnitIndex(TourUnitAreaIndex& index, const Recordset::Row& row,
             index.*members[i] += Numeric::ToDouble(row[i]);
 }
 
+// A category column that holds something that is no number gives -1: the run looks at it.
+QString RefusedKind(const QString& number, const char* column)
+{
+    return QStringLiteral(" WHEN %1 IS NULL AND trim(Base01.%2) <> '' THEN -1").arg(number, QLatin1String(column));
+}
+
 // Travel agencies: TravelAgencyType 1 international, 2 domestic, anything else nowhere.
 QString AgencyCategory()
 {
-    return QStringLiteral("CASE TONUMBER(Base01.TravelAgencyType) WHEN 1 THEN 1 WHEN 2 THEN 2 END");
+    const QString number = QStringLiteral("TONUMBER(Base01.TravelAgencyType)");
+    return QStringLiteral("CASE WHEN %1 = 1 THEN 1 WHEN %1 = 2 THEN 2").arg(number) +
+           RefusedKind(number, "TravelAgencyType") + QStringLiteral(" END");
 }
 
 // Hotels by the registration type taken as a whole number: three-digit codes (1xx domestic,
@@ -158,9 +175,11 @@ QString AgencyCategory()
 // (1-9 domestic, 11-29 the invested kinds); 1 domestic-funded, 2 foreign-funded.
 QString FundingCategory()
 {
+    const QString number = QStringLiteral("TOINT32(Base01.RegistrationType)");
     return QStringLiteral("CASE WHEN %1 BETWEEN 1 AND 9 OR %1 BETWEEN 100 AND 199 THEN 1"
-                          " WHEN %1 BETWEEN 11 AND 29 OR %1 BETWEEN 200 AND 399 THEN 2 END")
-        .arg(QStringLiteral("TOINT32(Base01.RegistrationType)"));
+                          " WHEN %1 BETWEEN 11 AND 29 OR %1 BETWEEN 200 AND 399 THEN 2")
+               .arg(number) +
+           RefusedKind(number, "RegistrationType") + QStringLiteral(" END");
 }
 
 QString SingleCategory()
@@ -227,21 +246,28 @@ RunResult<TourUnitAreaData> AreaSum::CalculateTourUnitRegions(const QStringList&
     const SourceSession session(*this);
     int done = 0;
     for (const ReturnQuery* query : Queries) {
-        OpenRecordset(CheckStatement(*query, clause, year));
-        CheckValues(*recordset_, *query, regions);
         OpenRecordset(Statement(*query, clause, year));
         const auto members = SummedColumns(*recordset_);
         const int regionColumn = recordset_->IndexOf(QStringLiteral("regionalismcode"));
         const int categoryColumn = recordset_->IndexOf(QStringLiteral("Category"));
+        const int textColumn = recordset_->IndexOf(QStringLiteral("TextValueFound"));
         const int total = recordset_->RecordCount();
+        bool check = false;
         for (recordset_->MoveFirst(); !recordset_->IsEOF(); recordset_->MoveNext()) {
             Report(progress, done++, total);
             const Recordset::Row row = recordset_->CurrentRow();
-            const std::int64_t category = row[categoryColumn].isNull() ? 0 : row[categoryColumn].toLongLong();
-            if (category < 1 || category > 2 || !query->Categories[category - 1])
+            TourUnitAreaData* const sum = buckets.Find(row[regionColumn]);
+            if (!sum)
                 continue;
-            if (TourUnitAreaData* const sum = buckets.Find(row[regionColumn]))
+            const std::int64_t category = row[categoryColumn].isNull() ? 0 : row[categoryColumn].toLongLong();
+            check = check || category == -1 || row[textColumn].toLongLong() != 0;
+            if (category >= 1 && category <= 2 && query->Categories[category - 1])
                 AddToTourUnitIndex(sum->*query->Categories[category - 1], row, members);
+        }
+        // Text that reads as a number was summed as one; any other stops the run here.
+        if (check) {
+            OpenRecordset(CheckStatement(*query, clause, year));
+            CheckValues(*recordset_, *query, regions);
         }
     }
     buckets.AddTo(run, &TourUnitAreaData::AddTourUnitAreaData);
