@@ -132,7 +132,6 @@ void Recordset::Open(const QString& sql, DbConnection& connection, Cursor cursor
     position_ = 0;
 }
 
-
 bool Recordset::IsEOF() const
 {
     return forward_ ? !forward_->onRow : position_ >= recordCount_;
