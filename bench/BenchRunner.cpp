@@ -16,6 +16,7 @@
 #include "TourUnitReport.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
 #include <stdexcept>
 
 namespace {
@@ -187,6 +188,35 @@ BenchRunner::Result BenchRunner::LedgerByEnterprise()
             result.Differences = LowerBound::Compare(
                 LowerBound::Run(source, sql, LowerBound::LedgerEnterpriseChecked), figures);
         });
+    return result;
+}
+
+BenchRunner::Result BenchRunner::Process(const QString& command, const QString& appFolder,
+                                         const Samples& lowerBound)
+{
+    Result result;
+    result.Name = QStringLiteral("%1 process, %2 regions").arg(command).arg(plan_.Regions.size());
+    result.LowerBound = lowerBound;
+    result.WholeProcess = true;
+    QStringList arguments{QStringLiteral("--app-dir"), appFolder, command, QStringLiteral("--year"),
+                          QString::number(plan_.Year)};
+    if (command == QLatin1String("hotel"))
+        arguments << QStringLiteral("--month") << QString::number(plan_.Month);
+    for (const QString& region : plan_.Regions)
+        arguments << QStringLiteral("--region") << region;
+    Repeat([&] {
+        QProcess process;
+        QElapsedTimer timer;
+        timer.start();
+        process.start(QStringLiteral(ORVANE_REPORT_EXE), arguments);
+        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
+            process.exitCode() != 0)
+            throw std::runtime_error("orvane-report " + command.toStdString() + " failed: " +
+                                     process.readAllStandardError().toStdString());
+        const double elapsed = Milliseconds(timer);
+        result.Passes.Add(elapsed);
+        result.Total.Add(elapsed);
+    });
     return result;
 }
 

@@ -31,6 +31,7 @@ public:
         Samples LowerBound;
         long long RowsSaved = 0;
         QStringList Differences; // engine against lower bound; empty when they agree
+        bool WholeProcess = false;
     };
 
     BenchRunner(BenchPlan plan, Options options);
@@ -41,6 +42,9 @@ public:
     Result Annual();
     Result LedgerByRegion();
     Result LedgerByEnterprise();
+    // A whole orvane-report process over the plan's regions ("hotel" or "annual"), start-up and
+    // Save included, beside the lower bound of its report measured in this run.
+    Result Process(const QString& command, const QString& appFolder, const Samples& lowerBound);
     // Loads a report from the result tables and renders it to a PDF file, as "print --pdf" does.
     Result Pdf(const QString& tableCode, const QString& pdfPath);
     // Loads several reports and writes them into one workbook, as "print --xlsx" does.

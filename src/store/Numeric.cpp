@@ -1,6 +1,7 @@
 #include "Numeric.h"
 
 #include "ConversionError.h"
+#include "SqlValue.h"
 
 #include <QRegularExpression>
 #include <charconv>
@@ -118,6 +119,48 @@ template <typename Int> Int ToInteger(const QVariant& value, const QString& rang
     return static_cast<Int>(rounded);
 }
 } // namespace
+
+double ToDouble(const SqlValue& value)
+{
+    switch (value.type()) {
+    case SqlValue::Type::Real:
+        return value.real();
+    case SqlValue::Type::Integer:
+        return static_cast<double>(value.integer());
+    default:
+        return ToDouble(value.toVariant());
+    }
+}
+
+namespace {
+template <typename Int> Int ToInteger(const SqlValue& value, const QString& range)
+{
+    if (value.type() == SqlValue::Type::Integer) {
+        const std::int64_t whole = value.integer();
+        if (whole < std::numeric_limits<Int>::min() || whole > std::numeric_limits<Int>::max())
+            throw ConversionError(QString::number(whole), range);
+        return static_cast<Int>(whole);
+    }
+    if (value.type() == SqlValue::Type::Real) {
+        const double rounded = RoundEven(value.real());
+        if (!(rounded >= static_cast<double>(std::numeric_limits<Int>::min()) &&
+              rounded <= static_cast<double>(std::numeric_limits<Int>::max())))
+            throw ConversionError(value.toString(), range);
+        return static_cast<Int>(rounded);
+    }
+    return ToInteger<Int>(value.toVariant(), range);
+}
+} // namespace
+
+std::int16_t ToInt16(const SqlValue& value)
+{
+    return ToInteger<std::int16_t>(value, QStringLiteral("超出 -32768 至 32767"));
+}
+
+std::int32_t ToInt32(const SqlValue& value)
+{
+    return ToInteger<std::int32_t>(value, QStringLiteral("超出 32 位整数范围"));
+}
 
 std::int16_t ToInt16(const QVariant& value)
 {

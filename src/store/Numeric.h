@@ -5,6 +5,8 @@
 #include <QVariant>
 #include <cstdint>
 
+class SqlValue;
+
 // The number rules every report shares: rounding of indicators, integer conversion
 // of source values, and the text form of numbers written into result tables.
 namespace Numeric {
@@ -25,6 +27,9 @@ double ToDouble(const QVariant& value);
 std::optional<double> ToNumber(const QVariant& value);
 std::int16_t ToInt16(const QVariant& value);
 std::int32_t ToInt32(const QVariant& value);
+double ToDouble(const SqlValue& value);
+std::int16_t ToInt16(const SqlValue& value);
+std::int32_t ToInt32(const SqlValue& value);
 
 // Parses text as a decimal number (optional sign, digits, optional point and fraction,
 // blanks around allowed). Returns false when the text is not such a number.

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "SqlValue.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-#include <QVector>
 #include <memory>
+#include <string>
 #include <vector>
 
 class Command;
@@ -14,7 +16,8 @@ class QSqlQuery;
 // A static cursor: the whole result is read when the recordset opens, so the record count
 // is known before the first row. A forward cursor holds one row at a time instead, for a
 // scan of many thousands of rows; its record count is unknown (-1). Field names are matched
-// without regard to case.
+// without regard to case. Rows are read from the engine's statement as it stores each value;
+// a QVariant is made only for the one asked for by Value() or Fields().
 class Recordset
 {
 public:
@@ -36,12 +39,12 @@ public:
     class Row
     {
     public:
-        Row(const QVariant* cells, int count) : cells_(cells), count_(count) {}
-        const QVariant& operator[](qsizetype i) const { return cells_[i]; }
+        Row(const SqlValue* cells, int count) : cells_(cells), count_(count) {}
+        const SqlValue& operator[](qsizetype i) const { return cells_[i]; }
         int size() const { return count_; }
 
     private:
-        const QVariant* cells_;
+        const SqlValue* cells_;
         int count_;
     };
 
@@ -72,8 +75,10 @@ public:
 
 private:
     QStringList names_;
-    // Row after row in one block: a row costs no allocation of its own.
-    std::vector<QVariant> cells_;
+    // Row after row in one block: a row costs no allocation of its own. A static cursor keeps
+    // its text in one buffer too; a forward cursor's text stays in the engine until the next row.
+    std::vector<SqlValue> cells_;
+    std::string text_;
     int recordCount_ = 0;
     int position_ = 0;
     bool open_ = false;

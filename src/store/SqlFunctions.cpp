@@ -1,6 +1,7 @@
 #include "SqlFunctions.h"
 
 #include "DatabaseError.h"
+#include "SqlNumberFunctions.h"
 
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -75,6 +76,7 @@ void Register(sqlite3* db)
     if (sqlite3_create_function_v2(db, "YEAR", 1, flags, nullptr, &Year, nullptr, nullptr, nullptr) != SQLITE_OK ||
         sqlite3_create_function_v2(db, "MONTH", 1, flags, nullptr, &Month, nullptr, nullptr, nullptr) != SQLITE_OK)
         throw DatabaseError(QString(), QString::fromUtf8(sqlite3_errmsg(db)));
+    SqlNumberFunctions::Register(db);
 }
 
 } // namespace SqlFunctions

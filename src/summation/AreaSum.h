@@ -82,7 +82,7 @@ public:
     static QString HotelSql(const QString& regionClause, const HotelCondition& condition,
                             const QString& columns = QStringLiteral("*"));
     // The statement of an annual run over one return table ("Base04", "Base06", "Base08",
-    // "Base09"): its enterprises' sums of the year, with their region codes.
+    // "Base09"): the year's sums per region code and category, and the number of enterprises.
     static QString TourUnitSql(const QString& table, const QString& regionClause, std::int16_t year);
 
 private:

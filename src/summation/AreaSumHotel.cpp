@@ -134,7 +134,7 @@ HotelColumns ColumnsOf(const Recordset& fields)
 template <typename Convert>
 auto Converted(Convert convert, const Recordset& fields, const HotelColumns& columns, int column)
 {
-    const QVariant& value = fields.CurrentRow()[column];
+    const SqlValue& value = fields.CurrentRow()[column];
     try {
         return convert(value);
     } catch (const ConversionError& e) {
@@ -148,17 +148,17 @@ auto Converted(Convert convert, const Recordset& fields, const HotelColumns& col
 
 std::int16_t Int16At(const Recordset& fields, const HotelColumns& columns, int column)
 {
-    return Converted([](const QVariant& v) { return Numeric::ToInt16(v); }, fields, columns, column);
+    return Converted([](const SqlValue& v) { return Numeric::ToInt16(v); }, fields, columns, column);
 }
 
 std::int32_t Int32At(const Recordset& fields, const HotelColumns& columns, int column)
 {
-    return Converted([](const QVariant& v) { return Numeric::ToInt32(v); }, fields, columns, column);
+    return Converted([](const SqlValue& v) { return Numeric::ToInt32(v); }, fields, columns, column);
 }
 
 double DoubleAt(const Recordset& fields, const HotelColumns& columns, int column)
 {
-    return Converted([](const QVariant& v) { return Numeric::ToDouble(v); }, fields, columns, column);
+    return Converted([](const SqlValue& v) { return Numeric::ToDouble(v); }, fields, columns, column);
 }
 
 // The columns the hotel pass reads, each taken from the first of base05, base01 and base06

@@ -195,7 +195,7 @@ void AreaSum::AccumulateTallixRow(TallixAreaData& row, const Recordset& fields, 
 {
     const Recordset::Row values = fields.CurrentRow();
     for (int i = 0; i < row.ColumnCount(); ++i) {
-        const QVariant& value = values[firstField + i];
+        const SqlValue& value = values[firstField + i];
         if (value.isNull())
             continue;
         TallixIndex& index = row.Item(static_cast<std::int16_t>(i));

@@ -2,9 +2,9 @@
 
 #include "RegionCode.h"
 #include "SqlText.h"
+#include "SqlValue.h"
 
 #include <QSet>
-#include <QVariant>
 #include <algorithm>
 
 namespace {
@@ -45,7 +45,7 @@ RegionSelection::RegionSelection(const QStringList& codes)
     }
 }
 
-const std::vector<int>& RegionSelection::Matching(const QVariant& regionalismcode)
+const std::vector<int>& RegionSelection::Matching(const SqlValue& regionalismcode)
 {
     matching_.clear();
     if (regionalismcode.isNull())

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <vector>
 
-class QVariant;
+class SqlValue;
 
 // The regions of one run, in the user's order, and which of them a register's region code
 // falls in: the engine's test "regionalismcode like '<prefix>%'" made once per record for
@@ -20,7 +20,7 @@ public:
     // The positions of the regions whose prefix the value matches as LIKE would (ASCII case
     // folded, "_" one character, "%" any run; NULL matches nothing), in ascending order.
     // The list is reused by the next call.
-    const std::vector<int>& Matching(const QVariant& regionalismcode);
+    const std::vector<int>& Matching(const SqlValue& regionalismcode);
 
     // The region test of a statement over all regions: "<column> like 'P%'" for each distinct
     // prefix that no other one contains, joined by OR in parentheses; empty where a scan of

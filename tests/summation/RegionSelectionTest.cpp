@@ -1,13 +1,13 @@
 #include "RegionSelection.h"
+#include "SqlValue.h"
 
-#include <QVariant>
 #include <gtest/gtest.h>
 
 namespace {
 
 struct MatchCase
 {
-    QVariant regionalismcode;
+    SqlValue regionalismcode;
     std::vector<int> positions;
 };
 
@@ -19,20 +19,20 @@ TEST(RegionSelection, MatchesAsTheEnginesLikeDoes)
                              QStringLiteral("4301"), QStringLiteral("44_1"), QStringLiteral("ab"),
                              QStringLiteral("")});
     const MatchCase cases[] = {
-        {QStringLiteral("430102"), {0, 1, 2, 3, 6}},
-        {QStringLiteral("430103"), {0, 1, 3, 6}},
-        {QStringLiteral("430200"), {0, 6}},
-        {QStringLiteral("4301"), {0, 1, 3, 6}},
-        {QStringLiteral("43"), {0, 6}},
-        {QStringLiteral("4"), {6}},
-        {QStringLiteral("440100"), {4, 6}},
-        {QStringLiteral("44x1"), {4, 6}},
-        {QStringLiteral("4410"), {6}},
-        {QStringLiteral("ABC"), {5, 6}}, // ASCII letters fold
-        {QStringLiteral(" 430102"), {6}},
-        {QStringLiteral(""), {6}},
-        {QVariant(), {}},                  // NULL is like nothing
-        {QVariant(qlonglong(430102)), {0, 1, 2, 3, 6}},
+        {SqlValue::Text("430102"), {0, 1, 2, 3, 6}},
+        {SqlValue::Text("430103"), {0, 1, 3, 6}},
+        {SqlValue::Text("430200"), {0, 6}},
+        {SqlValue::Text("4301"), {0, 1, 3, 6}},
+        {SqlValue::Text("43"), {0, 6}},
+        {SqlValue::Text("4"), {6}},
+        {SqlValue::Text("440100"), {4, 6}},
+        {SqlValue::Text("44x1"), {4, 6}},
+        {SqlValue::Text("4410"), {6}},
+        {SqlValue::Text("ABC"), {5, 6}}, // ASCII letters fold
+        {SqlValue::Text(" 430102"), {6}},
+        {SqlValue::Text(""), {6}},
+        {SqlValue(), {}},                  // NULL is like nothing
+        {SqlValue::Integer(430102), {0, 1, 2, 3, 6}},
     };
     for (const MatchCase& c : cases) {
         SCOPED_TRACE(c.regionalismcode.toString().toStdString());

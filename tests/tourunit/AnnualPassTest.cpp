@@ -87,47 +87,69 @@ TEST_F(AnnualPassTest, SumsTheRegionsEnterprisesOfTheYearIntoTheirCategory)
     }
 }
 
-// A missing return table makes its statement fail, and the error carries the statement's text.
-TEST(AnnualPass, StatementTextsAreExact)
+// The sums come from one statement per kind of return, grouped by region code and category;
+// a missing return table stops the run with that statement's text.
+TEST(AnnualPass, StatementTexts)
 {
-    const std::pair<const char*, const char*> cases[] = {
-        {"Base04",
-         "SELECT Base01.code  ,SUM(FixAssetsInitialPrice) AS FixAssetsInitialPrice"
-         " ,SUM(AccumulatedDepreciation) AS AccumulatedDepreciation ,SUM(OperationIncome) AS "
-         "OperationIncome ,SUM(ProfitTotal) AS ProfitTotal ,SUM(OperationTaxAddition) AS "
-         "OperationTaxAddition ,SUM(YearendEmployment) AS YearendEmployment ,Base01.TravelAgencyType AS "
-         "TravelAgencyType ,Base01.regionalismcode AS regionalismcode ,MAX(max(typeof(Base04.FixAssetsInitialPrice),typeof(Base04.AccumulatedDepreciation),typeof(Base04.OperationIncome),typeof(Base04.ProfitTotal),typeof(Base04.OperationTaxAddition),typeof(Base04.YearendEmployment))='text') AS TextValueFound FROM Base01  INNER JOIN Base04 ON Base04.code=Base01.code  WHERE "
-         "regionalismcode like '4301%' AND YEAR(Base04.TableDate)=2025 AND (Base04.TableDate >= '2025-' AND "
-         "Base04.TableDate < '2025/') GROUP BY Base01.code"},
-        {"Base06",
-         "SELECT Base01.code  ,SUM(FixAssetsInitialPrice) AS FixAssetsInitialPrice"
-         " ,SUM(AccumulatedDepreciation) AS AccumulatedDepreciation ,SUM(OperationIncome) AS "
-         "OperationIncome ,SUM(ProfitTotal) AS ProfitTotal ,SUM(OperationTaxAddition) AS "
-         "OperationTaxAddition ,SUM(YearendEmployment) AS YearendEmployment ,Base01.RegistrationType AS "
-         "RegistrationType ,Base01.regionalismcode AS regionalismcode ,MAX(max(typeof(Base06.FixAssetsInitialPrice),typeof(Base06.AccumulatedDepreciation),typeof(Base06.OperationIncome),typeof(Base06.ProfitTotal),typeof(Base06.OperationTaxAddition),typeof(Base06.YearendEmployment))='text') AS TextValueFound FROM Base01  INNER JOIN Base06 ON Base06.code=Base01.code  WHERE "
-         "regionalismcode like '4301%' AND YEAR(Base06.TableDate)=2025 AND (Base06.TableDate >= '2025-' AND "
-         "Base06.TableDate < '2025/') GROUP BY Base01.code"},
-        {"Base08", "SELECT Base01.code  ,SUM(fixcapitalorigin) AS FixAssetsInitialPrice ,SUM(0) AS "
-                   "AccumulatedDepreciation ,SUM(OperationIncome) AS OperationIncome ,SUM(ProfitTotal) AS "
-                   "ProfitTotal ,SUM(OperationTaxAddition) AS OperationTaxAddition ,SUM(yearendemployee) AS "
-                   "YearendEmployment ,Base01.regionalismcode AS regionalismcode ,MAX(max(typeof(Base08.fixcapitalorigin),typeof(Base08.OperationIncome),typeof(Base08.ProfitTotal),typeof(Base08.OperationTaxAddition),typeof(Base08.yearendemployee))='text') AS TextValueFound FROM Base01  INNER JOIN Base08 ON Base08.code=Base01.code  WHERE "
-                   "regionalismcode like '4301%' AND YEAR(Base08.TableDate)=2025 AND (Base08.TableDate >= '2025-' AND "
-         "Base08.TableDate < '2025/') GROUP BY Base01.code"},
-        {"Base09", "SELECT Base01.code  ,SUM(fixcapitalorigin) AS FixAssetsInitialPrice ,SUM(0) AS "
-                   "AccumulatedDepreciation ,SUM(OperationIncome) AS OperationIncome ,SUM(ProfitTotal) AS "
-                   "ProfitTotal ,SUM(OperationTaxAddition) AS OperationTaxAddition ,SUM(yearendemployee) AS "
-                   "YearendEmployment ,Base01.regionalismcode AS regionalismcode ,MAX(max(typeof(Base09.fixcapitalorigin),typeof(Base09.OperationIncome),typeof(Base09.ProfitTotal),typeof(Base09.OperationTaxAddition),typeof(Base09.yearendemployee))='text') AS TextValueFound FROM Base01  INNER JOIN Base09 ON Base09.code=Base01.code  WHERE "
-                   "regionalismcode like '4301%' AND YEAR(Base09.TableDate)=2025 AND (Base09.TableDate >= '2025-' AND "
-         "Base09.TableDate < '2025/') GROUP BY Base01.code"},
+    const QString clause = QStringLiteral("regionalismcode like '4301%'");
+    EXPECT_EQ(AreaSum::TourUnitSql(QStringLiteral("Base08"), clause, 2025),
+              QStringLiteral(
+                  "SELECT Base01.regionalismcode AS regionalismcode ,1 AS Category ,COUNT(DISTINCT Base01.code) AS "
+                  "TourUnitNum ,SUM(fixcapitalorigin) AS FixAssetsInitialPrice ,SUM(0) AS AccumulatedDepreciation "
+                  ",SUM(OperationIncome) AS OperationIncome ,SUM(ProfitTotal) AS ProfitTotal ,SUM(OperationTaxAddition) "
+                  "AS OperationTaxAddition ,SUM(yearendemployee) AS YearendEmployment ,MAX(typeof(Base08.fixcapitalorigin) "
+                  "NOT IN ('integer','real','null') OR typeof(Base08.OperationIncome) NOT IN ('integer','real','null') OR "
+                  "typeof(Base08.ProfitTotal) NOT IN ('integer','real','null') OR typeof(Base08.OperationTaxAddition) NOT "
+                  "IN ('integer','real','null') OR typeof(Base08.yearendemployee) NOT IN ('integer','real','null')) AS "
+                  "TextValueFound FROM Base01  INNER JOIN Base08 ON Base08.code=Base01.code  WHERE regionalismcode like "
+                  "'4301%' AND YEAR(Base08.TableDate)=2025 AND (Base08.TableDate >= '2025-' AND Base08.TableDate < "
+                  "'2025/') GROUP BY Base01.regionalismcode COLLATE BINARY, Category"));
+
+    TempAppFolder folder;
+    folder.Source(QStringLiteral("DROP TABLE Base09"));
+    try {
+        AreaSum().CalculateTourUnit(QStringLiteral("430100"), 2025);
+        ADD_FAILURE() << "no error without Base09";
+    } catch (const DatabaseError& e) {
+        EXPECT_EQ(e.Statement(), AreaSum::TourUnitSql(QStringLiteral("Base09"), clause, 2025));
+    }
+}
+
+// Text in a summed column stops the run, naming table, enterprise, column and value, where the
+// enterprise is in a selected region and the text is no number; SUM reads number text as such.
+TEST(AnnualPass, TextInANumberColumn)
+{
+    const struct
+    {
+        const char* damage;
+        const char* region;
+        const char* message; // nullptr: no error
+        double income;       // the region's operating income otherwise
+    } cases[] = {
+        {"UPDATE Base04 SET OperationIncome = 'n/a' WHERE code = 'A001' AND TableDate = '2025-12-31'", "430102",
+         "数据无法转换：表 Base04，企业 A001，字段 OperationIncome，值“n/a”（不是数值）", 0},
+        {"UPDATE Base08 SET yearendemployee = '十' WHERE code = 'C001'", "430000",
+         "数据无法转换：表 Base08，企业 C001，字段 yearendemployee，值“十”（不是数值）", 0},
+        {"UPDATE Base04 SET OperationIncome = ' 12.5 ' WHERE code = 'A001' AND TableDate = '2025-12-31'", "430102",
+         nullptr, 512.5},
+        {"UPDATE Base04 SET OperationIncome = 'n/a' WHERE code = 'A001' AND TableDate = '2025-12-31'", "440000",
+         nullptr, -1},
+        {"UPDATE Base04 SET OperationIncome = 'n/a' WHERE code = 'A001' AND TableDate = '2024-12-31'", "430102",
+         nullptr, 800},
     };
-    for (const auto& [dropped, statement] : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.damage);
         TempAppFolder folder;
-        folder.Source(QStringLiteral("DROP TABLE ") + QLatin1String(dropped));
+        FillAnnualSource(folder);
+        folder.Source(QString::fromUtf8(c.damage));
         try {
-            AreaSum().CalculateTourUnit(QStringLiteral("430100"), 2025);
-            ADD_FAILURE() << "no error without " << dropped;
-        } catch (const DatabaseError& e) {
-            EXPECT_EQ(e.Statement(), QString::fromUtf8(statement));
+            const auto data = AreaSum().CalculateTourUnit(QLatin1String(c.region), 2025);
+            EXPECT_EQ(c.message, nullptr);
+            if (c.income >= 0) {
+                EXPECT_EQ(data->TravelAgencyDataInternational.OperationIncome, c.income);
+            }
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(e.UserText(), QString::fromUtf8(c.message ? c.message : "(none)"));
         }
     }
 }
