@@ -160,7 +160,7 @@ DataAudit::Register DataAudit::ReadRegister(DbConnection& source, std::vector<Au
                 " FROM Base01"),
             source, Recordset::Cursor::Forward);
     for (; !rs.IsEOF(); rs.MoveNext()) {
-        if (!Regions.isEmpty() && selection.Matching(rs.Value(2)).empty())
+        if (!Regions.isEmpty() && selection.Matching(rs.CurrentRow()[2]).empty())
             continue;
         Enterprise e;
         e.Code = Trimmed(rs.Value(0));
