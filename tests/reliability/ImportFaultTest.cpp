@@ -118,7 +118,7 @@ TEST_F(ImportFault, AKillBeforeTheSwapLeavesOneBackupOfTheOldDatabase)
     ReportFolder folder;
     auto killed = folder.StartPaused(Import(Same()), "import-swap");
     ASSERT_TRUE(AwaitPaused(*killed));
-    Kill(*killed);
+    ASSERT_TRUE(Kill(*killed));
     EXPECT_EQ(SourceCheck(folder), QStringLiteral("ok"));
     EXPECT_EQ(folder.Run(Import(Changed())).Status, 0);
     EXPECT_EQ(

@@ -52,7 +52,7 @@ TEST(OwnDatabaseFault, AStartKilledAtAnyStepLosesNoSavedRow)
 
         auto start = folder.StartPaused({"rows", "--report", "1-1"}, step);
         ASSERT_TRUE(AwaitPaused(*start));
-        Kill(*start);
+        ASSERT_TRUE(Kill(*start));
         ASSERT_EQ(Backups(folder).size(), 1);
 
         const auto next = folder.Run({"rows", "--report", "1-1"});

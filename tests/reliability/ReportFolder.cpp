@@ -109,10 +109,12 @@ bool AwaitWhileRunning(QProcess& process, const std::function<bool()>& condition
     return true;
 }
 
-void Kill(QProcess& process)
+bool Kill(QProcess& process)
 {
-    ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
+    const bool running = process.state() != QProcess::NotRunning &&
+                         ::kill(static_cast<pid_t>(process.processId()), SIGKILL) == 0;
     process.waitForFinished(Patience);
+    return running && process.exitStatus() == QProcess::CrashExit;
 }
 
 bool MountSmallFileSystem(const QString& where, const char* size)

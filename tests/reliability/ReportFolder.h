@@ -57,8 +57,9 @@ private:
 
 // Spins until the condition holds or the process has ended; true when the condition held.
 bool AwaitWhileRunning(QProcess& process, const std::function<bool()>& condition);
-// kill -9, and the end awaited.
-void Kill(QProcess& process);
+// kill -9, and the end awaited; false when the process had already ended, so the kill
+// interrupted nothing.
+bool Kill(QProcess& process);
 
 // A small file system seen by this test program and its children only: a mount namespace of
 // its own, so nothing is left mounted whatever happens to the test. False without the right.
