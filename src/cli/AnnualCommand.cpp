@@ -1,9 +1,9 @@
 #include "AnnualCommand.h"
 
 #include "AreaSum.h"
-#include "CliInterrupt.h"
 #include "CliArguments.h"
 #include "CliError.h"
+#include "CliInterrupt.h"
 #include "Connection.h"
 #include "Numeric.h"
 #include "RegionCode.h"
@@ -13,7 +13,7 @@
 #include "TourUnitReport.h"
 #include "TourUnitRun.h"
 
-#include <QRegularExpression>
+#include "InputRules.h"
 
 namespace AnnualCommand {
 
@@ -24,9 +24,8 @@ std::int16_t CheckedYear(const CliArguments& args)
     const QString year = args.Value(QStringLiteral("year")).value_or(QString()).trimmed();
     if (year.isEmpty())
         throw CliError(QStringLiteral("年份不能为空"));
-    static const QRegularExpression pattern(QStringLiteral("^[12][0-9]{3}$"));
-    if (!pattern.match(year).hasMatch())
-        throw CliError(QStringLiteral("请输入正确年份"));
+    if (!InputRules::Year(year).accepted)
+        throw CliError(InputRules::YearMessage);
     return Numeric::ToInt16(year);
 }
 

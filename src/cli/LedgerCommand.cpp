@@ -35,7 +35,7 @@ void SetPeriod(const CliArguments& args, TallixCondition& condition)
         throw CliError(TallixInput::MonthMessage);
     if (year.isEmpty() || month.isEmpty())
         throw CliError(TallixInput::PeriodEmptyMessage);
-    condition.YearStat = Numeric::ToInt16(year);
+    condition.YearStat = Numeric::ToInt16(year.trimmed());
     condition.MonthStat = Numeric::ToInt16(month.trimmed());
 }
 

@@ -1,27 +1,18 @@
 #include "TallixInput.h"
 
+#include "InputRules.h"
 #include "Numeric.h"
-
-#include <QRegularExpression>
 
 namespace TallixInput {
 
 bool YearAccepted(const QString& text)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[12][0-9]{3}$"));
-    return text.isEmpty() || pattern.match(text).hasMatch();
+    return InputRules::Year(text).accepted;
 }
 
 bool MonthAccepted(const QString& text)
 {
-    if (text.isEmpty())
-        return true;
-    static const QRegularExpression pattern(QStringLiteral("^[0-9]{1,2}$"));
-    const QString trimmed = text.trimmed();
-    if (!pattern.match(trimmed).hasMatch())
-        return false;
-    const int month = trimmed.toInt();
-    return month >= 1 && month <= 12;
+    return InputRules::Month(text).accepted;
 }
 
 bool RegionKeyAccepted(const QString& text)

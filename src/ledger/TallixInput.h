@@ -1,14 +1,16 @@
 #pragma once
 
+#include "InputRules.h"
+
 #include <QString>
 
 // The input rules and messages of the ledger, shared by the window and the command line.
 namespace TallixInput {
 
-inline const QString YearMessage = QStringLiteral("请输入正确年份");
-inline const QString MonthMessage = QStringLiteral("请输入正确月份");
-inline const QString DataMessage = QStringLiteral("请输入正确数据！");
-inline const QString PeriodEmptyMessage = QStringLiteral("年月不能为空");
+inline const QString& YearMessage = InputRules::YearMessage;
+inline const QString& MonthMessage = InputRules::MonthMessage;
+inline const QString& DataMessage = InputRules::DataMessage;
+inline const QString& PeriodEmptyMessage = InputRules::PeriodEmptyMessage;
 inline const QString CodeEmptyMessage = QStringLiteral("地区码不能为空");
 inline const QString NoRegionMessage = QStringLiteral("没有这个地区码");
 inline const QString NoEnterpriseMessage = QStringLiteral("没有这个企业码");
@@ -20,9 +22,8 @@ inline const QString DoneMessage = QStringLiteral("计算完成！");
 // The ledger has room for this many columns.
 constexpr int MaxItems = 8;
 
-// Empty, or four characters: 1 or 2 and three digits.
+// The year and month rules of the other analyses.
 bool YearAccepted(const QString& text);
-// Empty, or (trimmed) one or two digits whose value is 1 to 12.
 bool MonthAccepted(const QString& text);
 // Empty or a number (the region key box).
 bool RegionKeyAccepted(const QString& text);

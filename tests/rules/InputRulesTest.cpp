@@ -1,6 +1,8 @@
 #include "InputRules.h"
+#include "TallixInput.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -29,20 +31,45 @@ TEST_P(InputRuleTest, AcceptsOrRefusesWhatIsTyped)
 
 using namespace InputRules;
 
+struct Typed
+{
+    const char* typed;
+    const char* after;
+};
+
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Year, InputRuleTest, ::testing::Values(
-    RuleCase{Year, "", ""}, RuleCase{Year, "1000", "1000"}, RuleCase{Year, "2999", "2999"},
-    RuleCase{Year, " 2005 ", " 2005 "}, RuleCase{Year, "0999", nullptr}, RuleCase{Year, "3000", nullptr},
-    RuleCase{Year, "99", nullptr}, RuleCase{Year, "20051", nullptr}, RuleCase{Year, "2O05", nullptr},
-    RuleCase{Year, "   ", nullptr}, RuleCase{Year, "-200", nullptr}, RuleCase{Year, "2005.", nullptr}));
+const Typed Years[] = {
+    {"", ""}, {"1000", "1000"}, {"2999", "2999"}, {" 2005 ", " 2005 "}, {"0999", nullptr}, {"3000", nullptr},
+    {"99", nullptr}, {"20051", nullptr}, {"2O05", nullptr}, {"   ", nullptr}, {"-200", nullptr}, {"2005.", nullptr}};
+const Typed Months[] = {
+    {"", ""}, {"1", "1"}, {"12", "12"}, {"01", "01"}, {"09", "09"}, {" 6 ", " 6 "}, {"0", nullptr}, {"00", nullptr},
+    {"13", nullptr}, {"100", nullptr}, {"012", nullptr}, {"6.", nullptr}, {"-1", nullptr}, {" ", nullptr},
+    {"a", nullptr}};
+// clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Month, InputRuleTest, ::testing::Values(
-    RuleCase{Month, "", ""}, RuleCase{Month, "1", "1"}, RuleCase{Month, "12", "12"},
-    RuleCase{Month, "01", "01"}, RuleCase{Month, "09", "09"}, RuleCase{Month, " 6 ", " 6 "},
-    RuleCase{Month, "0", nullptr}, RuleCase{Month, "00", nullptr}, RuleCase{Month, "13", nullptr},
-    RuleCase{Month, "100", nullptr}, RuleCase{Month, "012", nullptr}, RuleCase{Month, "6.", nullptr},
-    RuleCase{Month, "-1", nullptr}, RuleCase{Month, " ", nullptr}, RuleCase{Month, "a", nullptr}));
+template <std::size_t N> std::vector<RuleCase> Cases(Family family, const Typed (&typed)[N])
+{
+    std::vector<RuleCase> cases;
+    for (const Typed& t : typed)
+        cases.push_back({family, t.typed, t.after});
+    return cases;
+}
 
+INSTANTIATE_TEST_SUITE_P(Year, InputRuleTest, ::testing::ValuesIn(Cases(Year, Years)));
+INSTANTIATE_TEST_SUITE_P(Month, InputRuleTest, ::testing::ValuesIn(Cases(Month, Months)));
+
+// The ledger's window and command take the years and months the other analyses take.
+TEST(InputRules, TheLedgerTakesTheSameYearsAndMonths)
+{
+    for (const Typed& t : Years)
+        EXPECT_EQ(TallixInput::YearAccepted(QString::fromUtf8(t.typed)), t.after != nullptr)
+            << '"' << t.typed << '"';
+    for (const Typed& t : Months)
+        EXPECT_EQ(TallixInput::MonthAccepted(QString::fromUtf8(t.typed)), t.after != nullptr)
+            << '"' << t.typed << '"';
+}
+
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(NonNegativeAmount, InputRuleTest, ::testing::Values(
     RuleCase{NonNegativeAmount, "", ""}, RuleCase{NonNegativeAmount, "12.3456", "12.35"},
     RuleCase{NonNegativeAmount, "7.50", "7.5"}, RuleCase{NonNegativeAmount, "3.00", "3"},
@@ -97,9 +124,10 @@ TEST(InputRules, ARangeRunsFromItsLowerBoundUp)
         const char* start;
         const char* end;
         bool ordered;
-    } cases[] = {{Between, "100", "300", true}, {Between, "300", "100", false}, {Between, "150", "150", true},
-                 {Between, "-5", "-10", false}, {Between, " 2.5", "2.49 ", false}, {Between, "x", "1", true},
-                 {Between, "", "1", true},      {AtLeast, "300", "100", true},   {Unlimited, "9", "1", true}};
+    } cases[] = {
+        {Between, "100", "300", true}, {Between, "300", "100", false},    {Between, "150", "150", true},
+        {Between, "-5", "-10", false}, {Between, " 2.5", "2.49 ", false}, {Between, "x", "1", true},
+        {Between, "", "1", true},      {AtLeast, "300", "100", true},     {Unlimited, "9", "1", true}};
     for (const auto& k : cases)
         EXPECT_EQ(RangeOrdered(k.item, QString::fromUtf8(k.start), QString::fromUtf8(k.end)), k.ordered)
             << k.item << " '" << k.start << "' '" << k.end << "'";

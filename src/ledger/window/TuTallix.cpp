@@ -334,12 +334,12 @@ bool TuTallix::Text5_KeyPress(QChar key)
 
 void TuTallix::SetConditionYear()
 {
-    condition_.YearStat = Numeric::ToInt16(TxtYear->text());
+    condition_.YearStat = Numeric::ToInt16(TxtYear->text().trimmed());
 }
 
 void TuTallix::SetConditionMonth()
 {
-    condition_.MonthStat = Numeric::ToInt16(TxtMonth->text());
+    condition_.MonthStat = Numeric::ToInt16(TxtMonth->text().trimmed());
 }
 
 void TuTallix::SetConditionTableStyle()
@@ -385,7 +385,7 @@ bool TuTallix::RunTallixRows()
 
 void TuTallix::CmdExe_Click()
 {
-    if (TxtYear->text().isEmpty() || TxtMonth->text().isEmpty()) {
+    if (TxtYear->text().trimmed().isEmpty() || TxtMonth->text().trimmed().isEmpty()) {
         MessagePresenter::Show(TallixInput::PeriodEmptyMessage);
         TxtYear->setFocus();
         return;
