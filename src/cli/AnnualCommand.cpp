@@ -6,9 +6,8 @@
 #include "CliInterrupt.h"
 #include "Connection.h"
 #include "Numeric.h"
-#include "RegionCode.h"
+#include "RegionDirectory.h"
 #include "RunLock.h"
-#include "SqlText.h"
 #include "TourUnitAreaData.h"
 #include "TourUnitReport.h"
 #include "TourUnitRun.h"
@@ -34,29 +33,14 @@ QStringList CheckedRegions(const CliArguments& args)
 {
     QStringList codes;
     for (const QString& key : args.Values(QStringLiteral("region"))) {
-        const auto number = RegionCode::ParseKey(key);
-        if (!number)
-            throw CliError(QStringLiteral("请输入正确数据！"));
-        codes << QString::number(RegionCode::Normalise(*number));
+        const auto code = RegionDirectory::CodeOf(key);
+        if (!code)
+            throw CliError(InputRules::DataMessage);
+        codes << *code;
     }
-    if (codes.isEmpty())
-        return codes;
-
-    Connection::OpenStatConnection();
-    try {
-        for (const QString& code : codes) {
-            Connection::StatCmd->CommandText = QStringLiteral("SELECT * FROM Area WHERE Areacode=") +
-                                               QStringLiteral(" '") + SqlText::Escape(code) +
-                                               QStringLiteral(" '");
-            Connection::StatRs->Open(*Connection::StatCmd);
-            if (Connection::StatRs->RecordCount() == 0)
-                throw CliError(QStringLiteral("没有这个地区码"));
-        }
-    } catch (...) {
-        Connection::CloseStatConnection();
-        throw;
-    }
-    Connection::CloseStatConnection();
+    for (const QString& code : codes)
+        if (!RegionDirectory::Name(code))
+            throw CliError(InputRules::RegionUnknownMessage);
     return codes;
 }
 

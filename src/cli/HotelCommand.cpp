@@ -10,9 +10,8 @@
 #include "HotelReport.h"
 #include "InputRules.h"
 #include "Numeric.h"
-#include "RegionCode.h"
+#include "RegionDirectory.h"
 #include "RunLock.h"
-#include "SqlText.h"
 
 #include <functional>
 #include <optional>
@@ -138,22 +137,6 @@ void FillRange(HotelCondition& condition, const RangeGroup& group, const RangeSt
     }
 }
 
-bool RegionExists(const QString& code)
-{
-    Connection::OpenStatConnection();
-    try {
-        Connection::StatCmd->CommandText = QStringLiteral("select * from Area where Areacode='") +
-                                           SqlText::Escape(code) + QStringLiteral("'");
-        Connection::StatRs->Open(*Connection::StatCmd);
-        const bool found = Connection::StatRs->RecordCount() > 0;
-        Connection::CloseStatConnection();
-        return found;
-    } catch (...) {
-        Connection::CloseStatConnection();
-        throw;
-    }
-}
-
 // The region grid: each typed key checked, normalised and found in the source Area.
 QStringList Regions(const CliArguments& args)
 {
@@ -163,13 +146,12 @@ QStringList Regions(const CliArguments& args)
             throw CliError(InputRules::DataMessage);
         if (key.isEmpty())
             throw CliError(InputRules::RegionEmptyMessage);
-        const auto number = RegionCode::ParseKey(key);
-        if (!number)
+        const auto code = RegionDirectory::CodeOf(key);
+        if (!code)
             throw CliError(InputRules::DataMessage);
-        const QString code = QString::number(RegionCode::Normalise(*number));
-        if (!RegionExists(code))
+        if (!RegionDirectory::Name(*code))
             throw CliError(InputRules::RegionUnknownMessage);
-        codes << code;
+        codes << *code;
     }
     return codes;
 }

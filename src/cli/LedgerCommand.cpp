@@ -6,7 +6,7 @@
 #include "CliError.h"
 #include "InputRules.h"
 #include "Numeric.h"
-#include "RegionCode.h"
+#include "RegionDirectory.h"
 #include "RunLock.h"
 #include "TallixAreaData.h"
 #include "TallixCondition.h"
@@ -125,10 +125,10 @@ QString RegionFromKey(const QString& key)
 {
     if (key.trimmed().isEmpty())
         throw CliError(TallixInput::CodeEmptyMessage);
-    const auto number = RegionCode::ParseKey(key);
-    if (!TallixInput::RegionKeyAccepted(key) || !number)
+    const auto code = RegionDirectory::CodeOf(key);
+    if (!TallixInput::RegionKeyAccepted(key) || !code)
         throw CliError(TallixInput::DataMessage);
-    return QString::number(RegionCode::Normalise(*number));
+    return *code;
 }
 
 struct Rows
@@ -153,7 +153,7 @@ Rows CollectRows(const QStringList& arguments, const TallixCondition& unit)
         if (name == QLatin1String("region")) {
             regions = true;
             const QString code = RegionFromKey(value);
-            if (!TallixLookup::RegionName(code))
+            if (!RegionDirectory::Name(code))
                 throw CliError(TallixInput::NoRegionMessage);
             rows.Codes << code;
         } else if (name == QLatin1String("enterprises-of")) {
@@ -171,7 +171,7 @@ Rows CollectRows(const QStringList& arguments, const TallixCondition& unit)
             const QString code = value.trimmed();
             if (code.isEmpty())
                 throw CliError(TallixInput::CodeEmptyMessage);
-            if (!TallixLookup::EnterpriseName(code))
+            if (!RegionDirectory::EnterpriseName(code))
                 throw CliError(TallixInput::NoEnterpriseMessage);
             rows.Codes << code;
         }

@@ -2,7 +2,7 @@
 
 #include "ComboTarget.h"
 #include "Numeric.h"
-#include "SqlText.h"
+#include "RegionDirectory.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -49,24 +49,6 @@ void CloseSet(std::unique_ptr<DbConnection>& conn, std::unique_ptr<Command>& cmd
     rs.reset();
     cmd.reset();
     conn.reset();
-}
-
-// First field of the first record of a query on the source set, or an empty value.
-QVariant LookupOnSource(const QString& sql)
-{
-    OpenStatConnection();
-    try {
-        StatCmd->CommandText = sql;
-        StatRs->Open(*StatCmd);
-        QVariant value;
-        if (StatRs->RecordCount() > 0)
-            value = StatRs->Value(0);
-        CloseStatConnection();
-        return value;
-    } catch (...) {
-        CloseStatConnection();
-        throw;
-    }
 }
 
 } // namespace
@@ -239,29 +221,14 @@ QString AreaName(const QString& regionCode)
         return QStringLiteral("合计");
     if (areaNameCaches > 0)
         return CachedAreaNames().value(WithoutTrailingBlanks(regionCode));
-    return LookupOnSource(QStringLiteral("select Areaname from Area where Areacode = '") +
-                          SqlText::Escape(regionCode) + QStringLiteral("'"))
-        .toString();
+    return RegionDirectory::Name(regionCode).value_or(QString());
 }
 
 QString UnitName(const QString& unitCode)
 {
     if (unitCode.isEmpty())
         return QString();
-    OpenStatConnection();
-    try {
-        StatCmd->CommandText =
-            QStringLiteral("SELECT * FROM Base01 WHERE Code = '") + SqlText::Escape(unitCode) + QStringLiteral("'");
-        StatRs->Open(*StatCmd);
-        QString name;
-        if (StatRs->RecordCount() > 0)
-            name = StatRs->Value(QStringLiteral("Unitname")).toString();
-        CloseStatConnection();
-        return name;
-    } catch (...) {
-        CloseStatConnection();
-        throw;
-    }
+    return RegionDirectory::EnterpriseName(unitCode).value_or(QString());
 }
 
 } // namespace Connection

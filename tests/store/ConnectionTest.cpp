@@ -1,6 +1,7 @@
 #include "ComboTarget.h"
 #include "Connection.h"
 #include "DatabaseError.h"
+#include "RegionDirectory.h"
 #include "SqlText.h"
 #include "TempAppFolder.h"
 
@@ -67,6 +68,38 @@ TEST(Lookups, NamesByCode)
     EXPECT_EQ(Connection::UnitName(QStringLiteral("B1001 ")), QStringLiteral("华天大酒店")); // trailing blanks ignored
     EXPECT_EQ(Connection::UnitName(QStringLiteral("B9999")), QString());
     EXPECT_FALSE(Connection::StatConn); // the lookups close the source set again
+}
+
+// A typed key becomes a region the same way in every window and command.
+TEST(Lookups, TypedRegionKeysAndTheEnterprisesUnderARegion)
+{
+    const struct
+    {
+        const char* typed;
+        const char* code; // nullptr: no region number
+    } keys[] = {{"43", "430000"}, {" 4301 ", "430100"}, {"430", "430000"}, {"43010", "4301000"},
+                {"430102", "430102"}, {"", nullptr}, {"  ", nullptr}, {"4x", nullptr}, {"99999999999", nullptr}};
+    for (const auto& k : keys)
+        EXPECT_EQ(RegionDirectory::CodeOf(QString::fromUtf8(k.typed)),
+                  k.code ? std::optional<QString>(QString::fromLatin1(k.code)) : std::nullopt)
+            << '"' << k.typed << '"';
+
+    TempAppFolder folder;
+    folder.Source(QStringLiteral("INSERT INTO Area VALUES ('430000', '湖南省 ');"
+                                 "INSERT INTO Area VALUES ('430100', '长沙市');"
+                                 "INSERT INTO Base01 (code, unitname, regionalismcode) VALUES ('B1001', '华天大酒店', '430102');"
+                                 "INSERT INTO Base01 (code, unitname, regionalismcode) VALUES ('L2001', '中旅', '430201')"));
+    EXPECT_EQ(RegionDirectory::Name(QStringLiteral("430000")), QStringLiteral("湖南省"));
+    EXPECT_EQ(RegionDirectory::Name(QStringLiteral("430200")), std::nullopt);
+    QStringList province, prefecture;
+    for (const auto& e : RegionDirectory::EnterprisesOf(QStringLiteral("430000")))
+        province << e.Code;
+    for (const auto& e : RegionDirectory::EnterprisesOf(QStringLiteral("430100"), QStringLiteral(" AND code LIKE 'B%'")))
+        prefecture << e.Code;
+    EXPECT_EQ(province, QStringList({"B1001", "L2001"}));
+    EXPECT_EQ(prefecture, QStringList({"B1001"}));
+    EXPECT_EQ(RegionDirectory::EnterpriseName(QStringLiteral(" B1001")), QStringLiteral("华天大酒店"));
+    EXPECT_FALSE(Connection::StatConn);
 }
 
 TEST(ResultTables, ClearEmptiesAllSix)

@@ -15,10 +15,9 @@
 #include "HandlerGuard.h"
 #include "RunLock.h"
 #include "MessagePresenter.h"
+#include "RegionDirectory.h"
 #include "RunProgressDialog.h"
 #include "Numeric.h"
-#include "RegionCode.h"
-#include "SqlText.h"
 #include "WaitCursor.h"
 #include "tableprint.h"
 
@@ -165,33 +164,28 @@ void frmRestaurant::InitHotelWindow()
 void frmRestaurant::cmdAddnewRegion_Click()
 {
     HandlerGuard::Run([this] {
-        const OpenSets sets;
         txtRegionKey->setFocus();
         if (txtRegionKey->text().isEmpty()) {
             MessagePresenter::Show(RegionEmptyMessage);
             return;
         }
         // Blanks only, or a number beyond 32 bits, names no region.
-        const auto number = RegionCode::ParseKey(txtRegionKey->text());
-        if (!number) {
+        const auto code = RegionDirectory::CodeOf(txtRegionKey->text());
+        if (!code) {
             txtRegionKey->selectAll();
             MessagePresenter::Show(DataMessage);
             return;
         }
-        const QString code = QString::number(RegionCode::Normalise(*number));
-        Connection::StatCmd->CommandText = QStringLiteral("select * from Area where Areacode='") +
-                                           SqlText::Escape(code) + QStringLiteral("'");
-        Connection::StatRs->Open(*Connection::StatCmd);
-        if (Connection::StatRs->RecordCount() == 0) {
+        const auto name = RegionDirectory::Name(*code);
+        if (!name) {
             MessagePresenter::Show(RegionUnknownMessage);
             txtRegionKey->clear();
             return;
         }
-        Connection::StatRs->MoveFirst();
         const int row = FlexGrid->Rows();
         FlexGrid->AddItem(QString());
-        FlexGrid->SetTextMatrix(row, 0, code);
-        FlexGrid->SetTextMatrix(row, 1, Connection::StatRs->Value(QStringLiteral("Areaname")).toString());
+        FlexGrid->SetTextMatrix(row, 0, *code);
+        FlexGrid->SetTextMatrix(row, 1, *name);
         txtRegionKey->clear();
     });
 }

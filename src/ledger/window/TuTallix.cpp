@@ -12,7 +12,7 @@
 #include "MessagePresenter.h"
 #include "RunProgressDialog.h"
 #include "Numeric.h"
-#include "RegionCode.h"
+#include "RegionDirectory.h"
 #include "TallixAreaData.h"
 #include "TallixInput.h"
 #include "TallixLookup.h"
@@ -59,12 +59,10 @@ std::optional<QString> RegionCodeOf(const QString& text, QString* message)
         *message = TallixInput::CodeEmptyMessage;
         return std::nullopt;
     }
-    const auto key = RegionCode::ParseKey(text);
-    if (!key) {
+    const auto code = RegionDirectory::CodeOf(text);
+    if (!code)
         *message = TallixInput::DataMessage;
-        return std::nullopt;
-    }
-    return QString::number(RegionCode::Normalise(*key));
+    return code;
 }
 
 
@@ -251,7 +249,7 @@ void TuTallix::cmdAddnewRegion_Click()
         return;
     }
     HandlerGuard::Run([&] {
-        const auto name = TallixLookup::RegionName(*code);
+        const auto name = RegionDirectory::Name(*code);
         if (!name)
             MessagePresenter::Show(TallixInput::NoRegionMessage);
         else
@@ -303,7 +301,7 @@ void TuTallix::CmdAddCompany_Click()
         return;
     }
     HandlerGuard::Run([&] {
-        const auto name = TallixLookup::EnterpriseName(code);
+        const auto name = RegionDirectory::EnterpriseName(code);
         if (!name)
             MessagePresenter::Show(TallixInput::NoEnterpriseMessage);
         else

@@ -7,8 +7,7 @@
 #include "HandlerGuard.h"
 #include "InputRules.h"
 #include "MessagePresenter.h"
-#include "RegionCode.h"
-#include "SqlText.h"
+#include "RegionDirectory.h"
 #include "TourUnitRegionSets.h"
 
 #include <QLineEdit>
@@ -36,40 +35,24 @@ void TourUnit::cmdAddnewRegion_Click()
         return;
     }
     // Not a number, or too large for a region number: refused before any lookup.
-    const auto number = RegionCode::ParseKey(key);
-    if (!number) {
+    const auto typed = RegionDirectory::CodeOf(key);
+    if (!typed) {
         txtRegionKey->selectAll();
         MessagePresenter::Show(InputRules::DataMessage);
         return;
     }
-    const QString code = QString::number(RegionCode::Normalise(*number));
+    const QString code = *typed;
 
-    bool found = false;
-    QString name;
-    const bool looked = HandlerGuard::Run([&] {
-        Connection::OpenStatConnection();
-        // The blank inside the quotes is ignored by the text comparison.
-        Connection::StatCmd->CommandText = QStringLiteral("SELECT * FROM Area WHERE Areacode=") +
-                                           QStringLiteral(" '") + SqlText::Escape(code) +
-                                           QStringLiteral(" '");
-        Connection::StatRs->Open(*Connection::StatCmd);
-        found = Connection::StatRs->RecordCount() > 0;
-        if (found) {
-            Connection::StatRs->MoveFirst();
-            name = Connection::StatRs->Value(QStringLiteral("Areaname")).toString().trimmed();
-        }
-        Connection::CloseStatConnection();
-    });
-    if (!looked)
+    std::optional<QString> found;
+    if (!HandlerGuard::Run([&] { found = RegionDirectory::Name(code); }))
         return;
-
     if (!found) {
         MessagePresenter::Show(InputRules::RegionUnknownMessage);
         txtRegionKey->clear();
         txtRegionKey->setFocus();
         return;
     }
-    regionGrid->AddItem(code.trimmed() + QLatin1Char('\t') + name);
+    regionGrid->AddItem(code.trimmed() + QLatin1Char('\t') + *found);
     txtRegionKey->setFocus();
 }
 
