@@ -199,9 +199,9 @@ void TourUnit::cmdExportSelected_Click()
 QStringList TourUnit::SelectedCodes() const
 {
     QStringList codes;
-    for (qsizetype i = 0; i < Check2.size() && i < PrintCodes().size(); ++i)
+    for (qsizetype i = 0; i < Check2.size() && i < ListCodes().size(); ++i)
         if (Check2[i]->isChecked())
-            codes << PrintCodes()[i];
+            codes << ListCodes()[i];
     return codes;
 }
 
