@@ -34,9 +34,6 @@ namespace {
 
 using namespace InputRules;
 
-// The registration codes each box of 注册类型 admits, in ascending order.
-const std::vector<std::int16_t> RegtypeCodes[10] = {
-    {110}, {120}, {130}, {140}, {150}, {160}, {170}, {190}, {210, 220, 230, 240}, {310, 320, 330, 340}};
 const char* const CategoryPrefixes[5] = {"B1", "B2", "B3", "B4", "B9"};
 
 // The range groups in the order the run checks them (positions in RangeGroups()).
@@ -295,7 +292,8 @@ void frmRestaurant::FillCondition()
     std::vector<std::int16_t> regtypes;
     for (int i = 0; i < 10; ++i)
         if (chkRegtype[i]->isChecked())
-            regtypes.insert(regtypes.end(), RegtypeCodes[i].begin(), RegtypeCodes[i].end());
+            regtypes.insert(regtypes.end(), HotelRun::RegtypeBoxes()[i].Codes.begin(),
+                            HotelRun::RegtypeBoxes()[i].Codes.end());
     c.SetRegType(regtypes);
 
     std::vector<std::int16_t> stars;
