@@ -20,6 +20,7 @@
 #include "RegionCode.h"
 #include "SqlText.h"
 #include "WaitCursor.h"
+#include "RunNotice.h"
 #include "tableprint.h"
 
 #include <QCheckBox>
@@ -185,6 +186,9 @@ void frmRestaurant::cmdAddnewRegion_Click()
             return;
         }
         Connection::StatRs->MoveFirst();
+        // Listed twice, a region is computed and printed twice; that stays allowed, but is said.
+        if (FlexGrid->Column(0).contains(code))
+            AnalysisWindows::ShowStatus(this, RunNotice::RegionListedTwice);
         const int row = FlexGrid->Rows();
         FlexGrid->AddItem(QString());
         FlexGrid->SetTextMatrix(row, 0, code);
@@ -335,18 +339,23 @@ void frmRestaurant::cmdExec_Click()
     if (!RangesComplete())
         return;
     bool cancelled = false;
-    const bool done = HandlerGuard::Run([this, &cancelled] {
+    QStringList notices;
+    const bool done = HandlerGuard::Run([this, &cancelled, &notices] {
         const WaitCursor wait;
         const RunLock lock;
         FillCondition();
         report_->Clear();
         cancelled = !RunRegions();
         report_->Run = HotelRun::Describe(*condition_, FlexGrid->Column(0));
-        if (!cancelled)
-            report_->Save();
+        if (cancelled)
+            return;
+        report_->Save();
+        tableprint::RunSaved();
+        notices = RunNotice::Of({condition_->YearStat, condition_->MonthStat, FlexGrid->Rows() - 1});
     });
     if (done)
-        MessagePresenter::Show(cancelled ? RunProgressDialog::CancelledMessage : QStringLiteral("计算完成"));
+        MessagePresenter::Show(cancelled ? RunProgressDialog::CancelledMessage
+                                         : RunNotice::Done(QStringLiteral("计算完成"), notices));
 }
 
 void frmRestaurant::btnPrint_Click()

@@ -3,6 +3,7 @@
 #include "DataSummaryWindow.h"
 #include "DbConnection.h"
 #include "ImportProgressDialog.h"
+#include "WindowPlaces.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -59,7 +60,9 @@ DataSummaryWindow* ShowSummary(QMdiArea* mdi, const QString& appFolder)
         sub = mdi->addSubWindow(window);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWindowTitle(window->windowTitle());
-        sub->resize(window->size() + QSize(16, 40));
+        // Within the area, so that its button stays whole on a small screen.
+        sub->setGeometry(WindowPlaces::Inside(QRect(QPoint(0, 0), window->size() + QSize(16, 40)),
+                                              mdi->viewport()->rect()));
     }
     auto* window = static_cast<DataSummaryWindow*>(sub->widget());
     sub->show();

@@ -3,6 +3,7 @@
 
 #include "ControlArray.h"
 #include "FlexGrid.h"
+#include "ScrollBody.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -90,12 +92,11 @@ void TourUnit::CreateControls()
     buttons->addWidget(cmdCreate);
     buttons->addWidget(cmdExit);
 
-    auto* root = new QVBoxLayout(this);
-    root->addLayout(columns, 1);
-    root->addLayout(buttons);
+    const QScrollArea* body = ScrollBody::Build(this, columns, buttons);
 
     SetTabOrder();
-    resize(sizeHint().expandedTo(QSize(940, 640)));
+    // The whole body where there is room; the sub-window is fitted to the screen.
+    resize(body->widget()->sizeHint().grownBy(QMargins(12, 12, 12, 60)).expandedTo(QSize(940, 640)));
 }
 
 QGroupBox* TourUnit::CreateDateGroup()
