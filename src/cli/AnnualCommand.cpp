@@ -7,6 +7,8 @@
 #include "Connection.h"
 #include "Numeric.h"
 #include "RegionCode.h"
+#include "RunNotice.h"
+#include "CliNotice.h"
 #include "RunLock.h"
 #include "SqlText.h"
 #include "TourUnitAreaData.h"
@@ -79,6 +81,8 @@ int Run(const QStringList& arguments, QTextStream& out)
     report.Save();
     out << QStringLiteral("计算完成") << '\n';
     out.flush();
+    CliNotice::PrintRepeated(codes, RunNotice::RegionListedTwice);
+    CliNotice::Print(RunNotice::Of({year, 0, static_cast<int>(codes.size())}));
     return 0;
 }
 

@@ -11,6 +11,8 @@
 #include "InputRules.h"
 #include "Numeric.h"
 #include "RegionCode.h"
+#include "RunNotice.h"
+#include "CliNotice.h"
 #include "RunLock.h"
 #include "SqlText.h"
 
@@ -281,6 +283,9 @@ int Run(const QStringList& arguments, QTextStream& out)
     report.Run = HotelRun::Describe(condition, regions);
     report.Save();
     out << QStringLiteral("计算完成") << '\n';
+    out.flush();
+    CliNotice::PrintRepeated(regions, RunNotice::RegionListedTwice);
+    CliNotice::Print(RunNotice::Of({condition.YearStat, condition.MonthStat, static_cast<int>(regions.size())}));
     return 0;
 }
 
