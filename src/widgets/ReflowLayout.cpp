@@ -97,6 +97,10 @@ void ReflowLayout::setGeometry(const QRect& rect)
     const int needed = Arrange(rect, true);
     // Fewer columns need more rows: the widget asks its parent for that height as its least,
     // which a scroll area above honours, where a height for a width would not reach it.
-    if (QWidget* holder = parentWidget(); holder && holder->minimumHeight() != needed)
-        holder->setMinimumHeight(needed);
+    // A group box's title lies outside the layout's rectangle.
+    if (QWidget* holder = parentWidget()) {
+        const int least = needed + holder->height() - rect.height();
+        if (holder->minimumHeight() != least)
+            holder->setMinimumHeight(least);
+    }
 }
