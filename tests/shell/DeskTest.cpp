@@ -141,6 +141,7 @@ TEST_P(DeskOnScreen, EveryControlFitsTheWidthAndTheButtonsStayInSight)
                 continue;
             ++checked;
             const std::string name = c->objectName().toStdString();
+            EXPECT_TRUE(c->parentWidget()->rect().contains(c->geometry())) << name << " cut by its frame";
             if (!body->widget()->isAncestorOf(c)) {
                 // Below the body: in sight as it is.
                 EXPECT_TRUE(window->rect().contains(QRect(c->mapTo(window, QPoint(0, 0)), c->size()))) << name;
