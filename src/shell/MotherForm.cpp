@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -56,6 +57,8 @@ MotherForm::MotherForm(QString appFolder, QWidget* parent)
 {
     setObjectName(QStringLiteral("MotherForm"));
     setWindowTitle(QStringLiteral("Orvane"));
+    // The program's own mark on every window it opens, the print window and dialogs too.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvane/orvane.png")));
     setCentralWidget(mdi_);
     resize(DefaultSize);
 
