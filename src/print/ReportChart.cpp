@@ -27,9 +27,11 @@ QString RawLabel(const ReportDocument& document, int row)
     return columns.isEmpty() ? QString() : document.CellText(row, columns.first());
 }
 
+// The name as the preview prints it: a region that shares its name carries its parent.
 QString Label(const ReportDocument& document, int row)
 {
-    return RawLabel(document, row).trimmed();
+    const QVector<int> columns = document.VisibleColumns();
+    return columns.isEmpty() ? QString() : document.At(row, columns.first()).Text.trimmed();
 }
 
 bool IsTotal(const QString& label)

@@ -5,6 +5,8 @@
 #include "OutputFile.h"
 #include "PdfText.h"
 #include "PrintCommand.h"
+#include "ReportCsv.h"
+#include "ReportRun.h"
 #include "ReportChart.h"
 #include "ReportDocument.h"
 #include "ReportSource.h"
@@ -270,3 +272,35 @@ TEST_F(Export, SectionsAndTheLargestBarsAreChartedApart)
 }
 
 } // namespace
+
+// Regions of different parents that share a name print with their parent in the preview and
+// the chart; the stored rows and the CSV keep the name from Area.
+TEST_F(Export, RegionsThatShareANameCarryTheirParent)
+{
+    folder.Source("INSERT OR REPLACE INTO Area VALUES ('110000', '北京市'), ('110100', '市辖区'), "
+                  "('120000', '天津市'), ('120100', '市辖区')");
+    const QStringList codes{"110100", "120100", "430000"};
+    ReportRun run;
+    run.Analysis = QStringLiteral("饭店分析报表");
+    run.Period = QStringLiteral("2025年12月");
+    run.Codes = codes;
+    run.Regions = ReportRun::NamesOf(codes, false);
+    run.Shown = ReportRun::ShownNames(run.Codes, run.Regions);
+    run.Write();
+    folder.Own("DELETE FROM type22 WHERE tablecode = '1_2'");
+    InsertRows(folder, "type22", "1_2", {{"合计", "9"}, {"市辖区", "2"}, {"市辖区", "7"}, {"湖南省", "0"}});
+
+    const auto document = ReportSource::Load({"1-2", {}, {}});
+    QStringList printed;
+    for (int r = 0; r < document->Rows().size(); ++r)
+        printed << document->At(r, 0).Text;
+    EXPECT_EQ(printed, (QStringList{"合计", "北京市 市辖区", "天津市 市辖区", "湖南省"}));
+    QStringList charted;
+    for (const ReportChart::Bar& bar : ReportChart::Bars(*document, ReportChart::ColumnAt(*document, 2)))
+        charted << bar.Label;
+    EXPECT_EQ(charted, (QStringList{"湖南省", "北京市 市辖区", "天津市 市辖区"}));
+    const QString csv = QString::fromUtf8(ReportCsv::Encode(*document));
+    EXPECT_TRUE(csv.contains(QStringLiteral("\r\n市辖区,2"))) << csv.toStdString();
+    EXPECT_FALSE(csv.contains(QStringLiteral("\r\n北京市 市辖区,")));
+    EXPECT_EQ(folder.OwnRows("SELECT value1 FROM type22 WHERE tablecode = '1_2'").value(1), QStringLiteral("市辖区"));
+}
