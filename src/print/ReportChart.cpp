@@ -8,6 +8,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
 #include <QHorizontalBarSeries>
 #include <QImage>
 #include <QPageSize>
@@ -68,6 +69,28 @@ QFont ChartFont(double points, bool bold = false)
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
+}
+
+// The value beside each bar with the decimals its column prints ("150.00" beside 42710.54);
+// the series' own labels drop trailing zeros. They follow the bars as the chart is laid out.
+void AddValueLabels(QChart& chart, QHorizontalBarSeries* series, const QVector<ReportChart::Bar>& bars,
+                    int decimals)
+{
+    QVector<QGraphicsSimpleTextItem*> labels;
+    for (const ReportChart::Bar& bar : bars) {
+        auto* label = new QGraphicsSimpleTextItem(QString::number(bar.Value, 'f', decimals), &chart);
+        label->setFont(ChartFont(8));
+        label->setZValue(10);
+        labels.append(label);
+    }
+    QObject::connect(&chart, &QChart::plotAreaChanged, &chart, [&chart, series, bars, labels](const QRectF&) {
+        for (qsizetype i = 0; i < labels.size(); ++i) {
+            const QPointF end = chart.mapToPosition(QPointF(bars[i].Value, static_cast<double>(i)), series);
+            const QRectF box = labels[i]->boundingRect();
+            const double x = bars[i].Value < 0 ? end.x() - box.width() - 4 : end.x() + 4;
+            labels[i]->setPos(x, end.y() - box.height() / 2);
+        }
+    });
 }
 
 // Paints the chart into the rectangle through a scene of its own.
@@ -219,14 +242,8 @@ std::unique_ptr<QChart> ReportChart::Create(const ReportDocument& document, int 
     auto* set = new QBarSet(Heading(document, column));
     for (const Bar& bar : bars)
         set->append(bar.Value);
-    set->setLabelColor(Qt::black);
-    set->setLabelFont(ChartFont(8));
     auto* series = new QHorizontalBarSeries;
     series->append(set);
-    series->setLabelsVisible(true);
-    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-    // Every digit the column prints (the default keeps six).
-    series->setLabelsPrecision(15);
     chart->addSeries(series);
 
     auto* categories = new QBarCategoryAxis;
@@ -249,6 +266,7 @@ std::unique_ptr<QChart> ReportChart::Create(const ReportDocument& document, int 
     values->setLabelFormat(QStringLiteral("%.12g"));
     chart->addAxis(values, Qt::AlignBottom);
     series->attachAxis(values);
+    AddValueLabels(*chart, series, bars, document.Decimals(column));
     return chart;
 }
 

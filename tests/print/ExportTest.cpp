@@ -237,6 +237,7 @@ TEST_F(Export, ChartsNameEveryRegionAtAnySize)
         for (int i = 1; i <= count; ++i)
             EXPECT_TRUE(text.contains(QStringLiteral("测试地区%1").arg(i, 3, 10, QLatin1Char('0')))) << count << ' ' << i;
         EXPECT_TRUE(text.contains(QStringLiteral("42710.54")));
+        EXPECT_TRUE(text.contains(QStringLiteral("150.00"))) << "the column's decimals";
         const QString png = dir.filePath(QStringLiteral("chart%1.png").arg(count));
         ASSERT_TRUE(ReportChart::SavePng(*document, column, png));
         EXPECT_EQ(QImage(png).height(), ReportChart::HeightFor(count + 2));
