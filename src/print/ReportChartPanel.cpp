@@ -5,7 +5,7 @@
 #include "ReportChart.h"
 #include "ReportDocument.h"
 #include "ReportSource.h"
-#include "SaveDialog.h"
+#include "FileDialogs.h"
 
 #include <QChart>
 #include <QChartView>
@@ -152,8 +152,9 @@ void ReportChartPanel::SaveAs()
     QString suggested = report_->Title().trimmed() + QLatin1Char('-') + cmbChartColumn_->currentText();
     suggested.replace(QLatin1Char('/'), QLatin1Char('_'));
     QString filter;
-    const QString path = SaveDialog::Ask(this, QStringLiteral("保存图表"), suggested + QStringLiteral(".png"),
-                                         QStringLiteral("PNG 图片 (*.png);;PDF 文件 (*.pdf)"), &filter);
+    const QString path =
+        FileDialogs::AskSave(this, QStringLiteral("保存图表"), suggested + QStringLiteral(".png"),
+                             QStringLiteral("PNG 图片 (*.png);;PDF 文件 (*.pdf)"), &filter);
     if (path.isEmpty())
         return;
     const bool pdf = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ||

@@ -6,7 +6,7 @@
 #include "ReportChartPanel.h"
 #include "ReportRenderer.h"
 #include "ReportXlsx.h"
-#include "SaveDialog.h"
+#include "FileDialogs.h"
 #include "WaitCursor.h"
 
 #include <QDir>
@@ -214,7 +214,7 @@ void ReportViewer::ExportAs(const QString& caption, const QString& suffix, const
         return;
     QString suggested = report_->Title().trimmed();
     suggested.replace(QLatin1Char('/'), QLatin1Char('_'));
-    const QString path = SaveDialog::Ask(this, caption, suggested + suffix, filter);
+    const QString path = FileDialogs::AskSave(this, caption, suggested + suffix, filter);
     if (path.isEmpty())
         return;
     bool written = false;

@@ -2,11 +2,11 @@
 
 #include "DataSummaryWindow.h"
 #include "DbConnection.h"
+#include "FileDialogs.h"
 #include "ImportProgressDialog.h"
 #include "WindowPlaces.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -16,7 +16,7 @@ namespace {
 ImportWindows::FolderChooser& Chooser()
 {
     static ImportWindows::FolderChooser chooser = [](QWidget* parent) {
-        return QFileDialog::getExistingDirectory(parent, QStringLiteral("选择采集系统的数据文件夹"));
+        return FileDialogs::ChooseFolder(parent, QStringLiteral("选择采集系统的数据文件夹"));
     };
     return chooser;
 }

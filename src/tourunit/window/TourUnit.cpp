@@ -16,7 +16,7 @@
 #include "Numeric.h"
 #include "ReportExport.h"
 #include "RunNotice.h"
-#include "SaveDialog.h"
+#include "FileDialogs.h"
 #include "TourUnitRegionSets.h"
 #include "TourUnitReport.h"
 #include "TourUnitRun.h"
@@ -192,8 +192,9 @@ void TourUnit::cmdExportSelected_Click()
         return;
     }
     QString filter;
-    const QString path = SaveDialog::Ask(this, QStringLiteral("导出所选"), QStringLiteral("旅游单位综合年报.xlsx"),
-                                         QStringLiteral("Excel 工作簿 (*.xlsx);;PDF 文件 (*.pdf)"), &filter);
+    const QString path =
+        FileDialogs::AskSave(this, QStringLiteral("导出所选"), QStringLiteral("旅游单位综合年报.xlsx"),
+                             QStringLiteral("Excel 工作簿 (*.xlsx);;PDF 文件 (*.pdf)"), &filter);
     if (path.isEmpty())
         return;
     // A name without either ending takes the kind chosen in the dialog.

@@ -1,4 +1,4 @@
-#include "SaveDialog.h"
+#include "FileDialogs.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -6,7 +6,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-namespace SaveDialog {
+namespace FileDialogs {
 
 namespace {
 const char* const FolderKey = "files/lastFolder";
@@ -21,8 +21,8 @@ QString LastFolder()
     return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
-QString Ask(QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter,
-            QString* selectedFilter)
+QString AskSave(QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter,
+                QString* selectedFilter)
 {
     const QString path = QFileDialog::getSaveFileName(parent, caption, QDir(LastFolder()).filePath(suggestedName),
                                                       filter, selectedFilter);
@@ -31,4 +31,12 @@ QString Ask(QWidget* parent, const QString& caption, const QString& suggestedNam
     return path;
 }
 
-} // namespace SaveDialog
+QString ChooseFolder(QWidget* parent, const QString& caption)
+{
+    const QString folder = QFileDialog::getExistingDirectory(parent, caption, LastFolder());
+    if (!folder.isEmpty())
+        QSettings().setValue(QLatin1String(FolderKey), folder);
+    return folder;
+}
+
+} // namespace FileDialogs
