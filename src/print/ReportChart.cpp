@@ -71,6 +71,8 @@ QFont ChartFont(double points, bool bold = false)
     return font;
 }
 
+constexpr double MaxBarThickness = 18;
+
 // The value beside each bar with the decimals its column prints ("150.00" beside 42710.54);
 // the series' own labels drop trailing zeros. They follow the bars as the chart is laid out.
 void AddValueLabels(QChart& chart, QHorizontalBarSeries* series, const QVector<ReportChart::Bar>& bars,
@@ -83,7 +85,10 @@ void AddValueLabels(QChart& chart, QHorizontalBarSeries* series, const QVector<R
         label->setZValue(10);
         labels.append(label);
     }
-    QObject::connect(&chart, &QChart::plotAreaChanged, &chart, [&chart, series, bars, labels](const QRectF&) {
+    QObject::connect(&chart, &QChart::plotAreaChanged, &chart, [&chart, series, bars, labels](const QRectF& plot) {
+        // A few bars on a tall chart stay as thick as a line of text.
+        if (!bars.isEmpty())
+            series->setBarWidth(std::min(0.6, MaxBarThickness * bars.size() / std::max(1.0, plot.height())));
         for (qsizetype i = 0; i < labels.size(); ++i) {
             const QPointF end = chart.mapToPosition(QPointF(bars[i].Value, static_cast<double>(i)), series);
             const QRectF box = labels[i]->boundingRect();
