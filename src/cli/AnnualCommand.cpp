@@ -7,6 +7,8 @@
 #include "Connection.h"
 #include "Numeric.h"
 #include "RegionDirectory.h"
+#include "RunNotice.h"
+#include "CliNotice.h"
 #include "RunLock.h"
 #include "TourUnitAreaData.h"
 #include "TourUnitReport.h"
@@ -62,6 +64,8 @@ int Run(const QStringList& arguments, QTextStream& out)
     report.Save();
     out << QStringLiteral("计算完成") << '\n';
     out.flush();
+    CliNotice::PrintRepeated(codes, RunNotice::RegionListedTwice);
+    CliNotice::Print(RunNotice::Of({year, 0, static_cast<int>(codes.size())}));
     return 0;
 }
 

@@ -13,7 +13,7 @@ int Run(const QStringList& arguments, QTextStream& /*out*/)
 {
     const CliArguments args(arguments);
     args.Allow({QStringLiteral("report"), QStringLiteral("column"), QStringLiteral("png"), QStringLiteral("pdf")});
-    const QString code = args.Required(QStringLiteral("report"));
+    const QString code = ReportSource::Normalise(args.Required(QStringLiteral("report")));
     const QString columnText = args.Required(QStringLiteral("column"));
     const auto png = args.Value(QStringLiteral("png"));
     const auto pdf = args.Value(QStringLiteral("pdf"));
@@ -28,12 +28,21 @@ int Run(const QStringList& arguments, QTextStream& /*out*/)
     bool whole = false;
     const int position = columnText.trimmed().toInt(&whole);
     const int column = whole ? ReportChart::ColumnAt(*report, position) : -1;
+    const auto printed = report->VisibleColumns().size();
+    if (whole && (position < 1 || position > printed))
+        throw CliError(QStringLiteral("第 %1 栏不存在：该报表共 %2 栏").arg(columnText).arg(printed));
     if (column < 0 || !ReportChart::NumericColumns(*report).contains(column))
         throw CliError(QStringLiteral("第 %1 栏没有数字，无法作图").arg(columnText));
 
-    if (png && !ReportChart::SavePng(*report, column, *png))
+    // A report made of sections: the picture shows the first, the PDF each in turn.
+    QVector<ReportChart::Choice> choices;
+    for (int k = 0; k < ReportChart::Sections(*report).size(); ++k)
+        choices.append({column, k, 0});
+    if (choices.isEmpty())
+        choices.append({column, -1, 0});
+    if (png && !ReportChart::SavePng(*report, choices.first(), *png))
         throw CliError(OutputFile::FailureMessage(*png));
-    if (pdf && !ReportChart::SavePdf(*report, {column}, *pdf))
+    if (pdf && !ReportChart::SavePdf(*report, choices, *pdf))
         throw CliError(OutputFile::FailureMessage(*pdf));
     return 0;
 }

@@ -11,6 +11,8 @@
 #include "InputRules.h"
 #include "Numeric.h"
 #include "RegionDirectory.h"
+#include "RunNotice.h"
+#include "CliNotice.h"
 #include "RunLock.h"
 
 #include <functional>
@@ -263,6 +265,9 @@ int Run(const QStringList& arguments, QTextStream& out)
     report.Run = HotelRun::Describe(condition, regions);
     report.Save();
     out << QStringLiteral("计算完成") << '\n';
+    out.flush();
+    CliNotice::PrintRepeated(regions, RunNotice::RegionListedTwice);
+    CliNotice::Print(RunNotice::Of({condition.YearStat, condition.MonthStat, static_cast<int>(regions.size())}));
     return 0;
 }
 

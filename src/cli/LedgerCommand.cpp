@@ -7,6 +7,8 @@
 #include "InputRules.h"
 #include "Numeric.h"
 #include "RegionDirectory.h"
+#include "RunNotice.h"
+#include "CliNotice.h"
 #include "RunLock.h"
 #include "TallixAreaData.h"
 #include "TallixCondition.h"
@@ -208,6 +210,10 @@ int Run(const QStringList& arguments, QTextStream& out)
     report.Save();
     out << TallixInput::DoneMessage << '\n';
     out.flush();
+    CliNotice::PrintRepeated(rows.Codes,
+                             rows.IsArea ? RunNotice::RegionListedTwice : RunNotice::EnterpriseListedTwice);
+    CliNotice::Print(RunNotice::Of({condition.YearStat, condition.MonthStat, static_cast<int>(rows.Codes.size()),
+                                    !rows.IsArea, static_cast<int>(captions.size())}));
     return 0;
 }
 

@@ -27,7 +27,9 @@ QStringList LedgerOptions()
 // Every report asked for, checked and loaded before any file is written.
 std::vector<std::unique_ptr<ReportDocument>> LoadReports(const CliArguments& args)
 {
-    const QStringList codes = args.Values(QStringLiteral("report"));
+    QStringList codes;
+    for (const QString& typed : args.Values(QStringLiteral("report")))
+        codes << ReportSource::Normalise(typed);
     if (codes.isEmpty())
         args.Required(QStringLiteral("report"));
     for (const QString& code : codes) {

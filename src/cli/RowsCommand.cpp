@@ -5,6 +5,7 @@
 #include "Connection.h"
 #include "DbConnection.h"
 #include "Recordset.h"
+#include "ReportSource.h"
 
 namespace {
 
@@ -42,17 +43,15 @@ Source Locate(const QString& code)
     throw CliError(QStringLiteral("没有这个报表：") + code);
 }
 
-void Print(DbConnection& connection, const QString& sql, bool withTable, const QString& table, QTextStream& out)
+void Print(DbConnection& connection, const QString& sql, QTextStream& out)
 {
     Recordset rs;
     rs.Open(sql, connection);
     const int code = rs.IndexOf(QStringLiteral("tablecode"));
     for (rs.MoveFirst(); !rs.IsEOF(); rs.MoveNext()) {
         QStringList fields;
-        if (withTable)
-            fields << table;
         for (int i = 0; i < rs.FieldCount(); ++i)
-            if (withTable || i != code)
+            if (i != code)
                 fields << rs.Value(i).toString();
         out << fields.join(QLatin1Char('\t')) << '\n';
     }
@@ -68,15 +67,21 @@ int Run(const QStringList& arguments, QTextStream& out)
     args.Allow({QStringLiteral("report")});
     auto connection = Connection::OpenPrintConnection();
     if (const auto report = args.Value(QStringLiteral("report"))) {
-        const Source source = Locate(*report);
+        const Source source = Locate(ReportSource::Normalise(*report));
         QString sql = QStringLiteral("select * from ") + source.table;
         if (!source.tablecode.isEmpty())
             sql += QStringLiteral(" where tablecode = '") + source.tablecode + QStringLiteral("'");
-        Print(*connection, sql, false, source.table, out);
+        Print(*connection, sql, out);
         return 0;
     }
-    for (const char* table : {"type11", "type22", "type33", "type44", "type55", "type66"})
-        Print(*connection, QStringLiteral("select * from ") + QLatin1String(table), true, QLatin1String(table), out);
+    // Without a report: the codes that can be asked for, with the rows each holds now.
+    out << QStringLiteral("报表代码\t行数") << '\n';
+    for (const ReportSource::Entry& entry : ReportSource::Entries()) {
+        Recordset rs;
+        rs.Open(QStringLiteral("select count(*) from (") + entry.DataQuery + QLatin1Char(')'), *connection);
+        rs.MoveFirst();
+        out << entry.Code << '\t' << rs.Value(0).toString() << '\n';
+    }
     return 0;
 }
 

@@ -178,6 +178,8 @@ int main(int argc, char** argv)
     if (const auto refused = TakeAppFolder(arguments, appDir, err))
         return *refused;
     if (arguments.isEmpty() || !Commands.contains(arguments.first())) {
+        if (!arguments.isEmpty())
+            err << QStringLiteral("不认识的命令：") << arguments.first() << '\n';
         err << Usage;
         return 2;
     }

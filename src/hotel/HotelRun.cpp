@@ -2,6 +2,8 @@
 
 #include "HotelCondition.h"
 
+#include <algorithm>
+
 namespace {
 
 QString Range(const QString& caption, double start, double end)
@@ -30,12 +32,47 @@ template <typename T, typename Text> QString List(const QString& caption, const 
 
 namespace HotelRun {
 
+const std::array<RegtypeBox, 10>& RegtypeBoxes()
+{
+    static const std::array<RegtypeBox, 10> boxes{{{"国有", {110}},
+                                                    {"集体", {120}},
+                                                    {"股合", {130}},
+                                                    {"联营", {140}},
+                                                    {"有限", {150}},
+                                                    {"股有", {160}},
+                                                    {"私营", {170}},
+                                                    {"其他", {190}},
+                                                    {"港澳台", {210, 220, 230, 240}},
+                                                    {"外商", {310, 320, 330, 340}}}};
+    return boxes;
+}
+
+QStringList RegtypeCaptions(const std::vector<std::int16_t>& codes)
+{
+    std::vector<std::int16_t> rest = codes;
+    QStringList names;
+    for (const RegtypeBox& box : RegtypeBoxes()) {
+        const bool whole = std::all_of(box.Codes.begin(), box.Codes.end(), [&](std::int16_t code) {
+            return std::find(rest.begin(), rest.end(), code) != rest.end();
+        });
+        if (!whole)
+            continue;
+        names << QString::fromUtf8(box.Caption);
+        std::erase_if(rest, [&](std::int16_t code) {
+            return std::find(box.Codes.begin(), box.Codes.end(), code) != box.Codes.end();
+        });
+    }
+    for (std::int16_t code : rest)
+        names << QString::number(code);
+    return names;
+}
+
 QStringList Conditions(const HotelCondition& c)
 {
     const HotelCondition all = HotelCondition::AllHotels(c.YearStat, c.MonthStat);
     QStringList out;
     if (c.RegType() != all.RegType())
-        out << List(QStringLiteral("注册类型"), c.RegType(), [](std::int16_t v) { return QString::number(v); });
+        out << List(QStringLiteral("注册类型"), RegtypeCaptions(c.RegType()), [](const QString& v) { return v; });
     if (c.Starlevel() != all.Starlevel())
         out << List(QStringLiteral("星级"), c.Starlevel(),
                     [](std::int16_t v) { return QString::number(v) + QStringLiteral("星"); });
@@ -69,6 +106,8 @@ ReportRun Describe(const HotelCondition& condition, const QStringList& regionCod
     run.Analysis = QStringLiteral("饭店分析报表");
     run.Period = ReportRun::PeriodText(condition.YearStat, condition.MonthStat);
     run.Regions = ReportRun::NamesOf(regionCodes, false);
+    run.Codes = regionCodes;
+    run.Shown = ReportRun::ShownNames(run.Codes, run.Regions);
     run.Conditions = Conditions(condition);
     run.RunAt = QDateTime::currentDateTime();
     return run;

@@ -46,6 +46,9 @@ ReportRun Describe(const TallixCondition& condition, const QStringList& codes, b
     run.UnitType = UnitTypeText(condition);
     run.LedgerMode = ModeText(condition.TableStyle);
     run.Regions = ReportRun::NamesOf(codes, !isArea);
+    run.Codes = codes;
+    if (isArea)
+        run.Shown = ReportRun::ShownNames(run.Codes, run.Regions);
     run.ByEnterprise = !isArea;
     run.Captions = captions;
     run.RunAt = QDateTime::currentDateTime();

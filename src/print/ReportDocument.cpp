@@ -37,6 +37,13 @@ void ReportDocument::SetDataSource(Recordset& rows)
             line << (f >= 0 ? record[f].toString() : QString());
         rows_.append(line);
     }
+    CountDecimals();
+}
+
+void ReportDocument::SetRows(QVector<QStringList> rows)
+{
+    rows_ = std::move(rows);
+    CountDecimals();
 }
 
 QVector<int> ReportDocument::VisibleColumns() const
@@ -77,22 +84,52 @@ QString ReportDocument::CellText(int row, int column) const
     return value.left(end);
 }
 
+void ReportDocument::CountDecimals()
+{
+    const int columns = static_cast<int>(layout_.Columns().size());
+    decimals_.fill(0, columns);
+    for (int c = 0; c < columns; ++c)
+        for (int r = 0; r < rows_.size() && decimals_[c] < MaxDecimals; ++r) {
+            const QString text = CellText(r, c);
+            if (!IsNumber(text))
+                continue;
+            const qsizetype exponent = text.indexOf(QLatin1Char('e'), 0, Qt::CaseInsensitive);
+            if (exponent >= 0) {
+                // 1.5E-06 is a tiny figure: it takes all the decimals a column prints.
+                decimals_[c] = MaxDecimals;
+                continue;
+            }
+            const qsizetype point = text.indexOf(QLatin1Char('.'));
+            if (point >= 0)
+                decimals_[c] = std::max(decimals_[c], static_cast<int>(text.size() - point - 1));
+        }
+    for (int& d : decimals_)
+        d = std::min(d, MaxDecimals);
+}
+
 int ReportDocument::Decimals(int column) const
 {
-    int decimals = 0;
-    for (int r = 0; r < rows_.size(); ++r) {
-        const QString text = CellText(r, column);
-        if (!IsNumber(text))
-            continue;
-        const qsizetype point = text.indexOf(QLatin1Char('.'));
-        if (point < 0)
-            continue;
-        qsizetype end = point + 1;
-        while (end < text.size() && text[end].isDigit())
-            ++end;
-        decimals = std::max(decimals, static_cast<int>(end - point - 1));
-    }
-    return decimals;
+    return column >= 0 && column < decimals_.size() ? decimals_[column] : 0;
+}
+
+void ReportDocument::SetShownText(int row, int column, const QString& text)
+{
+    shown_.insert({row, column}, text);
+}
+
+ReportDocument::Cell ReportDocument::At(int row, int column) const
+{
+    if (const auto it = shown_.constFind({row, column}); it != shown_.cend())
+        return {*it, false, 0};
+    const QString text = CellText(row, column);
+    if (!IsNumber(text))
+        return {text, false, 0};
+    const double value = text.toDouble();
+    QString printed = QString::number(value, 'f', Decimals(column));
+    // A figure that rounds to nothing has no sign.
+    if (printed.startsWith(QLatin1Char('-')) && printed.mid(1).toDouble() == 0)
+        printed.remove(0, 1);
+    return {printed, true, value};
 }
 
 bool ReportDocument::IsNumber(const QString& text)

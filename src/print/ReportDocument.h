@@ -42,7 +42,7 @@ public:
     // Takes every row of the recordset, in its order, bound to the layout's columns by name
     // (any case); a column the rows lack, or a NULL, stays empty.
     void SetDataSource(Recordset& rows);
-    void SetRows(QVector<QStringList> rows) { rows_ = std::move(rows); }
+    void SetRows(QVector<QStringList> rows);
     // Raw values, one entry per layout column.
     const QVector<QStringList>& Rows() const { return rows_; }
 
@@ -53,8 +53,24 @@ public:
     // What a cell shows: a number without the blanks around it, a name without trailing blanks.
     QString CellText(int row, int column) const;
 
-    // The decimals a numeric column shows: the most any of its cells carries.
+    // The decimals a numeric column prints: the most any of its cells carries, at most
+    // MaxDecimals; whole counts print none.
     int Decimals(int column) const;
+    static constexpr int MaxDecimals = 2;
+
+    // A cell as the preview, the PDF, the workbook and the chart show it: a number with its
+    // column's decimals, so that a column lines up; any other text as CellText gives it.
+    // The stored rows and the CSV keep the text as written.
+    struct Cell
+    {
+        QString Text;
+        bool IsNumber = false;
+        double Value = 0;
+    };
+    Cell At(int row, int column) const;
+    // A text shown in place of a cell's own (a name with its parent region, an enterprise
+    // with its code); the rows and the CSV keep the text as stored.
+    void SetShownText(int row, int column, const QString& text);
 
     // Text that reads as a number (blanks around allowed).
     static bool IsNumber(const QString& text);
@@ -62,7 +78,11 @@ public:
 private:
     ReportLayout layout_;
     QHash<QString, QString> texts_;
+    void CountDecimals();
+
     QVector<QStringList> rows_;
+    QVector<int> decimals_; // per layout column
+    QHash<QPair<int, int>, QString> shown_;
     QString code_;
     QString runLine_;
     QString runTime_;

@@ -66,14 +66,56 @@ void DrawText(QPainter& painter, const QRectF& box, double padX, double padY, co
     layout.draw(&painter, QPointF(box.left() + padX, top));
 }
 
-// A heading too wide for its column starts its unit ("（万元）") on a line of its own
-// rather than splitting it.
+// The pieces a heading may be broken into: its words, and its unit or remark in brackets
+// ("人均营业收入", "（万元）"); a Chinese word is never split.
+QStringList HeadingPieces(const QString& text)
+{
+    QStringList pieces;
+    QString piece;
+    for (const QChar c : text) {
+        if (c.isSpace()) {
+            if (!piece.isEmpty())
+                pieces << piece;
+            piece.clear();
+            continue;
+        }
+        if ((c == QChar(0xFF08) || c == QLatin1Char('(')) && !piece.isEmpty()) {
+            pieces << piece;
+            piece.clear();
+        }
+        piece += c;
+    }
+    if (!piece.isEmpty())
+        pieces << piece;
+    return pieces;
+}
+
+double WidestPiece(const QString& heading, const QFontMetricsF& metrics)
+{
+    double widest = 0;
+    for (const QString& piece : HeadingPieces(heading.trimmed()))
+        widest = std::max(widest, metrics.horizontalAdvance(piece));
+    return widest;
+}
+
+// The heading in lines of the width, broken only between pieces; a line separator marks
+// each break. Words that do fit together stay on one line.
 QString HeadingText(const QString& text, const QFont& font, double width, QPaintDevice& device)
 {
-    const qsizetype unit = text.indexOf(QChar(0xFF08));
-    if (unit <= 0 || QFontMetricsF(font, &device).horizontalAdvance(text) <= width)
-        return text;
-    return text.left(unit) + QChar(QChar::LineSeparator) + text.mid(unit);
+    const QFontMetricsF metrics(font, &device);
+    QString lines;
+    QString line;
+    for (const QString& piece : HeadingPieces(text)) {
+        const bool latin = !line.isEmpty() && line.back().unicode() < 128 && piece.front().unicode() < 128;
+        const QString joined = line + (latin ? QStringLiteral(" ") : QString()) + piece;
+        if (line.isEmpty() || metrics.horizontalAdvance(joined) <= width) {
+            line = joined;
+            continue;
+        }
+        lines += line + QChar(QChar::LineSeparator);
+        line = piece;
+    }
+    return lines + line;
 }
 
 QFont MakeFont(double points, bool bold = false)
@@ -217,8 +259,8 @@ void ReportRenderer::LayOutColumns(Geometry& g, QPaintDevice& device) const
         const int c = g.Columns[i];
         isText[i] = c == 0;
         for (int r = 0; r < rows && !isText[i]; ++r) {
-            const QString t = document_.CellText(r, c);
-            isText[i] = !t.isEmpty() && !ReportDocument::IsNumber(t);
+            const ReportDocument::Cell cell = document_.At(r, c);
+            isText[i] = !cell.Text.isEmpty() && !cell.IsNumber;
         }
         if (!isText[i])
             widestNumber = std::max<double>(widestNumber, layout[c].ResultWidth);
@@ -246,9 +288,11 @@ void ReportRenderer::LayOutColumns(Geometry& g, QPaintDevice& device) const
         for (int i = 0; i < n; ++i) {
             double widest = 0;
             for (int r = 0; r < rows; ++r)
-                widest = std::max(widest, body.horizontalAdvance(document_.CellText(r, g.Columns[i])));
+                widest = std::max(widest, body.horizontalAdvance(document_.At(r, g.Columns[i]).Text));
+            // A heading breaks only between its words and before its unit.
+            const double heading = WidestPiece(document_.HeadingText(g.Columns[i]), head);
             // The slack keeps rounding in the line layout from pushing a figure onto a second line.
-            least[i] = std::max(isText[i] ? std::min(widest, nameWidth) : widest, fourChars) +
+            least[i] = std::max({isText[i] ? std::min(widest, nameWidth) : widest, fourChars, heading}) +
                        (2 * PadX + 0.5) * g.Mm;
         }
         return std::accumulate(least.begin(), least.end(), 0.0) <= available;
@@ -364,7 +408,7 @@ void ReportRenderer::LayOutRows(Geometry& g, QPaintDevice& device) const
     g.RowHeights.fill(least, rows);
     for (int r = 0; r < rows; ++r)
         for (int i = 0; i < g.Columns.size(); ++i) {
-            const QString text = document_.CellText(r, g.Columns[i]);
+            const QString text = document_.At(r, g.Columns[i]).Text;
             if (text.isEmpty())
                 continue;
             const double w = g.X[i + 1] - g.X[i] - 2 * padX;
@@ -374,7 +418,7 @@ void ReportRenderer::LayOutRows(Geometry& g, QPaintDevice& device) const
 
 Qt::Alignment ReportRenderer::CellAlignment(int row, int column) const
 {
-    return ReportDocument::IsNumber(document_.CellText(row, column)) ? Qt::AlignRight : Qt::AlignLeft;
+    return document_.At(row, column).IsNumber ? Qt::AlignRight : Qt::AlignLeft;
 }
 
 void ReportRenderer::PaintPage(QPainter& painter, const Geometry& g, int page) const
@@ -409,8 +453,8 @@ void ReportRenderer::PaintPage(QPainter& painter, const Geometry& g, int page) c
         for (int i = 0; i < g.Columns.size(); ++i) {
             const QRectF box(g.X[i], y, g.X[i + 1] - g.X[i], g.RowHeights[r]);
             painter.setPen(Qt::black);
-            DrawText(painter, box, padX, padY, document_.CellText(r, g.Columns[i]), g.BodyFont,
-                     CellAlignment(r, g.Columns[i]));
+            const ReportDocument::Cell cell = document_.At(r, g.Columns[i]);
+            DrawText(painter, box, padX, padY, cell.Text, g.BodyFont, cell.IsNumber ? Qt::AlignRight : Qt::AlignLeft);
             painter.setPen(thin);
             painter.drawRect(box);
         }

@@ -107,6 +107,16 @@ const ReportSource::Entry* ReportSource::Find(const QString& code)
     return nullptr;
 }
 
+QString ReportSource::Normalise(const QString& typed)
+{
+    const QString code = typed.trimmed();
+    for (const QString& form : {code, QString(code).replace(QLatin1Char('_'), QLatin1Char('-')),
+                                QString(code).replace(QLatin1Char('-'), QLatin1Char('_'))})
+        if (const Entry* entry = Find(form))
+            return entry->Code;
+    return typed;
+}
+
 QString ReportSource::LedgerTitle(const QString& code)
 {
     static const QHash<QString, QString> titles{
@@ -147,6 +157,40 @@ void ShowPercentages(ReportDocument& document)
     document.SetRows(std::move(rows));
 }
 
+// The first heading says what the rows are; an enterprise carries its code beside its name.
+// The rows follow the run's order after the total.
+void NameLedgerRows(ReportDocument& document, const ReportRun& run)
+{
+    document.SetText(QStringLiteral("Text1"), run.ByEnterprise ? QStringLiteral("企业") : QStringLiteral("地区"));
+    if (!run.ByEnterprise || run.Codes.size() + 1 != document.Rows().size())
+        return;
+    for (int i = 1; i < document.Rows().size(); ++i) {
+        const QString name = document.CellText(i, 0).trimmed();
+        if (name == run.Regions[i - 1].trimmed())
+            document.SetShownText(i, 0, run.Codes[i - 1].trimmed() + QLatin1Char(' ') + name);
+    }
+}
+
+// Rows of regions that share a name show the name with its parent, in the run's order.
+void ShowParents(ReportDocument& document, const ReportRun& run)
+{
+    if (run.Shown.size() != run.Regions.size() || run.ByEnterprise)
+        return;
+    QHash<QString, QStringList> shownOf;
+    for (qsizetype i = 0; i < run.Regions.size(); ++i)
+        if (run.Shown[i] != run.Regions[i])
+            shownOf[run.Regions[i].trimmed()] << run.Shown[i];
+    QHash<QString, int> seen;
+    for (int r = 0; r < document.Rows().size(); ++r) {
+        const QString name = document.CellText(r, 0).trimmed();
+        const auto it = shownOf.constFind(name);
+        if (it == shownOf.cend())
+            continue;
+        const int k = seen[name]++;
+        document.SetShownText(r, 0, it->at(k % it->size()));
+    }
+}
+
 // Headings the caller left empty come from the run, so a ledger printed from the command
 // line is headed as it was computed.
 QStringList LedgerItems(const ReportSource::Request& request, const std::optional<ReportRun>& run)
@@ -185,12 +229,19 @@ std::unique_ptr<ReportDocument> ReportSource::Load(const Request& request)
     if (entry->IsLedger()) {
         if (entry->IsComparison())
             ShowPercentages(*document);
+        if (run)
+            NameLedgerRows(*document, *run);
+        if (run)
+            ShowParents(*document, *run);
         document->SetText(QStringLiteral("title"), request.Title);
         const QStringList items = LedgerItems(request, run);
         for (int k = 0; k < entry->Headings.size(); ++k)
             document->SetText(entry->Headings[k], k < items.size() ? items[k] : QString());
         return document;
     }
+
+    if (run && !document->IsEmpty())
+        ShowParents(*document, *run);
 
     Recordset headings;
     OpenOnOwnConnection(headings, entry->HeadingQuery);

@@ -36,6 +36,9 @@ public:
     static const QVector<Entry>& Entries();
     // The entry whose code equals the given one exactly (case and blanks count), or null.
     static const Entry* Find(const QString& code);
+    // A code as typed on the command line, in either form ("3-3" or "3_3", "1_2" or "1-2"),
+    // as the entries carry it; a code that names no report comes back as typed.
+    static QString Normalise(const QString& typed);
 
     // Builds the report from the current result tables and dictionaries; null for a code
     // that names no report. A dictionary row that is missing leaves the text object's stored

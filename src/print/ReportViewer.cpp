@@ -6,10 +6,13 @@
 #include "ReportChartPanel.h"
 #include "ReportRenderer.h"
 #include "ReportXlsx.h"
+#include "FileDialogs.h"
 #include "WaitCursor.h"
 
-#include <QFileDialog>
+#include <QDir>
+#include <QGraphicsView>
 #include <QHBoxLayout>
+#include <QScrollBar>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -59,6 +62,10 @@ ReportViewer::ReportViewer(QWidget* parent)
     bar->addSpacing(8);
     bar->addWidget(lblPage_);
     bar->addStretch();
+    // Where the last file went.
+    lblStatus_ = new QLabel(this);
+    lblStatus_->setObjectName(QStringLiteral("lblStatus"));
+    bar->addWidget(lblStatus_);
 
     pages_ = new QStackedWidget(this);
     lblEmpty_ = new QLabel(pages_);
@@ -79,6 +86,7 @@ ReportViewer::ReportViewer(QWidget* parent)
     tabViews_->addTab(chartPanel_, QStringLiteral("图表"));
     column->addWidget(tabViews_, 1);
 
+    connect(chartPanel_, &ReportChartPanel::Saved, this, &ReportViewer::ShowSaved);
     connect(preview_, &QPrintPreviewWidget::paintRequested, this, &ReportViewer::PaintRequested);
     connect(preview_, &QPrintPreviewWidget::previewChanged, this, &ReportViewer::UpdatePageText);
     connect(print, &QToolButton::clicked, this, &ReportViewer::PrintReport);
@@ -123,6 +131,17 @@ void ReportViewer::ViewReport()
         preview_->updatePreview();
     chartPanel_->SetReport(report_);
     preview_->fitToWidth();
+    preview_->setCurrentPage(1);
+    UpdatePageText();
+}
+
+void ReportViewer::ToFirstPage()
+{
+    // Page 1 again is no change to the preview, which then keeps its scroll position.
+    if (auto* view = preview_->findChild<QGraphicsView*>()) {
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->minimum());
+        view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->minimum());
+    }
     preview_->setCurrentPage(1);
     UpdatePageText();
 }
@@ -195,7 +214,7 @@ void ReportViewer::ExportAs(const QString& caption, const QString& suffix, const
         return;
     QString suggested = report_->Title().trimmed();
     suggested.replace(QLatin1Char('/'), QLatin1Char('_'));
-    const QString path = QFileDialog::getSaveFileName(this, caption, suggested + suffix, filter);
+    const QString path = FileDialogs::AskSave(this, caption, suggested + suffix, filter);
     if (path.isEmpty())
         return;
     bool written = false;
@@ -203,8 +222,16 @@ void ReportViewer::ExportAs(const QString& caption, const QString& suffix, const
         WaitCursor wait;
         written = write(path);
     }
-    if (!written)
+    if (!written) {
         MessagePresenter::Show(OutputFile::FailureMessage(path));
+        return;
+    }
+    ShowSaved(path);
+}
+
+void ReportViewer::ShowSaved(const QString& path)
+{
+    lblStatus_->setText(QStringLiteral("已保存到 ") + QDir::toNativeSeparators(path));
 }
 
 void ReportViewer::MovePage(int step)

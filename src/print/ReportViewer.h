@@ -26,6 +26,8 @@ public:
     void SetReportSource(std::shared_ptr<const ReportDocument> report);
     const ReportDocument* Report() const { return report_.get(); }
     void ViewReport();
+    // Scrolls the preview to the top of page 1.
+    void ToFirstPage();
 
     int PageCount() const;
     int CurrentPage() const;
@@ -46,6 +48,7 @@ private:
     void ExportAs(const QString& caption, const QString& suffix, const QString& filter,
                   const std::function<bool(const QString&)>& write);
     void MovePage(int step);
+    void ShowSaved(const QString& path);
     void UpdatePageText();
     void PaintRequested(QPrinter* printer);
 
@@ -54,6 +57,7 @@ private:
     QPrintPreviewWidget* preview_;
     QLabel* lblPage_;
     QLabel* lblEmpty_;
+    QLabel* lblStatus_;
     QTabWidget* tabViews_;
     ReportChartPanel* chartPanel_;
     std::shared_ptr<const ReportDocument> report_;

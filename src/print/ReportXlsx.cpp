@@ -86,13 +86,13 @@ public:
         }
         for (int r = 0; r < document.Rows().size(); ++r, ++row)
             for (qsizetype i = 0; i < columns.size(); ++i) {
-                const QString cell = document.CellText(r, columns[i]);
+                const ReportDocument::Cell cell = document.At(r, columns[i]);
                 const auto col = static_cast<lxw_col_t>(i);
-                if (ReportDocument::IsNumber(cell))
-                    worksheet_write_number(sheet, row, col, cell.toDouble(), numbers[i]);
+                if (cell.IsNumber)
+                    worksheet_write_number(sheet, row, col, cell.Value, numbers[i]);
                 else
-                    Cell(sheet, row, col, cell, text_);
-                widths[i] = std::max(widths[i], TextWidth(cell) + 2);
+                    Cell(sheet, row, col, cell.Text, text_);
+                widths[i] = std::max(widths[i], TextWidth(cell.Text) + 2);
             }
         for (qsizetype i = 0; i < columns.size(); ++i)
             worksheet_set_column(sheet, static_cast<lxw_col_t>(i), static_cast<lxw_col_t>(i),

@@ -7,7 +7,10 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 
 namespace {
 
@@ -26,14 +29,24 @@ tableprint::tableprint(QWidget* parent) : QWidget(parent, Qt::Window)
     setAttribute(Qt::WA_QuitOnClose, false);
     CRViewer1 = new ReportViewer(this);
     CRViewer1->setObjectName(QStringLiteral("CRViewer1"));
-    resize(960, 700);
+    resize(PreferredSize);
 }
 
 tableprint::~tableprint() = default;
 
-tableprint* tableprint::Shared()
+namespace {
+
+QPointer<tableprint>& SharedWindow()
 {
     static QPointer<tableprint> shared;
+    return shared;
+}
+
+} // namespace
+
+tableprint* tableprint::Shared()
+{
+    QPointer<tableprint>& shared = SharedWindow();
     if (!shared) {
         shared = new tableprint;
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, shared.data(), &QObject::deleteLater);
@@ -50,9 +63,41 @@ void tableprint::Show()
 {
     if (!isVisible() || !loaded_ || !SameRequest(*loaded_, CurrentRequest()))
         Form_Load();
+    if (!isVisible())
+        PlaceOnScreen();
     show();
     raise();
     activateWindow();
+    // Only a shown preview knows its pages; it opens at the top of the first.
+    CRViewer1->ToFirstPage();
+}
+
+void tableprint::RunSaved()
+{
+    tableprint* print = SharedWindow().data();
+    if (!print || !print->isVisible() || !print->loaded_)
+        return;
+    // A ledger reloaded after its run takes the headings of the run, not those of the last print.
+    if (const ReportSource::Entry* entry = ReportSource::Find(print->TableCode); entry && entry->IsLedger())
+        for (QString* item : {&print->item1, &print->item2, &print->item3, &print->item4, &print->item5,
+                              &print->item6, &print->item7, &print->item8})
+            item->clear();
+    print->Form_Load();
+    print->CRViewer1->ToFirstPage();
+}
+
+void tableprint::PlaceOnScreen()
+{
+    const QScreen* place = QGuiApplication::screenAt(QCursor::pos());
+    if (!place)
+        place = screen();
+    if (!place)
+        return;
+    // The window manager's frame needs room around the window too.
+    const QRect area = place->availableGeometry().adjusted(0, 0, -FrameRoom.width(), -FrameRoom.height());
+    const QSize size = PreferredSize.boundedTo(area.size());
+    resize(size);
+    move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 void tableprint::Form_Load()

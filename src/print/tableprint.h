@@ -2,6 +2,7 @@
 
 #include "ReportSource.h"
 
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -34,6 +35,10 @@ public:
     // report asked for is not the one in view.
     void Show();
 
+    // A run has saved a new report: an open print window shows it at once under the same
+    // code (or says that the report is now empty). Nothing happens without one.
+    static void RunSaved();
+
     // Builds the report for the current properties and hands it to the viewer. A database
     // failure is shown in a message box and leaves an empty viewer.
     void Form_Load();
@@ -48,6 +53,11 @@ protected:
 private:
     ReportSource::Request CurrentRequest() const;
     void Release();
+    // The preferred size, within the available area of the screen the user works on.
+    void PlaceOnScreen();
+
+    static constexpr QSize PreferredSize{960, 700};
+    static constexpr QSize FrameRoom{12, 40};
 
     std::shared_ptr<ReportDocument> report_;
     std::optional<ReportSource::Request> loaded_;

@@ -7,6 +7,7 @@
 #include "StartUp.h"
 #include "WindowPlaces.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
@@ -31,8 +32,6 @@ const char* const GeometryKey = "MotherForm/geometry";
 
 // Room for the sub-window's frame and title bar around its content.
 const QSize FrameAllowance{16, 40};
-// How far each new sub-window stands from the one opened before it.
-const int CascadeStep = 28;
 
 // Stands in for an analysis window that this build does not have yet.
 QWidget* Placeholder(const QString& name, const QString& caption)
@@ -177,18 +176,17 @@ QWidget* MotherForm::ShowAnalysis(Analysis kind)
     QPointer<QMdiSubWindow>& sub = windows_[static_cast<int>(kind)];
     if (!sub) {
         QWidget* window = factories_[static_cast<int>(kind)]();
-        auto* scroll = new QScrollArea;
-        scroll->setObjectName(window->objectName() + QStringLiteral("Scroll"));
-        scroll->setFrameShape(QFrame::NoFrame);
-        scroll->setWidgetResizable(true);
         const QSize wanted = window->size();
-        scroll->setWidget(window);
-        sub = mdi_->addSubWindow(scroll);
-        sub->setAttribute(Qt::WA_DeleteOnClose); // the title bar's close unloads the window
+        // The window scrolls its own body and keeps its buttons in sight.
+        sub = mdi_->addSubWindow(window);
         sub->setWindowTitle(window->windowTitle());
         window->resize(wanted);
         PlaceSubWindow(sub, window);
         sub->installEventFilter(this);
+    } else if (!sub->isVisible() && IsArranged(sub)) {
+        // Back at the place and size the user gave it, not the one 平铺 gave it.
+        SetArranged(sub, false);
+        PlaceSubWindow(sub, ContentOf(sub));
     }
     ContentOf(sub)->show();
     sub->show();
@@ -214,6 +212,8 @@ void MotherForm::PlaceSubWindow(QMdiSubWindow* sub, const QWidget* window)
 
 void MotherForm::SaveSubWindowPlace(const QMdiSubWindow* sub) const
 {
+    if (IsArranged(sub))
+        return;
     if (const QWidget* window = ContentOf(sub))
         WindowPlaces::Save(window->objectName(), sub->geometry());
 }
@@ -237,6 +237,18 @@ bool MotherForm::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Hide || event->type() == QEvent::Close)
         if (auto* sub = qobject_cast<QMdiSubWindow*>(watched); sub && isVisible())
             SaveSubWindowPlace(sub);
+    // The title bar's close puts the window away like its own close button: what the user
+    // composed in it stays.
+    if (event->type() == QEvent::Close)
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(watched)) {
+            event->ignore();
+            // Like 关闭, closing does not ask for the value of the box that has the focus, now
+            // or when the window comes back.
+            if (QWidget* focus = QApplication::focusWidget(); focus && sub->isAncestorOf(focus))
+                focus->clearFocus();
+            sub->hide();
+            return true;
+        }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -41,8 +41,7 @@ public:
     void MDIForm_Load();
 
     // Shows the shared instance of an analysis window, creating it when there is none. The
-    // window lies in a scroll area inside its sub-window, so that every control can be
-    // reached on a small screen.
+    // window scrolls its own body, so that every control can be reached on a small screen.
     QWidget* ShowAnalysis(Analysis kind);
     // The shared instance if it exists (shown or hidden).
     QWidget* AnalysisWindow(Analysis kind) const;
@@ -65,10 +64,19 @@ protected:
 private:
     void munSysExit_Click();
 
+    // How far each new sub-window stands from the one opened before it.
+    static constexpr int CascadeStep = 28;
+
     // MotherFormMenus.cpp
     void CreateWindowMenu();
     void CreateHelpMenu();
     void ListOpenWindows(QMenu* menu);
+    void TileWindows();
+    void CascadeWindows();
+    // Keeps the places the user gave the windows before 平铺 or 层叠 moves them.
+    void MarkArranged();
+    static bool IsArranged(const QMdiSubWindow* sub);
+    static void SetArranged(QMdiSubWindow* sub, bool arranged);
     void munUsage_Click();
     void munAbout_Click();
 

@@ -2,6 +2,7 @@
 #include "MotherForm.h"
 
 #include "MessagePresenter.h"
+#include "WindowPlaces.h"
 
 #include <QDialog>
 #include <QFile>
@@ -17,12 +18,60 @@ void MotherForm::CreateWindowMenu()
     menu->setObjectName(QStringLiteral("munWindow"));
     QAction* tile = menu->addAction(QStringLiteral("平铺"));
     tile->setObjectName(QStringLiteral("munTile"));
-    connect(tile, &QAction::triggered, mdi_, &QMdiArea::tileSubWindows);
+    connect(tile, &QAction::triggered, this, &MotherForm::TileWindows);
     QAction* cascade = menu->addAction(QStringLiteral("层叠"));
     cascade->setObjectName(QStringLiteral("munCascade"));
-    connect(cascade, &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
+    connect(cascade, &QAction::triggered, this, &MotherForm::CascadeWindows);
     menu->addSeparator()->setObjectName(QStringLiteral("munOpenWindows"));
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { ListOpenWindows(menu); });
+}
+
+namespace {
+// Set on a sub-window that 平铺 or 层叠 has placed: it comes back where the user last put it.
+const char* const Arranged = "orvaneArranged";
+} // namespace
+
+void MotherForm::TileWindows()
+{
+    MarkArranged();
+    mdi_->tileSubWindows();
+}
+
+void MotherForm::CascadeWindows()
+{
+    MarkArranged();
+    // Each window keeps its size; only its place steps down and right.
+    const QRect area = mdi_->viewport()->rect();
+    int step = 0;
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        if (!sub->isVisible())
+            continue;
+        if (sub->isMaximized() || sub->isMinimized())
+            sub->showNormal();
+        sub->setGeometry(WindowPlaces::Inside(QRect(QPoint(step, step), sub->size()), area));
+        sub->raise();
+        step += CascadeStep;
+    }
+}
+
+void MotherForm::MarkArranged()
+{
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (sub->isVisible()) {
+            if (!sub->property(Arranged).toBool())
+                SaveSubWindowPlace(sub);
+            SetArranged(sub, true);
+        }
+}
+
+void MotherForm::SetArranged(QMdiSubWindow* sub, bool arranged)
+{
+    sub->setProperty(Arranged, arranged);
+}
+
+bool MotherForm::IsArranged(const QMdiSubWindow* sub)
+{
+    return sub->property(Arranged).toBool();
 }
 
 // The open windows below the separator, the active one ticked.

@@ -16,6 +16,10 @@ public:
     QString Analysis;      // "饭店分析报表", "旅游单位综合年报", "旅游企业台帐"
     QString Period;        // "2025年12月", "2025年"
     QStringList Regions;   // region or enterprise names, in run order
+    QStringList Codes;     // their codes, where the run kept them (the same count)
+    // The names as printed, where they differ: a name that regions of different parents
+    // share carries its parent ("北京市 市辖区"). Empty when no name is shared.
+    QStringList Shown;
     bool ByEnterprise = false;
     QStringList Conditions; // "客房规模 ≥ 100"
     QString LedgerMode;    // "按同期比较"; ledger only
@@ -32,6 +36,9 @@ public:
 
     // Names of the codes as the report rows carry them (regions from Area, enterprises from Base01).
     static QStringList NamesOf(const QStringList& codes, bool enterprises);
+    // The names of the regions with the parent's name before each name that another region
+    // of the list shares; the names as they are when none is shared.
+    static QStringList ShownNames(const QStringList& codes, const QStringList& names);
     // "2025年12月"; month 0 gives the year alone.
     static QString PeriodText(int year, int month);
 

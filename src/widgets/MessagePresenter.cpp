@@ -1,9 +1,26 @@
 #include "MessagePresenter.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace {
+
+// The window manager's buttons and margins beside the title.
+constexpr int TitleBarRoom = 160;
+
+// A short message makes a narrow box, whose title bar then cuts "Orvane" down to "O… e".
+void KeepTitleWhole(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + TitleBarRoom;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 MessagePresenter::Handler& Current()
 {
     static MessagePresenter::Handler handler;
@@ -40,6 +57,7 @@ void MessagePresenter::Show(const QString& text, const QString& title, Icon icon
     case Icon::Question: box.setIcon(QMessageBox::Question); break;
     }
     box.setStandardButtons(QMessageBox::Ok);
+    KeepTitleWhole(box);
     box.exec();
 }
 
@@ -65,6 +83,7 @@ bool MessagePresenter::Ask(const QString& text)
     box.setIcon(QMessageBox::Question);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::No);
+    KeepTitleWhole(box);
     return box.exec() == QMessageBox::Yes;
 }
 

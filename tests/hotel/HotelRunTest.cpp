@@ -35,9 +35,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, HotelRunConditions, ::testing::Values(
                   {"开业时间 2000 至 2010"}},
     ConditionCase{"Exactly", [](HotelCondition& c) { c.RentPercentStart = c.RentPercentEnd = 50; },
                   {"客房出租率 = 50"}},
-    ConditionCase{"Lists", [](HotelCondition& c) { c.SetRegType({110, 120}); c.SetStarlevel({3, 4, 5});
+    ConditionCase{"Lists", [](HotelCondition& c) { c.SetRegType({110, 120, 210, 220, 230, 240, 310});
+                                                   c.SetStarlevel({3, 4, 5});
                                                    c.SetStatCategory({"B1"}); },
-                  {"注册类型 110、120", "星级 3星、4星、5星", "统计类别 B1"}},
+                  {"注册类型 国有、集体、港澳台、310", "星级 3星、4星、5星", "统计类别 B1"}},
     ConditionCase{"NothingTicked", [](HotelCondition& c) { c.SetStarlevel({}); c.ProfitTotalEnd = 3; },
                   {"星级 无", "利润总额 ≤ 3"}}),
     [](const auto& info) { return std::string(info.param.name); });

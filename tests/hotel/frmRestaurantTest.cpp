@@ -191,10 +191,10 @@ TEST_F(HotelWindowTest, TheRunWantsAPeriodThenEveryChosenRangeInItsOrder)
         EXPECT_EQ(QApplication::focusWidget(), Control<QLineEdit>(box)) << box;
         Type(box, QLatin1String(box) == QLatin1String("txtAccomStar") ? "1990" : "0");
     }
-    // Without a region the report holds the total alone.
+    // Without a region the report holds the total alone, and the message says so.
     messages.clear();
     Click("cmdExec");
-    EXPECT_EQ(messages, QStringList{"计算完成"});
+    EXPECT_EQ(messages, QStringList{"计算完成\n没有选择地区，报表只有合计行"});
     EXPECT_EQ(folder.OwnRows("select value1, value2 from type22 where tablecode='1_2'"),
               QStringList{"合计\t0"});
 }
@@ -291,7 +291,7 @@ TEST_F(HotelWindowTest, AReversedRangeOrABoxLeftUncheckedStopsTheRun)
     messages.clear();
     Window().txtMonth->setText("12");
     Click("cmdExec");
-    EXPECT_EQ(messages, QStringList{"计算完成"});
+    EXPECT_EQ(messages, QStringList{"计算完成\n没有选择地区，报表只有合计行"});
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "FlexGrid.h"
 #include "ReportDocument.h"
 #include "TuTallix.h"
 #include "TuTallixDriver.h"
@@ -129,6 +130,44 @@ TEST(TuTallixRunning, RefusedFailedAndEmptyRuns)
     EXPECT_EQ(Headings(print), QStringList(8, QString()));
     ASSERT_TRUE(print->Report());
     EXPECT_EQ(print->Report()->Rows().size(), 2);
+}
+
+// The printed ledger names what its rows are; an enterprise carries its code beside its name
+// (the stored rows keep the name alone), and the grids show the codes whole.
+TEST(TuTallixRunning, PrintedRowsSayWhatTheyAreAndCodesStayWhole)
+{
+    TuTallixDriver d;
+    d.ComposeAccommodationItems();
+    d.AddRegions({"43", "4301"});
+    d.AddEnterprises({"B1001", "B2001"});
+    d.SetPeriod("2006", "03");
+    tableprint* print = tableprint::Shared();
+    const auto closed = qScopeGuard([print] { print->close(); });
+    for (const char* grid : {"FlexGridArea", "FlexGridCompany"}) {
+        FlexGrid* g = d.Find<FlexGrid>(grid);
+        for (int r = 1; r < g->Rows(); ++r)
+            EXPECT_GE(g->columnWidth(0), g->fontMetrics().horizontalAdvance(g->TextMatrix(r, 0))) << grid;
+    }
+    const struct
+    {
+        const char* grouping;
+        const char* heading;
+        QStringList names;
+    } cases[] = {{"Option8", "地区", {"合计", "湖南省", "长沙市"}},
+                 {"Option9", "企业", {"合计", "B1001 ", "B2001 "}}};
+    for (const auto& c : cases) {
+        d.Choose("OptCurrent");
+        d.Choose(c.grouping);
+        d.Click("CmdExe");
+        d.Click("CmdPrint");
+        const ReportDocument* report = print->Report();
+        ASSERT_TRUE(report);
+        EXPECT_EQ(report->Text("Text1"), QString::fromUtf8(c.heading));
+        ASSERT_EQ(report->Rows().size(), c.names.size());
+        for (int r = 0; r < c.names.size(); ++r)
+            EXPECT_TRUE(report->At(r, 0).Text.startsWith(c.names[r])) << report->At(r, 0).Text.toStdString();
+    }
+    EXPECT_FALSE(d.LedgerRows().join('\n').contains(QStringLiteral("B1001 ")));
 }
 
 } // namespace

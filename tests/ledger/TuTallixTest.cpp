@@ -77,7 +77,7 @@ TEST(TuTallixWindow, UnitOptionsAndBoxesGiveCodeHeadAndSubType)
             d.Tick(box, c.ticked.contains(box));
         }
         d.Click("CmdExe");
-        EXPECT_EQ(d.TakeMessages(), QStringList{"计算完成！"});
+        EXPECT_TRUE(d.TakeMessages().value(0).startsWith(QStringLiteral("计算完成！")));
         EXPECT_EQ(d.Window().Condition().CodeHead + ":" + d.Window().Condition().SubType,
                   QLatin1String(c.codeHead) + ":" + c.subType)
             << c.option << " " << c.ticked.join(' ').toStdString();

@@ -6,11 +6,14 @@
 #include "PackageArchive.h"
 #include "PdfText.h"
 #include "PrintCommand.h"
+#include "ReportCsv.h"
+#include "ReportRun.h"
 #include "ReportChart.h"
 #include "ReportDocument.h"
 #include "ReportSource.h"
 #include "TempAppFolder.h"
 
+#include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
 #include <QDir>
@@ -200,8 +203,8 @@ TEST_F(Export, ChartCommandWritesAPictureAndRefusesWhatItCannotDraw)
     EXPECT_EQ(PdfPages(pdf).size(), 1);
 
     const QString other = dir.filePath("other.png");
-    EXPECT_EQ(Refusal(ChartCommand::Run, {"--report", "1_9", "--column", "2", "--png", other}),
-              QStringLiteral("没有这个报表：1_9"));
+    EXPECT_EQ(Refusal(ChartCommand::Run, {"--report", "9_9", "--column", "2", "--png", other}),
+              QStringLiteral("没有这个报表：9_9"));
     EXPECT_EQ(Refusal(ChartCommand::Run, {"--report", "1-9", "--column", "1", "--png", other}),
               QStringLiteral("第 1 栏没有数字，无法作图"));
     EXPECT_EQ(Refusal(ChartCommand::Run, {"--report", "1-9", "--column", "x", "--png", other}),
@@ -217,4 +220,101 @@ TEST_F(Export, ChartCommandWritesAPictureAndRefusesWhatItCannotDraw)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"chart.pdf", "chart.png"}));
 }
 
+// Every region of a long chart is named in the chart PDF's text, every bar is drawn (names
+// that repeat included), and value labels keep the column's decimals.
+TEST_F(Export, ChartsNameEveryRegionAtAnySize)
+{
+    for (const int count : {61, 375}) {
+        folder.Own("DELETE FROM type22 WHERE tablecode = '1_2'");
+        QList<QStringList> rows{{"合计", "1", "1"}};
+        for (int i = 1; i <= count; ++i)
+            rows.append({QStringLiteral("测试地区%1").arg(i, 3, 10, QLatin1Char('0')), QString::number(i), "0.5"});
+        rows.append({"市辖区", "42710.54", "1"});
+        rows.append({"市辖区", "150", "1"});
+        InsertRows(folder, "type22", "1_2", rows);
+        const auto document = ReportSource::Load({"1-2", {}, {}});
+        const int column = ReportChart::ColumnAt(*document, 2);
+        const auto bars = ReportChart::Bars(*document, column);
+        ASSERT_EQ(bars.size(), count + 2);
+        const auto chart = ReportChart::Create(*document, column, bars);
+        const auto* series = qobject_cast<QHorizontalBarSeries*>(chart->series().value(0));
+        ASSERT_TRUE(series);
+        EXPECT_EQ(series->barSets()[0]->count(), count + 2);
+        const auto* axis = qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Vertical).value(0));
+        ASSERT_TRUE(axis);
+        EXPECT_EQ(axis->count(), count + 2) << "one category per bar";
+
+        const QString pdf = dir.filePath(QStringLiteral("chart%1.pdf").arg(count));
+        ASSERT_TRUE(ReportChart::SavePdf(*document, QVector<int>{column}, pdf));
+        const QString text = PdfPages(pdf, false).join('\n').remove(' ');
+        for (int i = 1; i <= count; ++i)
+            EXPECT_TRUE(text.contains(QStringLiteral("测试地区%1").arg(i, 3, 10, QLatin1Char('0')))) << count << ' ' << i;
+        EXPECT_TRUE(text.contains(QStringLiteral("42710.54")));
+        EXPECT_TRUE(text.contains(QStringLiteral("150.00"))) << "the column's decimals";
+        const QString png = dir.filePath(QStringLiteral("chart%1.png").arg(count));
+        ASSERT_TRUE(ReportChart::SavePng(*document, column, png));
+        EXPECT_EQ(QImage(png).height(), ReportChart::HeightFor(count + 2));
+    }
+}
+
+// A report made of sections is charted a section at a time; the largest bars can be chosen.
+TEST_F(Export, SectionsAndTheLargestBarsAreChartedApart)
+{
+    QList<QStringList> rows;
+    for (const auto& section : {QStringList{"国有企业", "外商投资企业"}, QStringList{"500间以上", "1－99间"},
+                                QStringList{"五星级", "一星级"}}) {
+        rows.append({"合计", "9", "9", "9", "9", "9", "9", "9", "9"});
+        for (const QString& label : section)
+            rows.append({label, "1", "2", "3", "4", "5", "6", "7", "8"});
+    }
+    InsertRows(folder, "type11", "1_1", rows);
+    const auto document = ReportSource::Load({"1-1", {}, {}});
+    const QVector<ReportChart::Section> sections = ReportChart::Sections(*document);
+    ASSERT_EQ(sections.size(), 3);
+    const int column = ReportChart::ColumnAt(*document, 2);
+    for (int k = 0; k < 3; ++k) {
+        QStringList labels;
+        for (const ReportChart::Bar& bar : ReportChart::Bars(*document, column, k))
+            labels << bar.Label;
+        EXPECT_EQ(labels.size(), 2) << k;
+        EXPECT_TRUE(sections[k].Name.contains(labels.first())) << k;
+    }
+    const auto twelve = ReportSource::Load({"1-9", {}, {}});
+    const auto top = ReportChart::Bars(*twelve, {ReportChart::ColumnAt(*twelve, 2), -1, 1});
+    EXPECT_EQ(top, (QVector<ReportChart::Bar>{{QStringLiteral("株洲市"), 15}}));
+    EXPECT_TRUE(ReportChart::Sections(*twelve).isEmpty());
+}
+
 } // namespace
+
+// Regions of different parents that share a name print with their parent in the preview and
+// the chart; the stored rows and the CSV keep the name from Area.
+TEST_F(Export, RegionsThatShareANameCarryTheirParent)
+{
+    folder.Source("INSERT OR REPLACE INTO Area VALUES ('110000', '北京市'), ('110100', '市辖区'), "
+                  "('120000', '天津市'), ('120100', '市辖区')");
+    const QStringList codes{"110100", "120100", "430000"};
+    ReportRun run;
+    run.Analysis = QStringLiteral("饭店分析报表");
+    run.Period = QStringLiteral("2025年12月");
+    run.Codes = codes;
+    run.Regions = ReportRun::NamesOf(codes, false);
+    run.Shown = ReportRun::ShownNames(run.Codes, run.Regions);
+    run.Write();
+    folder.Own("DELETE FROM type22 WHERE tablecode = '1_2'");
+    InsertRows(folder, "type22", "1_2", {{"合计", "9"}, {"市辖区", "2"}, {"市辖区", "7"}, {"湖南省", "0"}});
+
+    const auto document = ReportSource::Load({"1-2", {}, {}});
+    QStringList printed;
+    for (int r = 0; r < document->Rows().size(); ++r)
+        printed << document->At(r, 0).Text;
+    EXPECT_EQ(printed, (QStringList{"合计", "北京市 市辖区", "天津市 市辖区", "湖南省"}));
+    QStringList charted;
+    for (const ReportChart::Bar& bar : ReportChart::Bars(*document, ReportChart::ColumnAt(*document, 2)))
+        charted << bar.Label;
+    EXPECT_EQ(charted, (QStringList{"湖南省", "北京市 市辖区", "天津市 市辖区"}));
+    const QString csv = QString::fromUtf8(ReportCsv::Encode(*document));
+    EXPECT_TRUE(csv.contains(QStringLiteral("\r\n市辖区,2"))) << csv.toStdString();
+    EXPECT_FALSE(csv.contains(QStringLiteral("\r\n北京市 市辖区,")));
+    EXPECT_EQ(folder.OwnRows("SELECT value1 FROM type22 WHERE tablecode = '1_2'").value(1), QStringLiteral("市辖区"));
+}

@@ -76,8 +76,8 @@ TEST_F(PrintCommandRun, LedgerTakesItsTitleFromTheModeUnlessGiven)
 TEST_F(PrintCommandRun, RefusesBadInput)
 {
     const QString pdf = dir.filePath("x.pdf");
-    EXPECT_EQ(Refusal({"--report", "1_1", "--pdf", pdf}), QStringLiteral("没有这个报表：1_1"));
-    EXPECT_EQ(Refusal({"--report", "1-1 ", "--pdf", pdf}), QStringLiteral("没有这个报表：1-1 "));
+    EXPECT_EQ(Refusal({"--report", "1_11", "--pdf", pdf}), QStringLiteral("没有这个报表：1_11"));
+    EXPECT_EQ(Refusal({"--report", "2-1-1E", "--pdf", pdf}), QStringLiteral("没有这个报表：2-1-1E"));
     EXPECT_FALSE(Refusal({"--report", "1-1"}).isEmpty());
     EXPECT_FALSE(Refusal({"--pdf", pdf}).isEmpty());
     EXPECT_FALSE(Refusal({"--report", "1-1", "--pdf", pdf, "--title", "x"}).isEmpty());
@@ -100,11 +100,11 @@ TEST_F(PrintCommandRun, ComparisonLedgerPrintsPercentUnderTheRunsCaptions)
     const QStringList lines = QString::fromUtf8(ReadAll(csv).mid(3)).split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines[1], QStringLiteral("2025年12月"));
-    EXPECT_EQ(lines[2], QStringLiteral("项目,营业收入（同比%）,利润（同比%）,税金（同比%）"));
+    EXPECT_EQ(lines[2], QStringLiteral("地区,营业收入（同比%）,利润（同比%）,税金（同比%）"));
     EXPECT_EQ(lines[3], QStringLiteral("合计,11.20,-25.00,0.00"));
     EXPECT_EQ(folder.OwnRows("SELECT value2 FROM type22"), QStringList{"0.112026813031888"});
     EXPECT_EQ(Run({"--report", "3_1", "--csv", csv}), 0); // the current-period modes print sums
-    EXPECT_TRUE(QString::fromUtf8(ReadAll(csv)).contains(QStringLiteral("项目,营业收入,利润,税金\r\n合计,0.112026813031888,")));
+    EXPECT_TRUE(QString::fromUtf8(ReadAll(csv)).contains(QStringLiteral("地区,营业收入,利润,税金\r\n合计,0.112026813031888,")));
 }
 
 // The run says what it computed: a line under the title, its time at the foot, the CSV's

@@ -161,4 +161,48 @@ TEST(ReportRenderer, UnwritablePdfIsRefused)
     EXPECT_FALSE(ReportRenderer(document).RenderPdf(QStringLiteral("/nonexistent-folder/x.pdf")));
 }
 
+// A column prints every figure with the same decimals (the most any needs, at most two),
+// counts without any; the stored text and the CSV stay as written. Headings break only
+// between words or before a bracket.
+TEST(ReportRenderer, ColumnsLineUpAndHeadingsKeepTheirWords)
+{
+    TempAppFolder folder;
+    InsertRows(folder, "type22", "",
+               {{"合计", "42821.6", "12", "0.123456", "1", "2", "3", "4", "5"},
+                {"长沙市", "18187.2", "3", "1.5E-06", "1", "2", "3", "4", "5"},
+                {"株洲市", "0.9", "7", "-0.001", "1", "2", "3", "4", "5"},
+                {"湘潭市", "0", "0", "2", "1", "2", "3", "4", "5"},
+                {"衡阳市", "53.04", "1", "3", "1", "2", "3", "4", "5"}});
+    const QStringList headings{"固定资产原值（万元）", "人均营业收入（万元）", "营业收入（累比%）", "床位数",
+                               "客房数", "接待人数", "营业税金", "从业人员"};
+    const auto document = ReportSource::Load({"3_1", "台帐", headings});
+    ASSERT_TRUE(document);
+    const struct
+    {
+        int column;
+        QStringList printed;
+    } columns[] = {{1, {"42821.60", "18187.20", "0.90", "0.00", "53.04"}},
+                   {2, {"12", "3", "7", "0", "1"}},
+                   {3, {"0.12", "0.00", "0.00", "2.00", "3.00"}}};
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("columns.pdf");
+    ASSERT_TRUE(ReportRenderer(*document).RenderPdf(pdf));
+    const QStringList pages = PdfPages(pdf);
+    ASSERT_EQ(pages.size(), 1);
+    for (const auto& c : columns)
+        for (int r = 0; r < c.printed.size(); ++r) {
+            EXPECT_EQ(document->At(r, c.column).Text, c.printed[r]) << c.column << ' ' << r;
+            EXPECT_EQ(LineOf(pages[0], document->CellText(r, 0)).split(' ').value(c.column), c.printed[r])
+                << c.column << ' ' << r;
+        }
+    EXPECT_EQ(document->CellText(2, 3), QStringLiteral("-0.001")); // the stored text stays
+    // each word of a heading whole on one line of the page
+    for (const char* word : {"固定资产原值", "人均营业收入", "（万元）", "（累比%）"}) {
+        bool whole = false;
+        for (const QString& line : pages[0].split('\n'))
+            whole = whole || QString(line).remove(' ').contains(QString::fromUtf8(word));
+        EXPECT_TRUE(whole) << word;
+    }
+}
+
 } // namespace

@@ -11,11 +11,13 @@
 #include "frmRestaurant.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
+#include <QMap>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -113,7 +115,9 @@ class DeskOnScreen : public ::testing::TestWithParam<ScreenCase>
 {
 };
 
-TEST_P(DeskOnScreen, EveryControlCanBeScrolledIntoView)
+// Opened, and maximised: no control needs sideways scrolling, every control of the body can
+// be scrolled into view, and the buttons below the body are in sight without scrolling.
+TEST_P(DeskOnScreen, EveryControlFitsTheWidthAndTheButtonsStayInSight)
 {
     Desk desk;
     desk.ShowOn(GetParam().screen);
@@ -121,29 +125,39 @@ TEST_P(DeskOnScreen, EveryControlCanBeScrolledIntoView)
     QMdiSubWindow* sub = desk.form->MdiArea()->activeSubWindow();
     ASSERT_TRUE(sub);
     EXPECT_TRUE(desk.form->MdiArea()->viewport()->rect().contains(sub->geometry()));
-    auto* scroll = qobject_cast<QScrollArea*>(sub->widget());
-    ASSERT_TRUE(scroll);
+    auto* body = window->findChild<QScrollArea*>(window->objectName() + QStringLiteral("Body"));
+    ASSERT_TRUE(body);
 
-    int checked = 0;
-    for (QWidget* c : window->findChildren<QWidget*>()) {
-        const bool control = qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c) ||
-                             qobject_cast<QComboBox*>(c) || qobject_cast<QAbstractItemView*>(c);
-        if (!control || !c->isVisible() || c->objectName().isEmpty() || c->objectName().startsWith("qt_"))
-            continue;
-        ++checked;
-        // The whole control, not only a text box's cursor as ensureWidgetVisible would.
-        const QPoint centre = c->mapTo(window, c->rect().center());
-        scroll->ensureVisible(centre.x(), centre.y(), c->width() / 2 + 1, c->height() / 2 + 1);
-        const QRect at(c->mapTo(scroll->viewport(), QPoint(0, 0)), c->size());
-        const QRect seen = at.intersected(scroll->viewport()->rect());
-        // Whole, or as much of it as the view can hold.
-        EXPECT_GE(seen.width(), std::min(at.width(), scroll->viewport()->width())) << c->objectName().toStdString();
-        EXPECT_GE(seen.height(), std::min(at.height(), scroll->viewport()->height())) << c->objectName().toStdString();
+    for (const bool maximised : {false, true}) {
+        if (maximised)
+            sub->showMaximized();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(body->horizontalScrollBar()->isVisible()) << maximised;
+        int checked = 0;
+        for (QWidget* c : window->findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c) ||
+                                 qobject_cast<QComboBox*>(c) || qobject_cast<QAbstractItemView*>(c);
+            if (!control || !c->isVisible() || c->objectName().isEmpty() || c->objectName().startsWith("qt_"))
+                continue;
+            ++checked;
+            const std::string name = c->objectName().toStdString();
+            EXPECT_TRUE(c->parentWidget()->rect().contains(c->geometry())) << name << " cut by its frame";
+            if (!body->widget()->isAncestorOf(c)) {
+                // Below the body: in sight as it is.
+                EXPECT_TRUE(window->rect().contains(QRect(c->mapTo(window, QPoint(0, 0)), c->size()))) << name;
+                continue;
+            }
+            const QPoint centre = c->mapTo(body->widget(), c->rect().center());
+            body->ensureVisible(centre.x(), centre.y(), 1, c->height() / 2 + 1);
+            const QRect at(c->mapTo(body->viewport(), QPoint(0, 0)), c->size());
+            EXPECT_GE(at.left(), 0) << name;
+            EXPECT_LE(at.right(), body->viewport()->width()) << name;
+            const QRect seen = at.intersected(body->viewport()->rect());
+            EXPECT_GE(seen.height(), std::min(at.height(), body->viewport()->height())) << name;
+        }
+        EXPECT_GT(checked, 20);
     }
-    EXPECT_GT(checked, 20);
-
-    scroll->verticalScrollBar()->setValue(0);
-    scroll->horizontalScrollBar()->setValue(0);
+    body->verticalScrollBar()->setValue(0);
     if (const QString look = qEnvironmentVariable("ORVANE_LOOK_DIR"); !look.isEmpty()) {
         QDir().mkpath(look);
         const QString name = QStringLiteral("%1x%2_%3.png")
@@ -193,6 +207,31 @@ TEST(Desk, NewWindowsOpenInsideTheVisibleAreaAndComeBackWhereTheyWere)
     desk.ShowOn(QSize(1024, 600));
     desk.Open(Analysis::TuTallix);
     EXPECT_EQ(desk.form->MdiArea()->activeSubWindow()->geometry(), moved);
+}
+
+// 层叠 steps the windows without resizing them; after 平铺 a window put away comes back at the
+// size and place the user gave it.
+TEST(Desk, CascadeAndTileLeaveTheSizesWindowsComeBackAt)
+{
+    Desk desk;
+    desk.ShowOn(QSize(1366, 768));
+    QMap<QMdiSubWindow*, QRect> given;
+    for (const Analysis kind : {Analysis::Restaurant, Analysis::TourUnit}) {
+        desk.Open(kind);
+        QMdiSubWindow* sub = desk.form->MdiArea()->activeSubWindow();
+        sub->setGeometry(QRect(10 + 20 * static_cast<int>(given.size()), 10, 760, 500));
+        given.insert(sub, sub->geometry());
+    }
+    desk.form->findChild<QAction*>("munCascade")->trigger();
+    for (auto it = given.cbegin(); it != given.cend(); ++it)
+        EXPECT_EQ(it.key()->size(), it.value().size());
+    desk.form->findChild<QAction*>("munTile")->trigger();
+    for (auto it = given.cbegin(); it != given.cend(); ++it) {
+        it.key()->hide();
+        desk.Open(it.key()->widget()->objectName() == QLatin1String("TourUnit") ? Analysis::TourUnit
+                                                                               : Analysis::Restaurant);
+        EXPECT_EQ(it.key()->geometry(), it.value());
+    }
 }
 
 TEST(Desk, TheMainWindowFitsTheScreenAndComesBackAtItsPlace)
@@ -316,16 +355,34 @@ TEST_P(DeskWindow, EnterInTheRegionBoxAddsTheRegion)
 
 TEST_P(DeskWindow, CloseButtonAndTitleBarCloseWhateverTheBoxHolds)
 {
+    AddRegionByEnter(QStringLiteral("4301"));
     desk.Type(window, GetParam().periodBox, QStringLiteral("3000x"));
     desk.Click(window, GetParam().closeButton);
     EXPECT_FALSE(sub->isVisible());
     EXPECT_TRUE(desk.messages.isEmpty());
 
+    // the title bar's close puts the window away with what it holds, as 关闭 does
     desk.Open(GetParam().kind);
     desk.Find<QLineEdit>(window, GetParam().periodBox)->setFocus();
     sub->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(desk.form->AnalysisWindow(GetParam().kind));
+    EXPECT_FALSE(sub->isVisible());
+    EXPECT_EQ(desk.Open(GetParam().kind), window);
+    EXPECT_EQ(desk.Find<FlexGrid>(window, GetParam().regionGrid)->Rows(), 2);
+    EXPECT_TRUE(desk.messages.isEmpty()) << desk.messages.join('|').toStdString();
+}
+
+// A region added a second time is added and said in the status bar; the box is emptied
+// after every region added.
+TEST_P(DeskWindow, ARegionAddedTwiceIsSaidAndTheBoxIsEmptied)
+{
+    AddRegionByEnter(QStringLiteral("43"));
+    EXPECT_TRUE(desk.Find<QLineEdit>(window, "txtRegionKey")->text().isEmpty());
+    EXPECT_TRUE(desk.form->statusBar()->currentMessage().isEmpty());
+    AddRegionByEnter(QStringLiteral("430"));
+    EXPECT_EQ(desk.form->statusBar()->currentMessage(), QStringLiteral("该地区已在列表中"));
+    EXPECT_TRUE(desk.Find<QLineEdit>(window, "txtRegionKey")->text().isEmpty());
+    EXPECT_EQ(desk.Find<FlexGrid>(window, GetParam().regionGrid)->Rows(), 3);
     EXPECT_TRUE(desk.messages.isEmpty());
 }
 
@@ -380,6 +437,58 @@ TEST_P(DeskWindow, SavingIsReportedAndDeletingAsksFirst)
     EXPECT_TRUE(Saved(window).isEmpty());
     EXPECT_TRUE(desk.messages.isEmpty());
 }
+
+// ---- why a sheet is empty ----
+
+struct EmptyCase
+{
+    const char* name;
+    Analysis kind;
+    const char* year;
+    const char* month; // nullptr: the window has no month
+    const char* region; // nullptr: none added
+    const char* run;
+    const char* message;
+};
+
+class DeskEmptySheet : public ::testing::TestWithParam<EmptyCase>
+{
+};
+
+TEST_P(DeskEmptySheet, TheDoneMessageSaysWhy)
+{
+    const EmptyCase& c = GetParam();
+    Desk desk;
+    desk.ShowOn(QSize(1366, 768));
+    QWidget* window = desk.Open(c.kind);
+    desk.Type(window, c.kind == Analysis::TuTallix ? "TxtYear" : "txtYear", QString::fromLatin1(c.year));
+    if (c.month)
+        desk.Type(window, c.kind == Analysis::TuTallix ? "TxtMonth" : "txtMonth", QString::fromLatin1(c.month));
+    if (c.region) {
+        desk.Type(window, "txtRegionKey", QString::fromLatin1(c.region));
+        QTest::keyClick(desk.Find<QLineEdit>(window, "txtRegionKey"), Qt::Key_Return);
+    }
+    desk.Click(window, c.run);
+    EXPECT_EQ(desk.messages, QStringList{QString::fromUtf8(c.message)});
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Runs, DeskEmptySheet, ::testing::Values(
+    EmptyCase{"HotelWithoutRegion", Analysis::Restaurant, "2025", "12", nullptr, "cmdExec",
+              "计算完成\n没有选择地区，报表只有合计行"},
+    EmptyCase{"HotelWithoutReturns", Analysis::Restaurant, "2019", "12", "43", "cmdExec",
+              "计算完成\n所选期间（2019年12月）没有任何报表数据"},
+    EmptyCase{"HotelWithAll", Analysis::Restaurant, "2025", "12", "43", "cmdExec", "计算完成"},
+    EmptyCase{"AnnualWithoutRegion", Analysis::TourUnit, "2025", nullptr, nullptr, "cmdCreate",
+              "计算完成\n没有选择地区，报表只有合计行"},
+    EmptyCase{"AnnualWithoutReturns", Analysis::TourUnit, "2019", nullptr, "43", "cmdCreate",
+              "计算完成\n所选期间（2019年）没有任何报表数据"},
+    EmptyCase{"LedgerWithoutRegionOrItem", Analysis::TuTallix, "2025", "12", nullptr, "CmdExe",
+              "计算完成！\n没有选择地区，报表只有合计行\n没有选择台帐项目"},
+    EmptyCase{"LedgerWithoutReturns", Analysis::TuTallix, "2019", "12", "43", "CmdExe",
+              "计算完成！\n没有选择台帐项目\n所选期间（2019年12月）没有任何报表数据"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, DeskWindow,

@@ -5,6 +5,7 @@
 #include "MessagePresenter.h"
 #include "MotherForm.h"
 #include "PdfText.h"
+#include "ReportViewer.h"
 #include "ReportDocument.h"
 #include "TempAppFolder.h"
 #include "TourUnit.h"
@@ -15,13 +16,17 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGraphicsView>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProcess>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -167,13 +172,15 @@ TEST_F(TourUnitWindowTest, ControlsCarryTheirNamesAndCaptionsAndSelectAllTicksTh
     EXPECT_TRUE(messages.isEmpty()) << messages.join(' ').toStdString();
 }
 
-// A year that passes runs even without regions: every table then holds only its zero total.
+// A year that passes runs even without regions: every table then holds only its zero total,
+// and the message says why.
 TEST_F(TourUnitWindowTest, YearIsCheckedOnLeavingTheBoxAndByTheRun)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"", "年份不能为空"},       {"    ", "年份不能为空"},    {"3000", "请输入正确年份"},
         {"0999", "请输入正确年份"}, {"20251", "请输入正确年份"}, {"2O25", "请输入正确年份"},
-        {"1999", "计算完成"},       {" 2025 ", "计算完成"}};
+        {"1999", "计算完成\n没有选择地区，报表只有合计行\n所选期间（1999年）没有任何报表数据"},
+        {" 2025 ", "计算完成\n没有选择地区，报表只有合计行"}};
     for (const auto& [typed, message] : cases) {
         SCOPED_TRACE(typed);
         ReloadWindow();
@@ -181,7 +188,7 @@ TEST_F(TourUnitWindowTest, YearIsCheckedOnLeavingTheBoxAndByTheRun)
         Type("txtYear", typed);
         Click("cmdCreate");
         EXPECT_EQ(messages, QStringList{QString::fromUtf8(message)});
-        const bool refused = messages.value(0) != Done;
+        const bool refused = !messages.value(0).startsWith(Done);
         EXPECT_EQ(QApplication::focusWidget() == Box("txtYear"), refused);
         if (messages.value(0) == QStringLiteral("请输入正确年份")) { // refused as the focus left the box
             EXPECT_EQ(Box("txtYear")->selectedText(), Box("txtYear")->text());
@@ -216,9 +223,9 @@ TEST_F(TourUnitWindowTest, RegionKeyIsNormalisedAndLookedUp)
         EXPECT_EQ(GridRows("FlexGrid"), *row ? QStringList{QString::fromUtf8(row)} : QStringList());
         EXPECT_EQ(messages.join('|'), QString::fromUtf8(message));
         EXPECT_EQ(QApplication::focusWidget(), Box("txtRegionKey"));
-        // a found region leaves the key for the next one; an unknown one empties the box
-        const bool unknown = messages.value(0) == QStringLiteral("没有这个地区码");
-        EXPECT_EQ(Box("txtRegionKey")->text(), unknown ? QString() : QString::fromUtf8(key));
+        // a found region or an unknown one empties the box for the next; a refused key stays
+        const bool refused = !messages.isEmpty() && messages.value(0) != QStringLiteral("没有这个地区码");
+        EXPECT_EQ(Box("txtRegionKey")->text(), refused ? QString::fromUtf8(key) : QString());
         if (messages.value(0) == QStringLiteral("请输入正确数据！")) { // refused as the focus left the box
             EXPECT_EQ(Box("txtRegionKey")->selectedText(), Box("txtRegionKey")->text());
         }
@@ -280,7 +287,8 @@ TEST_F(TourUnitWindowTest, RunOverTypedRegionsWritesTheReferenceTablesInGridOrde
     EXPECT_EQ(messages, (QStringList{Done, Done}));
 }
 
-// 导出所选 writes the ticked reports of the last run into one file; 全部选定 ticks all thirteen.
+// 导出所选 writes the ticked reports of the last run into one file, each tick the report on its
+// own line of the list; 全部选定 ticks all thirteen.
 TEST_F(TourUnitWindowTest, ExportSelectedWritesTheTickedReportsIntoOneFile)
 {
     Click("cmdExportSelected");
@@ -289,14 +297,37 @@ TEST_F(TourUnitWindowTest, ExportSelectedWritesTheTickedReportsIntoOneFile)
     AddRegion("43");
     AddRegion("44");
     Click("cmdCreate");
-    Click("ChkAllSelect");
-    EXPECT_EQ(Window().SelectedCodes(), TourUnit::PrintCodes());
 
+    // each box alone: the line's identifier names the sheet written and the PDF's title
     QTemporaryDir dir;
+    QStringList books, expected;
+    for (int i = 0; i < 13; ++i) {
+        for (int k = 0; k < 13; ++k)
+            Control<QCheckBox>(QStringLiteral("Check2_%1").arg(k))->setChecked(k == i);
+        const QString id = Control<QLabel>(QStringLiteral("lblReportId_%1").arg(i))->text();
+        const QString code = id.mid(1).replace('_', '-');
+        expected << code;
+        books << dir.filePath(QStringLiteral("one%1.xlsx").arg(i));
+        Window().ExportSelected(books.last());
+        const QString pdf = dir.filePath(QStringLiteral("one%1.pdf").arg(i));
+        Window().ExportSelected(pdf);
+        const QStringList pages = PdfPages(pdf, false);
+        ASSERT_FALSE(pages.isEmpty()) << i;
+        EXPECT_TRUE(pages.first().trimmed().startsWith(QStringLiteral("表") + code + ' ')) << id.toStdString();
+    }
+    QProcess python;
+    python.start("/usr/bin/python3",
+                 QStringList{"-c", "import openpyxl,sys\nfor f in sys.argv[1:]: print(','.join(openpyxl.load_workbook(f).sheetnames))"} +
+                     books);
+    python.waitForFinished(-1);
+    EXPECT_EQ(QString::fromUtf8(python.readAllStandardOutput()).trimmed().split('\n'), expected);
+
+    Click("ChkAllSelect");
+    EXPECT_EQ(Window().SelectedCodes(), TourUnit::ListCodes());
     Window().ExportSelected(dir.filePath("annual.pdf"));
     const QStringList pages = PdfPages(dir.filePath("annual.pdf"), false);
     int page = -1;
-    for (const QString& code : TourUnit::PrintCodes()) {
+    for (const QString& code : TourUnit::ListCodes()) {
         const QString title = QStringLiteral("表") + code + ' ';
         const auto at = std::find_if(pages.begin() + page + 1, pages.end(),
                                      [&](const QString& text) { return text.trimmed().startsWith(title); });
@@ -304,19 +335,41 @@ TEST_F(TourUnitWindowTest, ExportSelectedWritesTheTickedReportsIntoOneFile)
         page = static_cast<int>(at - pages.begin());
         EXPECT_TRUE(at->contains(QStringLiteral("2025年 · 湖南省、广东省"))) << code.toStdString();
     }
-
-    Window().ExportSelected(dir.filePath("annual.xlsx"));
-    QProcess python;
-    python.start("/usr/bin/python3", {"-c", "import openpyxl,sys; print(','.join(openpyxl.load_workbook(sys.argv[1]).sheetnames))",
-                                      dir.filePath("annual.xlsx")});
-    python.waitForFinished(-1);
-    EXPECT_EQ(QString::fromUtf8(python.readAllStandardOutput()).trimmed(), TourUnit::PrintCodes().join(','));
     EXPECT_EQ(messages, (QStringList{QStringLiteral("请先选定要导出的报表"), Done}));
 
     folder.Own("DELETE FROM type44 WHERE tablecode = '211B'");
     Window().ExportSelected(dir.filePath("again.xlsx"));
     EXPECT_EQ(messages.last(), ReportDocument::NoDataMessage + QStringLiteral("（2-1-1B）"));
     EXPECT_FALSE(QFile::exists(dir.filePath("again.xlsx")));
+}
+
+// A print window left open shows each new run's report at once, from the top of page 1, and
+// opens within the screen.
+TEST_F(TourUnitWindowTest, AnOpenPreviewFollowsEachRun)
+{
+    Type("txtYear", "2025");
+    AddRegion("43");
+    Click("cmdCreate");
+    Control<QComboBox>("Comboprint2")->setCurrentIndex(1); // 2-1-2
+    Click("cmdType");
+    tableprint* print = tableprint::Shared();
+    ASSERT_TRUE(print->Report());
+    EXPECT_EQ(print->Report()->Rows().size(), 2);
+    EXPECT_TRUE(print->screen()->availableGeometry().contains(print->geometry()));
+
+    auto* view = print->CRViewer1->Preview()->findChild<QGraphicsView*>();
+    ASSERT_TRUE(view);
+    for (const char* key : {"4301", "44"}) {
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+        AddRegion(key);
+        Click("cmdCreate");
+        ASSERT_TRUE(print->Report());
+        EXPECT_EQ(print->Report()->Rows().size(), Grid("FlexGrid")->Rows()) << key; // the total and each region
+        EXPECT_TRUE(print->Report()->RunLine().contains(Grid("FlexGrid")->TextMatrix(Grid("FlexGrid")->Rows() - 1, 1)));
+        EXPECT_EQ(print->CRViewer1->CurrentPage(), 1);
+        EXPECT_EQ(view->verticalScrollBar()->value(), view->verticalScrollBar()->minimum()) << key;
+    }
+    EXPECT_EQ(messages, (QStringList{Done, Done, Done}));
 }
 
 TEST_F(TourUnitWindowTest, DatabaseErrorsAreShownAndLeaveTheWindowUsable)

@@ -19,6 +19,7 @@
 #include "RunProgressDialog.h"
 #include "Numeric.h"
 #include "WaitCursor.h"
+#include "RunNotice.h"
 #include "tableprint.h"
 
 #include <QCheckBox>
@@ -33,9 +34,6 @@ namespace {
 
 using namespace InputRules;
 
-// The registration codes each box of 注册类型 admits, in ascending order.
-const std::vector<std::int16_t> RegtypeCodes[10] = {
-    {110}, {120}, {130}, {140}, {150}, {160}, {170}, {190}, {210, 220, 230, 240}, {310, 320, 330, 340}};
 const char* const CategoryPrefixes[5] = {"B1", "B2", "B3", "B4", "B9"};
 
 // The range groups in the order the run checks them (positions in RangeGroups()).
@@ -182,6 +180,9 @@ void frmRestaurant::cmdAddnewRegion_Click()
             txtRegionKey->clear();
             return;
         }
+        // Listed twice, a region is computed and printed twice; that stays allowed, but is said.
+        if (FlexGrid->Column(0).contains(*code))
+            AnalysisWindows::ShowStatus(this, RunNotice::RegionListedTwice);
         const int row = FlexGrid->Rows();
         FlexGrid->AddItem(QString());
         FlexGrid->SetTextMatrix(row, 0, *code);
@@ -289,7 +290,8 @@ void frmRestaurant::FillCondition()
     std::vector<std::int16_t> regtypes;
     for (int i = 0; i < 10; ++i)
         if (chkRegtype[i]->isChecked())
-            regtypes.insert(regtypes.end(), RegtypeCodes[i].begin(), RegtypeCodes[i].end());
+            regtypes.insert(regtypes.end(), HotelRun::RegtypeBoxes()[i].Codes.begin(),
+                            HotelRun::RegtypeBoxes()[i].Codes.end());
     c.SetRegType(regtypes);
 
     std::vector<std::int16_t> stars;
@@ -331,18 +333,23 @@ void frmRestaurant::cmdExec_Click()
     if (!RangesComplete())
         return;
     bool cancelled = false;
-    const bool done = HandlerGuard::Run([this, &cancelled] {
+    QStringList notices;
+    const bool done = HandlerGuard::Run([this, &cancelled, &notices] {
         const WaitCursor wait;
         const RunLock lock;
         FillCondition();
         report_->Clear();
         cancelled = !RunRegions();
         report_->Run = HotelRun::Describe(*condition_, FlexGrid->Column(0));
-        if (!cancelled)
-            report_->Save();
+        if (cancelled)
+            return;
+        report_->Save();
+        tableprint::RunSaved();
+        notices = RunNotice::Of({condition_->YearStat, condition_->MonthStat, FlexGrid->Rows() - 1});
     });
     if (done)
-        MessagePresenter::Show(cancelled ? RunProgressDialog::CancelledMessage : QStringLiteral("计算完成"));
+        MessagePresenter::Show(cancelled ? RunProgressDialog::CancelledMessage
+                                         : RunNotice::Done(QStringLiteral("计算完成"), notices));
 }
 
 void frmRestaurant::btnPrint_Click()

@@ -5,7 +5,10 @@
 #include "ControlArray.h"
 #include "FlexGrid.h"
 #include "FocusValidator.h"
+#include "HotelRun.h"
 #include "InputRules.h"
+#include "ReflowLayout.h"
+#include "ScrollBody.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -67,9 +70,9 @@ void frmRestaurant::CreateControls()
     columns->addLayout(left);
     columns->addLayout(right, 1);
 
-    auto* main = new QVBoxLayout(this);
-    main->addLayout(columns, 1);
-    main->addWidget(CreateCommandRow());
+    auto* footer = new QHBoxLayout;
+    footer->addWidget(CreateCommandRow());
+    ScrollBody::Build(this, columns, footer);
 
     SetTabOrder();
     AttachValidators();
@@ -123,8 +126,6 @@ QWidget* frmRestaurant::CreateRegionGroup()
 
 QWidget* frmRestaurant::CreateTickGroups()
 {
-    static const char* const regtypes[] = {"国有", "集体", "股合", "联营",   "有限",
-                                           "股有", "私营", "其他", "港澳台", "外商"};
     static const char* const categories[] = {"B1", "B2", "B3", "B4", "B9"};
 
     auto* holder = new QWidget(this);
@@ -132,13 +133,15 @@ QWidget* frmRestaurant::CreateTickGroups()
     grid->setContentsMargins(0, 0, 0, 0);
 
     QGroupBox* regFrame = new QGroupBox(QStringLiteral("注册类型"), holder);
-    auto* regRow = new QHBoxLayout(regFrame);
+    // Two rows of five on a narrow window.
+    auto* regRow = new ReflowLayout(10, regFrame);
+    regRow->setContentsMargins(9, 9, 9, 9);
     for (int i = 0; i < 10; ++i) {
         chkRegtype[i] = ControlArray::Create<QCheckBox>(QStringLiteral("chkRegtype"), i,
-                                                        QString::fromUtf8(regtypes[i]), regFrame);
+                                                        QString::fromUtf8(HotelRun::RegtypeBoxes()[i].Caption),
+                                                        regFrame);
         regRow->addWidget(chkRegtype[i]);
     }
-    regRow->addStretch(1);
 
     QGroupBox* starFrame = new QGroupBox(QStringLiteral("星级"), holder);
     auto* starRow = new QHBoxLayout(starFrame);
@@ -200,8 +203,8 @@ QWidget* frmRestaurant::CreateRangeGroups()
     };
 
     auto* holder = new QWidget(this);
-    auto* grid = new QGridLayout(holder);
-    grid->setContentsMargins(0, 0, 0, 0);
+    // Three groups a row where there is room, two or one where not.
+    auto* grid = new ReflowLayout(3, holder);
     for (int i = 0; i < RangeCount; ++i) {
         const auto& g = groups[i];
         QGroupBox* frame = new QGroupBox(QString::fromUtf8(g.caption), holder);
@@ -219,7 +222,7 @@ QWidget* frmRestaurant::CreateRangeGroups()
         row->addWidget(start);
         row->addWidget(new QLabel(QStringLiteral("至"), frame));
         row->addWidget(end);
-        grid->addWidget(frame, i / 3, i % 3);
+        grid->addWidget(frame);
     }
     return holder;
 }

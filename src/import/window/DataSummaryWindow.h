@@ -2,10 +2,13 @@
 
 #include <QWidget>
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QTableWidget;
 
-// 数据概况: the summary of the source database as text, with a button that copies it.
+// 数据概况: the summary of the source database, its tables in a table whose columns fit and
+// what the reports will not count below, with a button that copies it all as text.
 class DataSummaryWindow : public QWidget
 {
     Q_OBJECT
@@ -24,6 +27,11 @@ signals:
 private:
     void cmdCopy_Click();
 
+    void Show(const QString& text);
+
+    QString text_;
+    QLabel* lblDatabase_;
+    QTableWidget* tblSummary_;
     QPlainTextEdit* txtSummary_;
     QPushButton* cmdCopy_;
     QPushButton* cmdAudit_;

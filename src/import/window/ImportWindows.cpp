@@ -3,10 +3,11 @@
 #include "AuditWindow.h"
 #include "DataSummaryWindow.h"
 #include "DbConnection.h"
+#include "FileDialogs.h"
 #include "ImportProgressDialog.h"
+#include "WindowPlaces.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -16,7 +17,7 @@ namespace {
 ImportWindows::FolderChooser& Chooser()
 {
     static ImportWindows::FolderChooser chooser = [](QWidget* parent) {
-        return QFileDialog::getExistingDirectory(parent, QStringLiteral("选择采集系统的数据文件夹"));
+        return FileDialogs::ChooseFolder(parent, QStringLiteral("选择采集系统的数据文件夹"));
     };
     return chooser;
 }
@@ -61,7 +62,9 @@ DataSummaryWindow* ShowSummary(QMdiArea* mdi, const QString& appFolder)
         sub = mdi->addSubWindow(window);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWindowTitle(window->windowTitle());
-        sub->resize(window->size() + QSize(16, 40));
+        // Within the area, so that its button stays whole on a small screen.
+        sub->setGeometry(WindowPlaces::Inside(QRect(QPoint(0, 0), window->size() + QSize(16, 40)),
+                                              mdi->viewport()->rect()));
     }
     auto* window = static_cast<DataSummaryWindow*>(sub->widget());
     sub->show();

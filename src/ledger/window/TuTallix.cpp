@@ -9,6 +9,7 @@
 #include "FocusValidator.h"
 #include "HandlerGuard.h"
 #include "RunLock.h"
+#include "RunNotice.h"
 #include "MessagePresenter.h"
 #include "RunProgressDialog.h"
 #include "Numeric.h"
@@ -253,9 +254,18 @@ void TuTallix::cmdAddnewRegion_Click()
         if (!name)
             MessagePresenter::Show(TallixInput::NoRegionMessage);
         else
-            FlexGridArea->AddItem(*code + QLatin1Char('\t') + *name);
+            AddListed(FlexGridArea, *code, *name, RunNotice::RegionListedTwice);
         txtRegionKey->clear();
     });
+}
+
+void TuTallix::AddListed(FlexGrid* grid, const QString& code, const QString& name, const QString& twice)
+{
+    // Listed twice, a row is computed and printed twice; that stays allowed, but is said.
+    if (grid->Column(0).contains(code.trimmed()))
+        AnalysisWindows::ShowStatus(this, twice);
+    grid->AddItem(code + QLatin1Char('\t') + name);
+    FitGridColumns(grid);
 }
 
 void TuTallix::CmdDelRegion_Click()
@@ -287,7 +297,7 @@ void TuTallix::CmdAddArea_Click()
         if (enterprises.isEmpty())
             MessagePresenter::Show(refusal);
         for (const TallixLookup::Entry& enterprise : enterprises)
-            FlexGridCompany->AddItem(enterprise.Code + QLatin1Char('\t') + enterprise.Name);
+            AddListed(FlexGridCompany, enterprise.Code, enterprise.Name, RunNotice::EnterpriseListedTwice);
         Text5->clear();
     });
 }
@@ -305,7 +315,7 @@ void TuTallix::CmdAddCompany_Click()
         if (!name)
             MessagePresenter::Show(TallixInput::NoEnterpriseMessage);
         else
-            FlexGridCompany->AddItem(code + QLatin1Char('\t') + *name);
+            AddListed(FlexGridCompany, code, *name, RunNotice::EnterpriseListedTwice);
         Text6->clear();
     });
 }
@@ -393,6 +403,7 @@ void TuTallix::CmdExe_Click()
         if (!FocusValidator::Validate(box))
             return;
     bool cancelled = false;
+    QStringList notices;
     const bool done = HandlerGuard::Run([&] {
         const WaitCursor wait;
         const RunLock lock;
@@ -406,11 +417,17 @@ void TuTallix::CmdExe_Click()
         report_.Run = TallixRun::Describe(condition_, Option8->isChecked() ? FlexGridArea->Column(0)
                                                                            : FlexGridCompany->Column(0),
                                           Option8->isChecked(), FlexGridItem->Column(0));
-        if (!cancelled)
-            report_.Save();
+        if (cancelled)
+            return;
+        report_.Save();
+        tableprint::RunSaved();
+        const FlexGrid* rows = Option8->isChecked() ? FlexGridArea : Option9->isChecked() ? FlexGridCompany : nullptr;
+        notices = RunNotice::Of({condition_.YearStat, condition_.MonthStat, rows ? rows->Rows() - 1 : 0,
+                                 rows == FlexGridCompany, FlexGridItem->Rows() - 1});
     });
     if (done) {
-        MessagePresenter::Show(cancelled ? RunProgressDialog::CancelledMessage : TallixInput::DoneMessage);
+        MessagePresenter::Show(cancelled ? RunProgressDialog::CancelledMessage
+                                         : RunNotice::Done(TallixInput::DoneMessage, notices));
         return;
     }
     // A stopped run leaves no ledger behind, not even the previous one under new headings.

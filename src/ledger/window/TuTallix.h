@@ -110,6 +110,8 @@ private:
     bool RunTallixRows(); // false when the user stopped it
 
     void ClearPrintHeadings();
+    // Appends a row, saying so in the status bar when the code is listed already.
+    void AddListed(FlexGrid* grid, const QString& code, const QString& name, const QString& twice);
 
     // TuTallixConfigurations.cpp
     void ListTallixConfigurations();

@@ -3,6 +3,7 @@
 
 #include "FlexGrid.h"
 #include "FocusValidator.h"
+#include "ScrollBody.h"
 #include "TallixInput.h"
 
 #include <QButtonGroup>
@@ -69,19 +70,18 @@ FlexGrid* Grid(const char* name, int cols, QWidget* parent)
 
 void TuTallix::CreateControls()
 {
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(6, 6, 6, 6);
+    auto* body = new QVBoxLayout;
     Frame1 = Frame("Frame1", QString(), this);
-    outer->addWidget(Frame1);
+    body->addWidget(Frame1);
 
     CreateFrame2();
     CreateFrame3();
     CreateFrame5();
     CreateFrame4();
     CreateFrame9();
-    CmdExe = Button("CmdExe", QStringLiteral("生成报表"), Frame1);
-    CmdPrint = Button("CmdPrint", QStringLiteral("打印"), Frame1);
-    CmdCancle = Button("CmdCancle", QStringLiteral("取消"), Frame1);
+    CmdExe = Button("CmdExe", QStringLiteral("生成报表"), this);
+    CmdPrint = Button("CmdPrint", QStringLiteral("打印"), this);
+    CmdCancle = Button("CmdCancle", QStringLiteral("取消"), this);
 
     auto* grid = new QGridLayout(Frame1);
     auto* left = new QVBoxLayout;
@@ -101,7 +101,8 @@ void TuTallix::CreateControls()
     buttons->addWidget(CmdExe);
     buttons->addWidget(CmdPrint);
     buttons->addWidget(CmdCancle);
-    grid->addLayout(buttons, 1, 0, 1, 3);
+    // Below the scrolling body, always in sight.
+    ScrollBody::Build(this, body, buttons);
 
     // Top to bottom, left to right, whatever order the frames were built in.
     const QList<QWidget*> order{
@@ -378,10 +379,15 @@ void TuTallix::FitGridColumns(FlexGrid* grid)
         grid->SetColWidth(2, 0);
         return;
     }
+    // Codes whole ("B94302001234"), the names in the rest.
+    int widest = 0;
+    for (const QString& code : grid->Column(0))
+        widest = std::max(widest, grid->fontMetrics().horizontalAdvance(code));
+    const int codeWidth = std::min(width * 3 / 5, std::max(width / 3, widest + 16));
     grid->setColumnHidden(0, false);
     grid->setColumnHidden(1, false);
-    grid->setColumnWidth(0, width / 3);
-    grid->setColumnWidth(1, width - width / 3);
+    grid->setColumnWidth(0, codeWidth);
+    grid->setColumnWidth(1, width - codeWidth);
 }
 
 bool TuTallix::eventFilter(QObject* watched, QEvent* event)

@@ -15,6 +15,8 @@
 #include "RunProgressDialog.h"
 #include "Numeric.h"
 #include "ReportExport.h"
+#include "RunNotice.h"
+#include "FileDialogs.h"
 #include "TourUnitRegionSets.h"
 #include "TourUnitReport.h"
 #include "TourUnitRun.h"
@@ -23,7 +25,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -134,20 +136,25 @@ void TourUnit::cmdCreate_Click()
 
     running_ = true;
     bool cancelled = false;
-    const bool done = HandlerGuard::Run([this, &year, &cancelled] {
+    QStringList notices;
+    const bool done = HandlerGuard::Run([this, &year, &cancelled, &notices] {
         const WaitCursor wait; // also while another run holds the lock
         const RunLock lock;
         report_->Clear();
         cancelled = !CalculateAllRegions(Numeric::ToInt16(year));
         report_->Run = TourUnitRun::Describe(Numeric::ToInt16(year), regionGrid->Column(0));
-        if (!cancelled)
-            report_->Save();
+        if (cancelled)
+            return;
+        report_->Save();
+        tableprint::RunSaved();
+        notices = RunNotice::Of({Numeric::ToInt16(year), 0, regionGrid->Rows() - 1});
     });
     running_ = false;
     // A run that fails before writing leaves the last report as it was, like the hotel
     // window and the command line; one that fails while writing leaves the tables empty.
     if (done)
-        MessagePresenter::Show(cancelled ? RunProgressDialog::CancelledMessage : QStringLiteral("计算完成"));
+        MessagePresenter::Show(cancelled ? RunProgressDialog::CancelledMessage
+                                         : RunNotice::Done(QStringLiteral("计算完成"), notices));
 }
 
 bool TourUnit::CalculateAllRegions(std::int16_t year)
@@ -185,9 +192,9 @@ void TourUnit::cmdExportSelected_Click()
         return;
     }
     QString filter;
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出所选"),
-                                                      QStringLiteral("旅游单位综合年报.xlsx"),
-                                                      QStringLiteral("Excel 工作簿 (*.xlsx);;PDF 文件 (*.pdf)"), &filter);
+    const QString path =
+        FileDialogs::AskSave(this, QStringLiteral("导出所选"), QStringLiteral("旅游单位综合年报.xlsx"),
+                             QStringLiteral("Excel 工作簿 (*.xlsx);;PDF 文件 (*.pdf)"), &filter);
     if (path.isEmpty())
         return;
     // A name without either ending takes the kind chosen in the dialog.
@@ -199,21 +206,25 @@ void TourUnit::cmdExportSelected_Click()
 QStringList TourUnit::SelectedCodes() const
 {
     QStringList codes;
-    for (qsizetype i = 0; i < Check2.size() && i < PrintCodes().size(); ++i)
+    for (qsizetype i = 0; i < Check2.size() && i < ListCodes().size(); ++i)
         if (Check2[i]->isChecked())
-            codes << PrintCodes()[i];
+            codes << ListCodes()[i];
     return codes;
 }
 
 void TourUnit::ExportSelected(const QString& path)
 {
     std::optional<QString> failure;
-    HandlerGuard::Run([&] {
+    const bool ran = HandlerGuard::Run([&] {
         const WaitCursor wait;
         failure = ReportExport::Write(SelectedCodes(), path);
     });
+    if (!ran)
+        return;
     if (failure)
         MessagePresenter::Show(*failure);
+    else
+        AnalysisWindows::ShowStatus(this, QStringLiteral("已保存到 ") + QDir::toNativeSeparators(path));
 }
 
 void TourUnit::ChkAllSelect_Click()

@@ -28,6 +28,8 @@ public:
 
     // The table codes of the print list, by position.
     static const QStringList& PrintCodes();
+    // The table codes of the report list, by line: the order of the ticks Check2.
+    static const QStringList& ListCodes();
 
     // The ticked reports of the last run into one workbook, or one PDF for a name ending in
     // ".pdf"; what goes wrong is shown in a message box.

@@ -3,6 +3,7 @@
 
 #include "ControlArray.h"
 #include "FlexGrid.h"
+#include "ScrollBody.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -21,22 +23,23 @@ struct ReportLine
 {
     const char* id;
     QString caption;
+    const char* code;
 };
 
 const ReportLine ReportLines[] = {
-    {"R2_1_1", QStringLiteral("旅游企业经济指标（按行业分）")},
-    {"R2_1_1A", QStringLiteral("旅游企业基本单位数")},
-    {"R2_1_1B", QStringLiteral("旅游企业从业人员情况")},
-    {"R2_1_1C", QStringLiteral("旅游企业固定资产情况")},
-    {"R2_1_1D", QStringLiteral("旅游企业主要经济指标")},
-    {"R2_1_2", QStringLiteral("旅游企业主要经济指标（按地区分）")},
-    {"R2_1_3", QStringLiteral("旅行社主要经济指标（按地区分）")},
-    {"R2_1_4", QStringLiteral("国际旅行社主要经济指标（按地区分）")},
-    {"R2_1_5", QStringLiteral("国内旅行社主要经济指标（按地区分）")},
-    {"R2_1_6", QStringLiteral("旅游饭店主要经济指标（按地区分）")},
-    {"R2_1_7", QStringLiteral("内资饭店主要经济指标（按地区分）")},
-    {"R2_1_8", QStringLiteral("外资饭店主要经济指标（按地区分）")},
-    {"R2_1_9", QStringLiteral("旅游区点主要经济指标（按地区分）")},
+    {"R2_1_1", QStringLiteral("旅游企业经济指标（按行业分）"), "2-1-1"},
+    {"R2_1_1A", QStringLiteral("旅游企业基本单位数"), "2-1-1A"},
+    {"R2_1_1B", QStringLiteral("旅游企业从业人员情况"), "2-1-1B"},
+    {"R2_1_1C", QStringLiteral("旅游企业固定资产情况"), "2-1-1C"},
+    {"R2_1_1D", QStringLiteral("旅游企业主要经济指标"), "2-1-1D"},
+    {"R2_1_2", QStringLiteral("旅游企业主要经济指标（按地区分）"), "2-1-2"},
+    {"R2_1_3", QStringLiteral("旅行社主要经济指标（按地区分）"), "2-1-3"},
+    {"R2_1_4", QStringLiteral("国际旅行社主要经济指标（按地区分）"), "2-1-4"},
+    {"R2_1_5", QStringLiteral("国内旅行社主要经济指标（按地区分）"), "2-1-5"},
+    {"R2_1_6", QStringLiteral("旅游饭店主要经济指标（按地区分）"), "2-1-6"},
+    {"R2_1_7", QStringLiteral("内资饭店主要经济指标（按地区分）"), "2-1-7"},
+    {"R2_1_8", QStringLiteral("外资饭店主要经济指标（按地区分）"), "2-1-8"},
+    {"R2_1_9", QStringLiteral("旅游区点主要经济指标（按地区分）"), "2-1-9"},
 };
 
 template <typename T> T* Named(T* control, const char* name)
@@ -54,6 +57,17 @@ QPushButton* Button(const QString& caption, const char* name, QWidget* parent)
 }
 
 } // namespace
+
+const QStringList& TourUnit::ListCodes()
+{
+    static const QStringList codes = [] {
+        QStringList list;
+        for (const ReportLine& line : ReportLines)
+            list << QLatin1String(line.code);
+        return list;
+    }();
+    return codes;
+}
 
 void TourUnit::CreateControls()
 {
@@ -78,12 +92,11 @@ void TourUnit::CreateControls()
     buttons->addWidget(cmdCreate);
     buttons->addWidget(cmdExit);
 
-    auto* root = new QVBoxLayout(this);
-    root->addLayout(columns, 1);
-    root->addLayout(buttons);
+    const QScrollArea* body = ScrollBody::Build(this, columns, buttons);
 
     SetTabOrder();
-    resize(sizeHint().expandedTo(QSize(940, 640)));
+    // The whole body where there is room; the sub-window is fitted to the screen.
+    resize(body->widget()->sizeHint().grownBy(QMargins(12, 12, 12, 60)).expandedTo(QSize(940, 640)));
 }
 
 QGroupBox* TourUnit::CreateDateGroup()

@@ -8,6 +8,7 @@
 #include "InputRules.h"
 #include "MessagePresenter.h"
 #include "RegionDirectory.h"
+#include "RunNotice.h"
 #include "TourUnitRegionSets.h"
 
 #include <QLineEdit>
@@ -52,7 +53,12 @@ void TourUnit::cmdAddnewRegion_Click()
         txtRegionKey->setFocus();
         return;
     }
+    // Listed twice, a region is computed and printed twice; that stays allowed, but is said.
+    if (regionGrid->Column(0).contains(code.trimmed()))
+        AnalysisWindows::ShowStatus(this, RunNotice::RegionListedTwice);
     regionGrid->AddItem(code.trimmed() + QLatin1Char('\t') + *found);
+    // Cleared, so that the next code is not typed onto this one.
+    txtRegionKey->clear();
     txtRegionKey->setFocus();
 }
 
