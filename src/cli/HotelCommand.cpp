@@ -7,6 +7,7 @@
 #include "Connection.h"
 #include "HotelCondition.h"
 #include "HotelRun.h"
+#include "HotelRanges.h"
 #include "HotelReport.h"
 #include "InputRules.h"
 #include "Numeric.h"
@@ -24,65 +25,6 @@ namespace {
 
 using InputRules::Verdict;
 
-// One range group of the window: its option, the focus-loss family of its two boxes with
-// that family's message, the message of its completeness check, and its condition fields.
-struct RangeGroup
-{
-    const char* option;
-    std::function<Verdict(const QString&)> family;
-    QString refusal;
-    QString incomplete;
-    std::function<void(HotelCondition&, const QString& start, const QString& end)> fill;
-};
-
-double Amount(const QString& text)
-{
-    return text.isEmpty() ? -1.0 : Numeric::ToDouble(text);
-}
-
-std::int16_t OpenYear(const QString& text)
-{
-    return text.isEmpty() ? std::int16_t(-1) : Numeric::ToInt16(text.trimmed());
-}
-
-template <double HotelCondition::*Start, double HotelCondition::*End>
-void FillAmounts(HotelCondition& c, const QString& start, const QString& end)
-{
-    c.*Start = Amount(start);
-    c.*End = Amount(end);
-}
-
-// In the order of the run's completeness checks.
-const std::vector<RangeGroup>& RangeGroups()
-{
-    using namespace InputRules;
-    using C = HotelCondition;
-    static const std::vector<RangeGroup> groups = {
-        {"open-year", Year, YearMessage, OpenDateEmptyMessage,
-         [](C& c, const QString& s, const QString& e) {
-             c.OpenDateStart = OpenYear(s);
-             c.OpenDateEnd = OpenYear(e);
-         }},
-        {"fixed-assets", NonNegativeAmount, FixedAssetsMessage, FixedAssetsEmptyMessage,
-         FillAmounts<&C::FixedAssetsStart, &C::FixedAssetsEnd>},
-        {"occupancy", NonNegativeAmount, DataMessage, HireRateEmptyMessage,
-         FillAmounts<&C::RentPercentStart, &C::RentPercentEnd>},
-        {"income-per", SignedAmount, DataMessage, IncomePerEmptyMessage,
-         FillAmounts<&C::IncomePerStart, &C::IncomePerEnd>},
-        {"income", SignedAmount, DataMessage, OpIncomeEmptyMessage,
-         FillAmounts<&C::OperateIncomeStart, &C::OperateIncomeEnd>},
-        {"profit-per", SignedAmount, DataMessage, ProfitPerEmptyMessage,
-         FillAmounts<&C::ProfitPerStart, &C::ProfitPerEnd>},
-        {"reception", NonNegativeAmount, DataMessage, ReceptionNumEmptyMessage,
-         FillAmounts<&C::ReceptionNumStart, &C::ReceptionNumEnd>},
-        {"rooms", NonNegativeAmount, DataMessage, RoomEmptyMessage,
-         FillAmounts<&C::RoomsStart, &C::RoomsEnd>},
-        {"profit", SignedAmount, DataMessage, ProfitTotalEmptyMessage,
-         FillAmounts<&C::ProfitTotalStart, &C::ProfitTotalEnd>},
-    };
-    return groups;
-}
-
 // What the window's range group would hold: the combo's item and its two boxes.
 struct RangeState
 {
@@ -92,10 +34,10 @@ struct RangeState
 };
 
 // FROM:TO as the window's boxes take it; each typed number passes its box's validator.
-RangeState ReadRange(const CliArguments& args, const RangeGroup& group)
+RangeState ReadRange(const CliArguments& args, const HotelRanges::Rule& group)
 {
     RangeState state;
-    const QString option = QString::fromLatin1(group.option);
+    const QString option = QString::fromLatin1(group.Option);
     const auto value = args.Value(option);
     if (!value)
         return state;
@@ -107,9 +49,9 @@ RangeState ReadRange(const CliArguments& args, const RangeGroup& group)
     for (QString* side : {&from, &to}) {
         if (side->isEmpty())
             continue;
-        const Verdict verdict = group.family(*side);
+        const Verdict verdict = group.Family(*side);
         if (!verdict.accepted)
-            throw CliError(group.refusal);
+            throw CliError(group.Refusal);
         *side = verdict.text;
     }
     if (!from.isEmpty() && !to.isEmpty())
@@ -121,22 +63,10 @@ RangeState ReadRange(const CliArguments& args, const RangeGroup& group)
     return state;
 }
 
-void FillRange(HotelCondition& condition, const RangeGroup& group, const RangeState& state)
+void FillRange(HotelCondition& condition, const HotelRanges::Rule& group, const RangeState& state)
 {
-    switch (state.item) {
-    case InputRules::AtLeast:
-        group.fill(condition, state.start, QString());
-        break;
-    case InputRules::AtMost:
-        group.fill(condition, QString(), state.start);
-        break;
-    case InputRules::Between:
-        group.fill(condition, state.start, state.end);
-        break;
-    default:
-        group.fill(condition, QString(), QString());
-        break;
-    }
+    const auto [from, to] = HotelRanges::Bounds(state.item, state.start, state.end);
+    group.Fill(condition, from, to);
 }
 
 // The region grid: each typed key checked, normalised and found in the source Area.
@@ -214,8 +144,8 @@ int Run(const QStringList& arguments, QTextStream& out)
     const CliArguments args(arguments);
     QStringList allowed = {QStringLiteral("year"),    QStringLiteral("month"), QStringLiteral("region"),
                            QStringLiteral("regtype"), QStringLiteral("star"),  QStringLiteral("category")};
-    for (const RangeGroup& group : RangeGroups())
-        allowed << QString::fromLatin1(group.option);
+    for (const HotelRanges::Rule& group : HotelRanges::Rules())
+        allowed << QString::fromLatin1(group.Option);
     args.Allow(allowed);
 
     // What the user types into the boxes, each checked as its box checks it.
@@ -223,7 +153,7 @@ int Run(const QStringList& arguments, QTextStream& out)
     const QString month = PeriodText(args, "month", InputRules::Month, InputRules::MonthMessage);
     const QStringList regions = Regions(args);
     std::vector<RangeState> ranges;
-    for (const RangeGroup& group : RangeGroups())
+    for (const HotelRanges::Rule& group : HotelRanges::Rules())
         ranges.push_back(ReadRange(args, group));
     const auto regtypes =
         Numbers(args, "regtype",
@@ -238,7 +168,7 @@ int Run(const QStringList& arguments, QTextStream& out)
         throw CliError(InputRules::PeriodEmptyMessage);
     for (std::size_t i = 0; i < ranges.size(); ++i)
         if (!InputRules::RangeComplete(ranges[i].item, ranges[i].start, ranges[i].end))
-            throw CliError(RangeGroups()[i].incomplete);
+            throw CliError(HotelRanges::Rules()[i].Incomplete);
     // 300:100 admits nothing: a report of zeros that nobody asked for.
     for (const RangeState& range : ranges)
         if (!InputRules::RangeOrdered(range.item, range.start, range.end))
@@ -247,7 +177,7 @@ int Run(const QStringList& arguments, QTextStream& out)
     HotelCondition condition =
         HotelCondition::AllHotels(Numeric::ToInt16(year.trimmed()), Numeric::ToInt16(month.trimmed()));
     for (std::size_t i = 0; i < ranges.size(); ++i)
-        FillRange(condition, RangeGroups()[i], ranges[i]);
+        FillRange(condition, HotelRanges::Rules()[i], ranges[i]);
     if (regtypes)
         condition.SetRegType(*regtypes);
     if (stars)

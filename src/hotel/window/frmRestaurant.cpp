@@ -13,6 +13,7 @@
 #include "HotelRun.h"
 #include "InputRules.h"
 #include "HandlerGuard.h"
+#include "HotelRanges.h"
 #include "RunLock.h"
 #include "MessagePresenter.h"
 #include "RegionDirectory.h"
@@ -36,48 +37,10 @@ using namespace InputRules;
 
 const char* const CategoryPrefixes[5] = {"B1", "B2", "B3", "B4", "B9"};
 
-// The range groups in the order the run checks them (positions in RangeGroups()).
-const struct
-{
-    int group;
-    const QString& message;
-} CompletenessChecks[] = {
-    {0, OpenDateEmptyMessage},     {4, FixedAssetsEmptyMessage}, {5, HireRateEmptyMessage},
-    {7, IncomePerEmptyMessage},    {2, OpIncomeEmptyMessage},    {8, ProfitPerEmptyMessage},
-    {6, ReceptionNumEmptyMessage}, {1, RoomEmptyMessage},        {3, ProfitTotalEmptyMessage},
-};
-
-// The two bounds a range group sets, as typed; an open side is empty. "不大于（≤）"
-// takes its upper bound from the start box.
-std::pair<QString, QString> Bounds(const frmRestaurant::RangeGroup& g)
-{
-    switch (g.Combo->currentIndex()) {
-    case AtLeast:
-        return {g.Start->text(), QString()};
-    case AtMost:
-        return {QString(), g.Start->text()};
-    case Between:
-        return {g.Start->text(), g.End->text()};
-    default:
-        return {};
-    }
-}
-
 QString GroupCaption(const QWidget* box)
 {
     const auto* frame = qobject_cast<const QGroupBox*>(box->parentWidget());
     return frame ? frame->title() : box->objectName();
-}
-
-double Amount(const QString& text, const QString& caption)
-{
-    if (text.trimmed().isEmpty())
-        return -1.0;
-    try {
-        return Numeric::ToDouble(text.trimmed());
-    } catch (const ConversionError& e) {
-        throw e.WithContext(caption);
-    }
 }
 
 std::int16_t Whole(const QString& text, const QString& caption)
@@ -230,17 +193,17 @@ void frmRestaurant::SelectRangeItem(int group, int index)
 bool frmRestaurant::RangesComplete()
 {
     const auto groups = RangeGroups();
-    for (const auto& check : CompletenessChecks) {
-        const RangeGroup& g = groups[check.group];
+    for (const auto& check : HotelRanges::Rules()) {
+        const RangeGroup& g = groups[check.Position];
         if (!RangeComplete(g.Combo->currentIndex(), g.Start->text(), g.End->text())) {
-            MessagePresenter::Show(check.message);
+            MessagePresenter::Show(check.Incomplete);
             g.Start->setFocus();
             return false;
         }
     }
     // 区间 300 至 100 admits nothing: a report of zeros that nobody asked for.
-    for (const auto& check : CompletenessChecks) {
-        const RangeGroup& g = groups[check.group];
+    for (const auto& check : HotelRanges::Rules()) {
+        const RangeGroup& g = groups[check.Position];
         if (!RangeOrdered(g.Combo->currentIndex(), g.Start->text(), g.End->text())) {
             MessagePresenter::Show(RangeReversedMessage);
             g.Start->setFocus();
@@ -267,24 +230,14 @@ void frmRestaurant::FillCondition()
     c.MonthStat = Whole(txtMonth->text(), QStringLiteral("月"));
 
     const auto groups = RangeGroups();
-    const auto [openFrom, openTo] = Bounds(groups[0]);
-    c.OpenDateStart = Whole(openFrom, GroupCaption(groups[0].Start));
-    c.OpenDateEnd = Whole(openTo, GroupCaption(groups[0].Start));
-    double* const fields[RangeCount][2] = {
-        {nullptr, nullptr},
-        {&c.RoomsStart, &c.RoomsEnd},
-        {&c.OperateIncomeStart, &c.OperateIncomeEnd},
-        {&c.ProfitTotalStart, &c.ProfitTotalEnd},
-        {&c.FixedAssetsStart, &c.FixedAssetsEnd},
-        {&c.RentPercentStart, &c.RentPercentEnd},
-        {&c.ReceptionNumStart, &c.ReceptionNumEnd},
-        {&c.IncomePerStart, &c.IncomePerEnd},
-        {&c.ProfitPerStart, &c.ProfitPerEnd},
-    };
-    for (int g = 1; g < RangeCount; ++g) {
-        const auto [from, to] = Bounds(groups[g]);
-        *fields[g][0] = Amount(from, GroupCaption(groups[g].Start));
-        *fields[g][1] = Amount(to, GroupCaption(groups[g].Start));
+    for (const HotelRanges::Rule& rule : HotelRanges::Rules()) {
+        const RangeGroup& g = groups[rule.Position];
+        const auto [from, to] = HotelRanges::Bounds(g.Combo->currentIndex(), g.Start->text(), g.End->text());
+        try {
+            rule.Fill(c, from, to);
+        } catch (const ConversionError& e) {
+            throw e.WithContext(GroupCaption(g.Start));
+        }
     }
 
     std::vector<std::int16_t> regtypes;

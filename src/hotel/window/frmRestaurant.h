@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HotelRanges.h"
+
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -35,7 +37,7 @@ public:
         QLineEdit* Start = nullptr;
         QLineEdit* End = nullptr;
     };
-    static constexpr int RangeCount = 9;
+    static constexpr int RangeCount = HotelRanges::Count;
     // In the column order of a stored condition: opening year, rooms, income, profit,
     // fixed assets, occupancy, reception, income per head, profit per head.
     std::array<RangeGroup, RangeCount> RangeGroups() const;

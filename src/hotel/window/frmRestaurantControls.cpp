@@ -5,6 +5,7 @@
 #include "ControlArray.h"
 #include "FlexGrid.h"
 #include "FocusValidator.h"
+#include "HotelRanges.h"
 #include "HotelRun.h"
 #include "InputRules.h"
 #include "ReflowLayout.h"
@@ -300,17 +301,11 @@ void frmRestaurant::AttachValidators()
 {
     using namespace InputRules;
     FocusValidator::Attach(txtYear, Rule(Year, YearMessage));
-    FocusValidator::Attach(txtAccomStar, Rule(Year, YearMessage));
-    FocusValidator::Attach(txtAccomEnd, Rule(Year, YearMessage));
     FocusValidator::Attach(txtMonth, Rule(Month, MonthMessage));
-    FocusValidator::Attach(txtFixedAssetsStar, Rule(NonNegativeAmount, FixedAssetsMessage));
-    FocusValidator::Attach(txtFixedAssetsEnd, Rule(NonNegativeAmount, FixedAssetsMessage));
-    for (QLineEdit* box :
-         {txtHireRateStar, txtHireRateEnd, txtReceptionNumStar, txtReceptionNumEnd, txtRoomStar, txtRoomEnd})
-        FocusValidator::Attach(box, Rule(NonNegativeAmount, DataMessage));
-    for (QLineEdit* box : {txtOpIncomeStar, txtOpIncomeEnd, txtProfitTotalStar, txtProfitTotalEnd,
-                           txtIncomePerStar, txtIncomePerEnd, txtProfitPerStar, txtProfitPerEnd})
-        FocusValidator::Attach(box, Rule(SignedAmount, DataMessage));
+    const auto groups = RangeGroups();
+    for (const HotelRanges::Rule& rule : HotelRanges::Rules())
+        for (QLineEdit* box : {groups[rule.Position].Start, groups[rule.Position].End})
+            FocusValidator::Attach(box, Rule(rule.Family, rule.Refusal));
     FocusValidator::Attach(txtRegionKey, Rule(RegionKey, DataMessage));
     // Closing never asks for the values of the box that has the focus.
     FocusValidator::Exempt(cmdCancel);
