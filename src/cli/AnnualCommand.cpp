@@ -9,10 +9,9 @@
 #include "RegionDirectory.h"
 #include "RunNotice.h"
 #include "CliNotice.h"
-#include "RunLock.h"
 #include "TourUnitAreaData.h"
 #include "TourUnitReport.h"
-#include "TourUnitRun.h"
+#include "TourUnitRequest.h"
 
 #include "InputRules.h"
 
@@ -55,17 +54,15 @@ int Run(const QStringList& arguments, QTextStream& out)
     const std::int16_t year = CheckedYear(args);
     const QStringList codes = CheckedRegions(args);
 
-    const RunLock lock;
+    const TourUnitRequest request{year, codes};
     TourUnitReport report;
     AreaSum engine;
-    report.Clear();
-    report.AddRun(engine.CalculateTourUnitRegions(codes, year, CliInterrupt::Progress()));
-    report.Run = TourUnitRun::Describe(year, codes);
-    report.Save();
+    if (!request.Run(engine, report, CliInterrupt::Progress()))
+        throw RunCancelled();
     out << QStringLiteral("计算完成") << '\n';
     out.flush();
     CliNotice::PrintRepeated(codes, RunNotice::RegionListedTwice);
-    CliNotice::Print(RunNotice::Of({year, 0, static_cast<int>(codes.size())}));
+    CliNotice::Print(request.Notices());
     return 0;
 }
 

@@ -6,15 +6,14 @@
 #include "CliInterrupt.h"
 #include "Connection.h"
 #include "HotelCondition.h"
-#include "HotelRun.h"
 #include "HotelRanges.h"
 #include "HotelReport.h"
+#include "HotelRequest.h"
 #include "InputRules.h"
 #include "Numeric.h"
 #include "RegionDirectory.h"
 #include "RunNotice.h"
 #include "CliNotice.h"
-#include "RunLock.h"
 
 #include <functional>
 #include <optional>
@@ -187,17 +186,15 @@ int Run(const QStringList& arguments, QTextStream& out)
 
     // Every region is computed before anything is written: a failing pass leaves the
     // result tables as they were.
-    const RunLock lock;
+    const HotelRequest request{condition, regions};
     AreaSum engine;
     HotelReport report;
-    report.Clear();
-    report.AddRun(engine.CalculateHotelRegions(regions, condition, CliInterrupt::Progress()));
-    report.Run = HotelRun::Describe(condition, regions);
-    report.Save();
+    if (!request.Run(engine, report, CliInterrupt::Progress()))
+        throw RunCancelled();
     out << QStringLiteral("计算完成") << '\n';
     out.flush();
     CliNotice::PrintRepeated(regions, RunNotice::RegionListedTwice);
-    CliNotice::Print(RunNotice::Of({condition.YearStat, condition.MonthStat, static_cast<int>(regions.size())}));
+    CliNotice::Print(request.Notices());
     return 0;
 }
 

@@ -9,12 +9,12 @@
 #include "RegionDirectory.h"
 #include "RunNotice.h"
 #include "CliNotice.h"
-#include "RunLock.h"
 #include "TallixAreaData.h"
 #include "TallixCondition.h"
 #include "TallixInput.h"
 #include "TallixLookup.h"
 #include "TallixReport.h"
+#include "TallixRequest.h"
 #include "TallixRun.h"
 
 #include <QRegularExpression>
@@ -201,19 +201,16 @@ int Run(const QStringList& arguments, QTextStream& out)
     const QStringList captions = SetIndexes(args, condition);
     const Rows rows = CollectRows(arguments, condition);
 
-    const RunLock lock;
+    TallixRequest request{condition, rows.Codes, rows.IsArea, captions};
     TallixReport report;
     AreaSum engine;
-    report.Clear();
-    report.AddRun(engine.CalculateTallixRows(rows.Codes, condition, rows.IsArea, CliInterrupt::Progress()));
-    report.Run = TallixRun::Describe(condition, rows.Codes, rows.IsArea, captions);
-    report.Save();
+    if (!request.Run(engine, report, CliInterrupt::Progress()))
+        throw RunCancelled();
     out << TallixInput::DoneMessage << '\n';
     out.flush();
     CliNotice::PrintRepeated(rows.Codes,
                              rows.IsArea ? RunNotice::RegionListedTwice : RunNotice::EnterpriseListedTwice);
-    CliNotice::Print(RunNotice::Of({condition.YearStat, condition.MonthStat, static_cast<int>(rows.Codes.size()),
-                                    !rows.IsArea, static_cast<int>(captions.size())}));
+    CliNotice::Print(request.Notices());
     return 0;
 }
 

@@ -14,7 +14,7 @@
 #include "InputRules.h"
 #include "HandlerGuard.h"
 #include "HotelRanges.h"
-#include "RunLock.h"
+#include "HotelRequest.h"
 #include "MessagePresenter.h"
 #include "RegionDirectory.h"
 #include "RunProgressDialog.h"
@@ -260,20 +260,6 @@ void frmRestaurant::FillCondition()
     c.SetStatCategory(categories);
 }
 
-bool frmRestaurant::RunRegions()
-{
-    QStringList codes;
-    for (int row = 1; row < FlexGrid->Rows(); ++row)
-        codes << FlexGrid->TextMatrix(row, 0);
-    RunProgressDialog progress(this);
-    try {
-        report_->AddRun(engine_->CalculateHotelRegions(codes, *condition_, progress.Progress()));
-    } catch (const RunCancelled&) {
-        return false;
-    }
-    return true;
-}
-
 void frmRestaurant::cmdExec_Click()
 {
     if (txtYear->text().trimmed().isEmpty() || txtMonth->text().trimmed().isEmpty()) {
@@ -289,16 +275,14 @@ void frmRestaurant::cmdExec_Click()
     QStringList notices;
     const bool done = HandlerGuard::Run([this, &cancelled, &notices] {
         const WaitCursor wait;
-        const RunLock lock;
         FillCondition();
-        report_->Clear();
-        cancelled = !RunRegions();
-        report_->Run = HotelRun::Describe(*condition_, FlexGrid->Column(0));
+        const HotelRequest request{*condition_, FlexGrid->Column(0)};
+        RunProgressDialog progress(this);
+        cancelled = !request.Run(*engine_, *report_, progress.Progress());
         if (cancelled)
             return;
-        report_->Save();
         tableprint::RunSaved();
-        notices = RunNotice::Of({condition_->YearStat, condition_->MonthStat, FlexGrid->Rows() - 1});
+        notices = request.Notices();
     });
     if (done)
         MessagePresenter::Show(cancelled ? RunProgressDialog::CancelledMessage

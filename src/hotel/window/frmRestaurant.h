@@ -138,7 +138,6 @@ private:
     bool RangesComplete();
     void FillCondition();
     // False when the user stopped it.
-    bool RunRegions();
 
     // A range combo's click: empties both boxes, enables them as the item requires.
     void RangeClick(int group);

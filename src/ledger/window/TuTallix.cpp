@@ -17,7 +17,7 @@
 #include "TallixAreaData.h"
 #include "TallixInput.h"
 #include "TallixLookup.h"
-#include "TallixRun.h"
+#include "TallixRequest.h"
 #include "WaitCursor.h"
 #include "tableprint.h"
 
@@ -374,21 +374,19 @@ void TuTallix::SetConditionIndexes()
     condition_.SetCustomIndexs(indexs_);
 }
 
+// The run as the window holds it: without a chosen list only the totals are computed.
+TallixRequest TuTallix::Request() const
+{
+    const FlexGrid* grid = Option8->isChecked() ? FlexGridArea : FlexGridCompany;
+    return {condition_, grid->Column(0), Option8->isChecked(), FlexGridItem->Column(0),
+            Option8->isChecked() || Option9->isChecked()};
+}
+
 bool TuTallix::RunTallixRows()
 {
-    FlexGrid* grid = Option8->isChecked() ? FlexGridArea : Option9->isChecked() ? FlexGridCompany : nullptr;
-    if (!grid)
-        return true;
-    QStringList codes;
-    for (int r = 1; r < grid->Rows(); ++r)
-        codes << grid->TextMatrix(r, 0);
+    TallixRequest request = Request();
     RunProgressDialog progress(this);
-    try {
-        report_.AddRun(areaSum_->CalculateTallixRows(codes, condition_, grid == FlexGridArea, progress.Progress()));
-    } catch (const RunCancelled&) {
-        return false;
-    }
-    return true;
+    return request.Run(*areaSum_, report_, progress.Progress());
 }
 
 void TuTallix::CmdExe_Click()
@@ -406,24 +404,16 @@ void TuTallix::CmdExe_Click()
     QStringList notices;
     const bool done = HandlerGuard::Run([&] {
         const WaitCursor wait;
-        const RunLock lock;
         SetConditionYear();
         SetConditionMonth();
         SetConditionUnitType();
         SetConditionTableStyle();
         SetConditionIndexes();
-        report_.Clear();
         cancelled = !RunTallixRows();
-        report_.Run = TallixRun::Describe(condition_, Option8->isChecked() ? FlexGridArea->Column(0)
-                                                                           : FlexGridCompany->Column(0),
-                                          Option8->isChecked(), FlexGridItem->Column(0));
         if (cancelled)
             return;
-        report_.Save();
         tableprint::RunSaved();
-        const FlexGrid* rows = Option8->isChecked() ? FlexGridArea : Option9->isChecked() ? FlexGridCompany : nullptr;
-        notices = RunNotice::Of({condition_.YearStat, condition_.MonthStat, rows ? rows->Rows() - 1 : 0,
-                                 rows == FlexGridCompany, FlexGridItem->Rows() - 1});
+        notices = Request().Notices();
     });
     if (done) {
         MessagePresenter::Show(cancelled ? RunProgressDialog::CancelledMessage

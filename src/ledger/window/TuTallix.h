@@ -3,6 +3,7 @@
 #include "TallixCondition.h"
 #include "TallixIndex.h"
 #include "TallixReport.h"
+#include "TallixRequest.h"
 
 #include <QWidget>
 #include <array>
@@ -108,6 +109,7 @@ private:
     void SetConditionTableStyle();
     void SetConditionIndexes();
     bool RunTallixRows(); // false when the user stopped it
+    TallixRequest Request() const;
 
     void ClearPrintHeadings();
     // Appends a row, saying so in the status bar when the code is listed already.

@@ -10,7 +10,6 @@
 #include "FocusValidator.h"
 #include "InputRules.h"
 #include "HandlerGuard.h"
-#include "RunLock.h"
 #include "MessagePresenter.h"
 #include "RunProgressDialog.h"
 #include "Numeric.h"
@@ -19,7 +18,7 @@
 #include "FileDialogs.h"
 #include "TourUnitRegionSets.h"
 #include "TourUnitReport.h"
-#include "TourUnitRun.h"
+#include "TourUnitRequest.h"
 #include "WaitCursor.h"
 #include "tableprint.h"
 
@@ -139,15 +138,11 @@ void TourUnit::cmdCreate_Click()
     QStringList notices;
     const bool done = HandlerGuard::Run([this, &year, &cancelled, &notices] {
         const WaitCursor wait; // also while another run holds the lock
-        const RunLock lock;
-        report_->Clear();
         cancelled = !CalculateAllRegions(Numeric::ToInt16(year));
-        report_->Run = TourUnitRun::Describe(Numeric::ToInt16(year), regionGrid->Column(0));
         if (cancelled)
             return;
-        report_->Save();
         tableprint::RunSaved();
-        notices = RunNotice::Of({Numeric::ToInt16(year), 0, regionGrid->Rows() - 1});
+        notices = TourUnitRequest{Numeric::ToInt16(year), regionGrid->Column(0)}.Notices();
     });
     running_ = false;
     // A run that fails before writing leaves the last report as it was, like the hotel
@@ -160,19 +155,14 @@ void TourUnit::cmdCreate_Click()
 bool TourUnit::CalculateAllRegions(std::int16_t year)
 {
     WaitCursor wait;
-    QStringList codes;
+    TourUnitRequest request{year, {}};
     for (int i = 1; i < regionGrid->Rows(); ++i) {
         regionGrid->SetRow(i);
         regionGrid->SetCol(0);
-        codes << regionGrid->Text();
+        request.Regions << regionGrid->Text();
     }
     RunProgressDialog progress(this);
-    try {
-        report_->AddRun(areaSum_->CalculateTourUnitRegions(codes, year, progress.Progress()));
-    } catch (const RunCancelled&) {
-        return false;
-    }
-    return true;
+    return request.Run(*areaSum_, *report_, progress.Progress());
 }
 
 void TourUnit::cmdType_Click()
