@@ -2,6 +2,7 @@
 
 #include "CliArguments.h"
 #include "CliError.h"
+#include "CliNotice.h"
 #include "Connection.h"
 #include "DbConnection.h"
 #include "Recordset.h"
@@ -43,15 +44,18 @@ Source Locate(const QString& code)
     throw CliError(QStringLiteral("没有这个报表：") + code);
 }
 
-void Print(DbConnection& connection, const QString& sql, QTextStream& out)
+// A report's rows without their code; a whole table's rows led by the table's name.
+void Print(DbConnection& connection, const QString& sql, bool withTable, const QString& table, QTextStream& out)
 {
     Recordset rs;
     rs.Open(sql, connection);
     const int code = rs.IndexOf(QStringLiteral("tablecode"));
     for (rs.MoveFirst(); !rs.IsEOF(); rs.MoveNext()) {
         QStringList fields;
+        if (withTable)
+            fields << table;
         for (int i = 0; i < rs.FieldCount(); ++i)
-            if (i != code)
+            if (withTable || i != code)
                 fields << rs.Value(i).toString();
         out << fields.join(QLatin1Char('\t')) << '\n';
     }
@@ -71,17 +75,21 @@ int Run(const QStringList& arguments, QTextStream& out)
         QString sql = QStringLiteral("select * from ") + source.table;
         if (!source.tablecode.isEmpty())
             sql += QStringLiteral(" where tablecode = '") + source.tablecode + QStringLiteral("'");
-        Print(*connection, sql, out);
+        Print(*connection, sql, false, source.table, out);
         return 0;
     }
-    // Without a report: the codes that can be asked for, with the rows each holds now.
-    out << QStringLiteral("报表代码\t行数") << '\n';
+    for (const char* table : {"type11", "type22", "type33", "type44", "type55", "type66"})
+        Print(*connection, QStringLiteral("select * from ") + QLatin1String(table), true, QLatin1String(table), out);
+    // Beside every table's rows, the codes that --report takes, with the rows each holds now.
+    QStringList codes{QStringLiteral("报表代码\t行数")};
     for (const ReportSource::Entry& entry : ReportSource::Entries()) {
         Recordset rs;
         rs.Open(QStringLiteral("select count(*) from (") + entry.DataQuery + QLatin1Char(')'), *connection);
         rs.MoveFirst();
-        out << entry.Code << '\t' << rs.Value(0).toString() << '\n';
+        codes << entry.Code + QLatin1Char('\t') + rs.Value(0).toString();
     }
+    out.flush();
+    CliNotice::Print(codes);
     return 0;
 }
 
