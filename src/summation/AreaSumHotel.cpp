@@ -29,6 +29,51 @@ struct ColumnAction
     double HotelAreaComplex::*groupField = nullptr; // the group sum the column feeds, if any
 };
 
+// The whole-number counts of a return, summed alike.
+const std::pair<const char*, double HotelAreaData::*> GuestCounts[] = {
+    {"InTourist", &HotelAreaData::InTourist},
+    {"InTouristDay", &HotelAreaData::InTouristDay},
+    {"TWer", &HotelAreaData::TWer},
+    {"TWerDay", &HotelAreaData::TWerDay},
+    {"Macaoer", &HotelAreaData::Macaoer},
+    {"MacaoerDay", &HotelAreaData::MacaoerDay},
+    {"HKer", &HotelAreaData::HKer},
+    {"HkerDay", &HotelAreaData::HkerDay},
+    {"ForeignDay", &HotelAreaData::ForeignDay},
+    {"Japan", &HotelAreaData::Japan},
+    {"Korea", &HotelAreaData::Korea},
+    {"Mongolia", &HotelAreaData::Mongolia},
+    {"Indonesia", &HotelAreaData::Indonesia},
+    {"Malaysia", &HotelAreaData::Malaysia},
+    {"Philippines", &HotelAreaData::Philippines},
+    {"Singapore", &HotelAreaData::Singapore},
+    {"Thailand", &HotelAreaData::Thailand},
+    {"India", &HotelAreaData::India},
+    {"Vietnam", &HotelAreaData::Vietnam},
+    {"Burma", &HotelAreaData::Burma},
+    {"NKorea", &HotelAreaData::NKorea},
+    {"Pakistan", &HotelAreaData::Pakistan},
+    {"OAs", &HotelAreaData::OAs},
+    {"Britain", &HotelAreaData::Britain},
+    {"France", &HotelAreaData::France},
+    {"Germany", &HotelAreaData::Germany},
+    {"Italy", &HotelAreaData::Italy},
+    {"Swiss", &HotelAreaData::Swiss},
+    {"Sweden", &HotelAreaData::Sweden},
+    {"Russia", &HotelAreaData::Russia},
+    {"Spain", &HotelAreaData::Spain},
+    {"OEu", &HotelAreaData::OEu},
+    {"USA", &HotelAreaData::USA},
+    {"Canada", &HotelAreaData::Canada},
+    {"OAm", &HotelAreaData::OAm},
+    {"Australia", &HotelAreaData::Australia},
+    {"NewZealand", &HotelAreaData::NewZealand},
+    {"OO", &HotelAreaData::OO},
+    {"Africa", &HotelAreaData::Africa},
+    {"Other", &HotelAreaData::Other},
+    {"YearendEmployment", &HotelAreaData::YearendEmployment},
+};
+
 // The actions by lower-case column name; names, if given, receives the columns read, as
 // the source schema spells them.
 QHash<QString, ColumnAction> ActionsByName(QStringList* names = nullptr)
@@ -48,50 +93,7 @@ QHash<QString, ColumnAction> ActionsByName(QStringList* names = nullptr)
     add("Rooms", {Action::Rooms, &D::Rooms, &G::Rooms});
     add("Beds", {Action::Beds, &D::Beds, &G::Beds});
 
-    const std::pair<const char*, double D::*> counts[] = {
-        {"InTourist", &D::InTourist},
-        {"InTouristDay", &D::InTouristDay},
-        {"TWer", &D::TWer},
-        {"TWerDay", &D::TWerDay},
-        {"Macaoer", &D::Macaoer},
-        {"MacaoerDay", &D::MacaoerDay},
-        {"HKer", &D::HKer},
-        {"HkerDay", &D::HkerDay},
-        {"ForeignDay", &D::ForeignDay},
-        {"Japan", &D::Japan},
-        {"Korea", &D::Korea},
-        {"Mongolia", &D::Mongolia},
-        {"Indonesia", &D::Indonesia},
-        {"Malaysia", &D::Malaysia},
-        {"Philippines", &D::Philippines},
-        {"Singapore", &D::Singapore},
-        {"Thailand", &D::Thailand},
-        {"India", &D::India},
-        {"Vietnam", &D::Vietnam},
-        {"Burma", &D::Burma},
-        {"NKorea", &D::NKorea},
-        {"Pakistan", &D::Pakistan},
-        {"OAs", &D::OAs},
-        {"Britain", &D::Britain},
-        {"France", &D::France},
-        {"Germany", &D::Germany},
-        {"Italy", &D::Italy},
-        {"Swiss", &D::Swiss},
-        {"Sweden", &D::Sweden},
-        {"Russia", &D::Russia},
-        {"Spain", &D::Spain},
-        {"OEu", &D::OEu},
-        {"USA", &D::USA},
-        {"Canada", &D::Canada},
-        {"OAm", &D::OAm},
-        {"Australia", &D::Australia},
-        {"NewZealand", &D::NewZealand},
-        {"OO", &D::OO},
-        {"Africa", &D::Africa},
-        {"Other", &D::Other},
-        {"YearendEmployment", &D::YearendEmployment},
-    };
-    for (const auto& [name, field] : counts)
+    for (const auto& [name, field] : GuestCounts)
         add(name, {Action::Int32, field, nullptr});
     add("RealRoomDay", {Action::Int32, &D::RealRoomDay, &G::RealRoomDay});
     add("CheckRoomDay", {Action::Int32, &D::CheckRoomDay, &G::CheckRoomDay});
@@ -314,10 +316,12 @@ void LoadHotelRecord(HotelAreaData& record, const Recordset& fields, const Hotel
 
 } // namespace
 
-QString AreaSum::HotelSql(const QString& regionClause, const HotelCondition& condition, const QString& columns)
+QString AreaSum::HotelSql(const QString& regionClause, const HotelCondition& condition,
+                          const QString& columns)
 {
     QString sql =
-        QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM base05 INNER JOIN base01 on base01.code=base05.code ") +
+        QStringLiteral("SELECT ") + columns +
+        QStringLiteral(" FROM base05 INNER JOIN base01 on base01.code=base05.code ") +
         QStringLiteral(" LEFT JOIN base06 on base01.code=base06.code AND Year(base06.TableDate) = "
                        "Year(base05.TableDate) AND  Month(base06.TableDate)= Month(base05.TableDate) ") +
         // base05 holds the condition's month only, so its partner lies in the same range.
@@ -326,9 +330,10 @@ QString AreaSum::HotelSql(const QString& regionClause, const HotelCondition& con
         QStringLiteral(" WHERE ");
     if (!regionClause.isEmpty())
         sql += regionClause + QStringLiteral(" AND ");
-    return sql + condition.DateSql(QStringLiteral("base05")) + QStringLiteral(" AND ") + condition.StarLevelSql() +
-           QStringLiteral(" AND ") + condition.StatCategorySql() + QStringLiteral(" AND ") + condition.RegTypeSql() +
-           QStringLiteral(" AND ") + condition.OpenDateSql() + QStringLiteral(" AND ") + condition.RoomsSql() +
+    return sql + condition.DateSql(QStringLiteral("base05")) + QStringLiteral(" AND ") +
+           condition.StarLevelSql() + QStringLiteral(" AND ") + condition.StatCategorySql() +
+           QStringLiteral(" AND ") + condition.RegTypeSql() + QStringLiteral(" AND ") +
+           condition.OpenDateSql() + QStringLiteral(" AND ") + condition.RoomsSql() +
            QStringLiteral(" AND ") + condition.FixedAssetsSql() + QStringLiteral(" AND ") +
            condition.ProfitTotalSql() + QStringLiteral(" AND ") + condition.OperateIncomeSql() +
            QStringLiteral(" AND ") +
@@ -336,8 +341,8 @@ QString AreaSum::HotelSql(const QString& regionClause, const HotelCondition& con
 }
 
 RunResult<HotelAreaData> AreaSum::CalculateHotelRegions(const QStringList& areacodes,
-                                                       const HotelCondition& condition,
-                                                       const RunProgress& progress)
+                                                        const HotelCondition& condition,
+                                                        const RunProgress& progress)
 {
     auto run = RunResult<HotelAreaData>::ForRegions(areacodes);
     if (areacodes.isEmpty())
@@ -346,8 +351,8 @@ RunResult<HotelAreaData> AreaSum::CalculateHotelRegions(const QStringList& areac
 
     const SourceSession session(*this);
     const QString regionClause = regions.Clause(QStringLiteral("regionalismcode"));
-    OpenRecordset(HotelSql(regionClause, condition,
-                           HotelSelectList(*connection_, HotelSql(regionClause, condition))));
+    OpenRecordset(
+        HotelSql(regionClause, condition, HotelSelectList(*connection_, HotelSql(regionClause, condition))));
     const HotelColumns columns = ColumnsOf(*recordset_);
     const int regionColumn = recordset_->IndexOf(QStringLiteral("regionalismcode"));
     const int total = recordset_->RecordCount();
@@ -384,7 +389,8 @@ RunResult<HotelAreaData> AreaSum::CalculateHotelRegions(const QStringList& areac
     return run;
 }
 
-std::shared_ptr<HotelAreaData> AreaSum::CalculateHotel(const QString& areacode, const HotelCondition& condition)
+std::shared_ptr<HotelAreaData> AreaSum::CalculateHotel(const QString& areacode,
+                                                       const HotelCondition& condition)
 {
     return CalculateHotelRegions({areacode}, condition).Items.front();
 }
