@@ -11,8 +11,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -155,34 +153,6 @@ TEST_F(PrintCommandRun, UnwritableOutputLeavesNoFile)
     EXPECT_FALSE(OutputFile::Write(kept, [](QIODevice& device) { return device.write("half") < 0; }));
     EXPECT_EQ(ReadAll(kept), QByteArray("previous"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"kept.csv"});
-}
-
-// A disk that fills up while the PDF is written (a file-size limit stands in for it): exit 2,
-// the message, no partial file.
-TEST_F(PrintCommandRun, FullDiskWhileWritingExitsTwoWithoutAFile)
-{
-    QList<QStringList> rows;
-    for (int k = 0; k < 3000; ++k)
-        rows.append({QStringLiteral("地区%1").arg(k), QString::number(k)});
-    InsertRows(folder, "type22", "1_2", rows);
-    const QString program = QFileInfo(QStringLiteral(ORVANE_PACKAGE_FILE)).absolutePath() + "/orvane-report";
-    const QString pdf = dir.filePath("full.pdf");
-    const auto print = [&](int limitBlocks) {
-        QProcess process;
-        process.start("sh", {"-c", QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(limitBlocks),
-                             program, "--app-dir", folder.Path(), "print", "--report", "1-2", "--pdf", pdf});
-        process.waitForFinished(-1);
-        return std::make_pair(process.exitCode(), QString::fromUtf8(process.readAllStandardError()).trimmed());
-    };
-    ASSERT_EQ(print(1 << 20).first, 0);
-    const qint64 size = QFileInfo(pdf).size();
-    // Enough pages that half the file leaves room for the database's shared-memory file.
-    ASSERT_GT(size, 128 * 1024);
-    QFile::remove(pdf);
-    const auto [status, message] = print(static_cast<int>(size / 512 / 2)); // in blocks of 512 bytes
-    EXPECT_EQ(status, 2);
-    EXPECT_EQ(message, OutputFile::FailureMessage(pdf));
-    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
 
 } // namespace
