@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QLabel>
 #include <QTableView>
@@ -18,9 +18,13 @@ inline void ExpectLaidOut(const QWidget* window)
                                           : w->objectName())
             .toStdString();
     };
+    // A scroll area's body may be larger than its viewport: it is reached by scrolling.
+    const auto scrolls = [](const QWidget* w) {
+        return qobject_cast<const QAbstractScrollArea*>(w) || qobject_cast<const QComboBox*>(w);
+    };
     QList<const QWidget*> parents{window};
     for (const QWidget* w : window->findChildren<QWidget*>())
-        if (w->isVisible() && !qobject_cast<const QAbstractItemView*>(w) && !qobject_cast<const QComboBox*>(w))
+        if (w->isVisible() && !scrolls(w) && !scrolls(w->parentWidget()))
             parents << w;
     for (const QWidget* parent : parents) {
         QList<const QWidget*> children;
@@ -30,6 +34,7 @@ inline void ExpectLaidOut(const QWidget* window)
                 children << w;
         for (qsizetype i = 0; i < children.size(); ++i) {
             const QWidget* w = children[i];
+            EXPECT_TRUE(parent->rect().contains(w->geometry())) << name(w) << " outside " << name(parent);
             EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name(w);
             EXPECT_GE(w->height(), w->minimumSizeHint().height()) << name(w);
             if (qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w)) {
