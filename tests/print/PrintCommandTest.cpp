@@ -16,12 +16,6 @@
 
 namespace {
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 class PrintCommandRun : public ::testing::Test
 {
 protected:
@@ -54,7 +48,7 @@ TEST_F(PrintCommandRun, WritesPdfAndCsvOfADictionaryReport)
     const QStringList pages = PdfPages(pdf);
     ASSERT_EQ(pages.size(), 1);
     EXPECT_TRUE(pages[0].contains(QStringLiteral("表2-1-1A 旅游企业基本单位数（个）")));
-    const QString text = QString::fromUtf8(ReadAll(csv).mid(3));
+    const QString text = QString::fromUtf8(FileBytes(csv).mid(3));
     EXPECT_TRUE(
         text.startsWith(QStringLiteral("表2-1-1A 旅游企业基本单位数（个）\r\n地区,合计,旅行社小计,")));
     EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n合计,9,4,1,3,2,1,2,1,1\r\n")));
@@ -65,10 +59,10 @@ TEST_F(PrintCommandRun, LedgerTakesItsTitleFromTheModeUnlessGiven)
     InsertRows(folder, "type22", "", {{"合计", "0.5", "0.25", "", "", "", "", "", ""}});
     const QString csv = dir.filePath("l.csv");
     EXPECT_EQ(Run({"--report", "3_4", "--csv", csv, "--item2", "利润（累比%）"}), 0);
-    EXPECT_EQ(QString::fromUtf8(ReadAll(csv).mid(3)),
+    EXPECT_EQ(QString::fromUtf8(FileBytes(csv).mid(3)),
               QStringLiteral("旅游企业台帐（按累计比较）\r\n项目,,利润（累比%）\r\n合计,50.00,25.00\r\n"));
     EXPECT_EQ(Run({"--report", "3_1", "--csv", csv, "--title", "台帐", "--item1", "收入"}), 0);
-    EXPECT_TRUE(QString::fromUtf8(ReadAll(csv).mid(3)).startsWith(QStringLiteral("台帐\r\n项目,收入,\r\n")));
+    EXPECT_TRUE(QString::fromUtf8(FileBytes(csv).mid(3)).startsWith(QStringLiteral("台帐\r\n项目,收入,\r\n")));
 }
 
 TEST_F(PrintCommandRun, RefusesBadInput)
@@ -95,14 +89,14 @@ TEST_F(PrintCommandRun, ComparisonLedgerPrintsPercentUnderTheRunsCaptions)
     run.Write();
     const QString csv = dir.filePath("l.csv");
     EXPECT_EQ(Run({"--report", "3_3", "--csv", csv}), 0);
-    const QStringList lines = QString::fromUtf8(ReadAll(csv).mid(3)).split(QStringLiteral("\r\n"));
+    const QStringList lines = QString::fromUtf8(FileBytes(csv).mid(3)).split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines[1], QStringLiteral("2025年12月"));
     EXPECT_EQ(lines[2], QStringLiteral("地区,营业收入（同比%）,利润（同比%）,税金（同比%）"));
     EXPECT_EQ(lines[3], QStringLiteral("合计,11.20,-25.00,0.00"));
     EXPECT_EQ(folder.OwnRows("SELECT value2 FROM type22"), QStringList{"0.112026813031888"});
     EXPECT_EQ(Run({"--report", "3_1", "--csv", csv}), 0); // the current-period modes print sums
-    EXPECT_TRUE(QString::fromUtf8(ReadAll(csv)).contains(QStringLiteral("地区,营业收入,利润,税金\r\n合计,0.112026813031888,")));
+    EXPECT_TRUE(QString::fromUtf8(FileBytes(csv)).contains(QStringLiteral("地区,营业收入,利润,税金\r\n合计,0.112026813031888,")));
 }
 
 // The run says what it computed: a line under the title, its time at the foot, the CSV's
@@ -124,7 +118,7 @@ TEST_F(PrintCommandRun, HotelRunIsDescribedAndAnEmptyReportRefused)
     ASSERT_EQ(pages.size(), 1);
     EXPECT_TRUE(pages[0].contains(line)) << pages[0].toStdString();
     EXPECT_TRUE(pages[0].contains(QStringLiteral("生成于 ") + QDate::currentDate().toString("yyyy-MM-dd")));
-    EXPECT_EQ(QString::fromUtf8(ReadAll(csv).mid(3)).section(QStringLiteral("\r\n"), 1, 1), line);
+    EXPECT_EQ(QString::fromUtf8(FileBytes(csv).mid(3)).section(QStringLiteral("\r\n"), 1, 1), line);
 
     const QString empty = dir.filePath("empty.pdf");
     EXPECT_EQ(Refusal({"--report", "2-1-1", "--pdf", empty}), ReportDocument::NoDataMessage);
@@ -151,7 +145,7 @@ TEST_F(PrintCommandRun, UnwritableOutputLeavesNoFile)
     file.write("previous");
     file.close();
     EXPECT_FALSE(OutputFile::Write(kept, [](QIODevice& device) { return device.write("half") < 0; }));
-    EXPECT_EQ(ReadAll(kept), QByteArray("previous"));
+    EXPECT_EQ(FileBytes(kept), QByteArray("previous"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"kept.csv"});
 }
 
