@@ -3,12 +3,11 @@
 #include "FlexGrid.h"
 #include "HotelFixture.h"
 #include "MessagePresenter.h"
+#include "WindowInput.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -43,34 +42,11 @@ frmRestaurant& HotelWindowTest::Reload()
     return Window();
 }
 
-bool HotelWindowTest::IsOwnControl(const QWidget* window, const QWidget* control)
-{
-    for (const QWidget* p = control->parentWidget(); p && p != window; p = p->parentWidget())
-        if (qobject_cast<const QAbstractItemView*>(p) || qobject_cast<const QComboBox*>(p))
-            return false;
-    return true;
-}
-
 void HotelWindowTest::Type(const QString& box, const QString& text)
 {
     auto* edit = Control<QLineEdit>(box);
     ASSERT_NE(edit, nullptr);
-    edit->setFocus();
-    edit->selectAll();
-    if (text.isEmpty()) {
-        QTest::keyClick(edit, Qt::Key_Delete);
-        return;
-    }
-    // Keys for what a keyboard has; Chinese characters arrive from the input method.
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClick(edit, c.toLatin1());
-        } else {
-            QInputMethodEvent commit;
-            commit.setCommitString(QString(c));
-            QApplication::sendEvent(edit, &commit);
-        }
-    }
+    TypeInto(edit, text);
 }
 
 void HotelWindowTest::Tab()
@@ -134,11 +110,7 @@ QString HotelWindowTest::RangeStates()
 
 QStringList HotelWindowTest::GridRows()
 {
-    const FlexGrid* grid = Window().FlexGrid;
-    QStringList rows;
-    for (int r = 1; r < grid->Rows(); ++r)
-        rows << grid->TextMatrix(r, 0) + QLatin1Char('\t') + grid->TextMatrix(r, 1);
-    return rows;
+    return ::GridRows(*Window().FlexGrid);
 }
 
 QStringList HotelWindowTest::Listed()

@@ -33,16 +33,6 @@ protected:
         return control;
     }
 
-    // The window's own controls (of a kind), not the parts of a grid, list or combo.
-    static bool IsOwnControl(const QWidget* window, const QWidget* control);
-    template <typename T> QList<T*> OwnControls()
-    {
-        QList<T*> controls;
-        for (T* c : Window().findChildren<T*>())
-            if (IsOwnControl(&Window(), c))
-                controls << c;
-        return controls;
-    }
 
     // Puts the focus into a box and types over its text, as a user would.
     void Type(const QString& box, const QString& text);

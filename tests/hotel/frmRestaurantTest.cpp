@@ -7,106 +7,28 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-
-#include <array>
 
 namespace {
 
 using namespace InputRules;
 
-// The range groups in their stored order: frame caption, combo, start box, end box.
-const std::array<const char*, 4> Ranges[] = {
-    {"开业时间（YYYY）", "cmbAccomStar", "txtAccomStar", "txtAccomEnd"},
-    {"客房规模（间）", "cmbRoom", "txtRoomStar", "txtRoomEnd"},
-    {"营业收入（万元）", "cmbOpIncome", "txtOpIncomeStar", "txtOpIncomeEnd"},
-    {"利润总额（万元）", "cmbProfitTotal", "txtProfitTotalStar", "txtProfitTotalEnd"},
-    {"固定资产（万元）", "cmbFixedAssets", "txtFixedAssetsStar", "txtFixedAssetsEnd"},
-    {"客房出租率（%）", "cmbHireRate", "txtHireRateStar", "txtHireRateEnd"},
-    {"接待人数（人）", "cmbReceptionNum", "txtReceptionNumStar", "txtReceptionNumEnd"},
-    {"人均营业收入（万元）", "cmbIncomePer", "txtIncomePerStar", "txtIncomePerEnd"},
-    {"人均利润（万元）", "cmbProfitPer", "txtProfitPerStar", "txtProfitPerEnd"}};
-
-QStringList Sorted(QStringList list)
-{
-    list.sort();
-    return list;
-}
-
-template <typename T, typename Text> QStringList Texts(const QList<T*>& controls, Text text)
-{
-    QStringList texts;
-    for (const T* c : controls)
-        texts << text(c);
-    return Sorted(texts);
-}
-
-TEST_F(HotelWindowTest, LoadsWithItsControlsInTheirInitialState)
+// What the window starts with is what the command line takes as its defaults.
+TEST_F(HotelWindowTest, LoadsWithEveryTickSetAndEveryRangeUnlimited)
 {
     folder.Own(QStringLiteral("INSERT INTO Condition (conditionname) VALUES ('春季');"
                               "INSERT INTO Condition (conditionname) VALUES ('夏季')"));
     frmRestaurant& w = Window();
-    EXPECT_EQ(w.objectName(), QStringLiteral("frmRestaurant"));
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("饭店分析报表条件设置"));
-
-    QStringList frames = {"地区分类", "日期：", "注册类型", "星级", "统计类别", "存储条件"};
-    QStringList boxes = {"txtRegionKey", "txtYear", "txtMonth", "txtNewcondition"};
-    for (int g = 0; g < frmRestaurant::RangeCount; ++g) {
-        const auto [caption, combo, start, end] = Ranges[g];
-        const frmRestaurant::RangeGroup group = w.RangeGroups()[g];
-        SCOPED_TRACE(combo);
-        frames << QString::fromUtf8(caption);
-        boxes << QLatin1String(start) << QLatin1String(end);
-        EXPECT_EQ(group.Combo->objectName(), QLatin1String(combo));
-        EXPECT_EQ(group.Start->objectName(), QLatin1String(start));
-        EXPECT_EQ(group.End->objectName(), QLatin1String(end));
-        EXPECT_EQ(qobject_cast<QGroupBox*>(group.Combo->parentWidget())->title(), QString::fromUtf8(caption));
-        ASSERT_EQ(group.Combo->count(), 4);
-        for (int item = 0; item < 4; ++item)
-            EXPECT_EQ(group.Combo->itemText(item), RangeItemTexts[item]);
-    }
     EXPECT_EQ(RangeStates(), QStringList(frmRestaurant::RangeCount, QStringLiteral("0[|]--")).join("; "));
-    EXPECT_EQ(Texts(OwnControls<QGroupBox>(), [](auto* f) { return f->title(); }), Sorted(frames));
-    EXPECT_EQ(Texts(OwnControls<QLineEdit>(), [](auto* e) { return e->objectName(); }), Sorted(boxes));
-    for (const char* box : {"txtRegionKey", "txtYear", "txtMonth", "txtNewcondition"})
-        EXPECT_TRUE(Control<QLineEdit>(box)->text().isEmpty()) << box;
-    EXPECT_EQ(Texts(OwnControls<QLabel>(), [](auto* l) { return l->text(); }),
-              Sorted(QStringList{"新地区", "已有地区：", "年(YYYY)", "月(MM)", "选择要打印的报表：", "至",
-                                 "至", "至", "至", "至", "至", "至", "至", "至"}));
-
-    // Buttons and ticks by name and caption; every tick starts ticked.
-    QStringList buttons =
-        QStringLiteral("cmdAddnewRegion=添加|cmdDelRegion=删除|cmdSave=保存|cmdOpen=打开|"
-                       "cmdDelete=删除|btnPrint=打印报表|cmdExec=生成报表|cmdCancel=关    闭")
-            .split(QLatin1Char('|'));
-    const QStringList regtypes =
-        QStringLiteral("国有 集体 股合 联营 有限 股有 私营 其他 港澳台 外商").split(' ');
-    for (int i = 0; i < 10; ++i)
-        buttons << QStringLiteral("chkRegtype_%1=%2").arg(i).arg(regtypes[i]);
-    for (int i = 0; i < 6; ++i)
-        buttons << QStringLiteral("chkStar_%1=%1星").arg(i);
-    for (int i = 0; i < 5; ++i)
-        buttons << QStringLiteral("chkB_%1=B%2").arg(i).arg(i < 4 ? i + 1 : 9);
-    EXPECT_EQ(Texts(OwnControls<QAbstractButton>(),
-                    [](auto* b) { return b->objectName() + QLatin1Char('=') + b->text(); }),
-              Sorted(buttons));
     for (const QCheckBox* box : w.findChildren<QCheckBox*>())
         EXPECT_TRUE(box->isChecked()) << box->objectName().toStdString();
-
-    EXPECT_EQ(w.FlexGrid->objectName(), QStringLiteral("FlexGrid"));
+    for (const QLineEdit* box : w.findChildren<QLineEdit*>())
+        EXPECT_TRUE(box->text().isEmpty()) << box->objectName().toStdString();
     EXPECT_EQ(w.FlexGrid->Rows(), 1);
-    EXPECT_EQ(w.FlexGrid->TextMatrix(0, 0), QStringLiteral("地区代号"));
-    EXPECT_EQ(w.FlexGrid->TextMatrix(0, 1), QStringLiteral("地区名称"));
-    EXPECT_NEAR(w.FlexGrid->ColWidth(1), 2200, 15);
     EXPECT_EQ(Listed(), (QStringList{"春季", "夏季"}));
-    ASSERT_EQ(w.ComboPrint->count(), 10);
+    EXPECT_EQ(w.ComboPrint->count(), 10);
     EXPECT_EQ(w.ComboPrint->currentIndex(), 0);
-    EXPECT_EQ(w.ComboPrint->itemText(0),
-              QStringLiteral("表1-1 旅游饭店基本情况（按登记注册类型、规模、星级分）"));
-    EXPECT_EQ(w.ComboPrint->itemText(9), QStringLiteral("表1-10 旅游饭店劳动生产率"));
     EXPECT_TRUE(messages.isEmpty());
 }
 
@@ -174,8 +96,8 @@ TEST_F(HotelWindowTest, TheRunWantsAPeriodThenEveryChosenRangeInItsOrder)
     EXPECT_EQ(folder.OwnRows("select value1 from type22"), QStringList{"earlier"});
 
     TypePeriod();
-    for (const auto& range : Ranges)
-        SetRange(QLatin1String(range[1]), AtLeast);
+    for (const frmRestaurant::RangeGroup& g : Window().RangeGroups())
+        SetRange(g.Combo->objectName(), AtLeast);
     // clang-format off
     const std::pair<const char*, const QString&> order[] = {
         {"txtAccomStar", OpenDateEmptyMessage}, {"txtFixedAssetsStar", FixedAssetsEmptyMessage},
@@ -266,10 +188,6 @@ TEST_F(HotelWindowTest, RemovingARegionKeepsTheOrderOfTheOthers)
     EXPECT_EQ(grid->Rows(), 1);
     EXPECT_TRUE(messages.isEmpty());
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(HotelWindowTest, AReversedRangeOrABoxLeftUncheckedStopsTheRun)
 {

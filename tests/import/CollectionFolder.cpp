@@ -1,6 +1,5 @@
 #include "CollectionFolder.h"
 
-#include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -59,12 +58,6 @@ QStringList SecondOpinion(const QString& table, const QString& encoding)
     const QString text = Output({QStringLiteral("read"), table, encoding}, &failure);
     EXPECT_TRUE(failure.isEmpty()) << failure.toStdString();
     return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
-QByteArray Bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace CollectionFolder

@@ -22,6 +22,4 @@ void Damage(const QString& kind, const QString& folder);
 // python3-dbfread's reading of a table: a line of field names, then one line per record.
 QStringList SecondOpinion(const QString& table, const QString& encoding = QStringLiteral("cp936"));
 
-QByteArray Bytes(const QString& path);
-
 } // namespace CollectionFolder

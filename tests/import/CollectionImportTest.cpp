@@ -33,7 +33,7 @@ protected:
     void ExpectRefused(const QString& from, const QString& text, ImportError::Kind kind = ImportError::Kind::BadInput,
                        const std::atomic<bool>* cancel = nullptr)
     {
-        const QByteArray before = CollectionFolder::Bytes(folder.SourceDatabase());
+        const QByteArray before = FileBytes(folder.SourceDatabase());
         const QStringList files = QDir(Database()).entryList(QDir::Files);
         CollectionImport import(folder.Path());
         import.Cancel = cancel;
@@ -44,7 +44,7 @@ protected:
             EXPECT_TRUE(e.Message().contains(text)) << e.Message().toStdString();
             EXPECT_EQ(e.What(), kind) << e.Message().toStdString();
         }
-        EXPECT_EQ(CollectionFolder::Bytes(folder.SourceDatabase()), before);
+        EXPECT_EQ(FileBytes(folder.SourceDatabase()), before);
         EXPECT_EQ(QDir(Database()).entryList(QDir::Files), files);
     }
 
@@ -109,7 +109,7 @@ TEST_F(CollectionImportTest, NumberedNamesAndTimesArriveByPosition)
 
 TEST_F(CollectionImportTest, KeepsTheThreeNewestDatabases)
 {
-    const QByteArray first = CollectionFolder::Bytes(folder.SourceDatabase());
+    const QByteArray first = FileBytes(folder.SourceDatabase());
     // older backups by name; the oldest falls out when a fourth arrives
     for (const char* name : {"stat-20200101-000000.dbc", "stat-20210101-000000.dbc", "stat-20220101-000000.dbc"}) {
         QFile file(QDir(Database()).filePath(QLatin1String(name)));
@@ -117,7 +117,7 @@ TEST_F(CollectionImportTest, KeepsTheThreeNewestDatabases)
     }
     CollectionImport import(folder.Path());
     import.Run(cases);
-    EXPECT_EQ(CollectionFolder::Bytes(import.Kept()), first);
+    EXPECT_EQ(FileBytes(import.Kept()), first);
     const QStringList kept = CollectionImport::Backups(Database());
     EXPECT_EQ(kept.size(), 3);
     EXPECT_EQ(kept.value(0), QFileInfo(import.Kept()).fileName());

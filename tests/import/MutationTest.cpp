@@ -88,7 +88,7 @@ TEST_F(MutationTest, TheReaderReadsOrRefusesEverySpoiltTable)
     for (int round = 0; round < 3000; ++round) {
         const QString name = files[static_cast<qsizetype>(random() % files.size())];
         const QString path = QDir(work.path()).filePath(name);
-        const QByteArray original = CollectionFolder::Bytes(QDir(cases_->path()).filePath(name));
+        const QByteArray original = FileBytes(QDir(cases_->path()).filePath(name));
         Write(path, Mutated(original, random));
         // A memo file is read through its table; every table is tried against it.
         const QStringList tables =
@@ -123,15 +123,15 @@ TEST_F(MutationTest, AnImportOfASpoiltFolderReplacesStatWholeOrNotAtAll)
         CopyCases(work.path());
         const QString name = files[static_cast<qsizetype>(random() % files.size())];
         const QString path = QDir(work.path()).filePath(name);
-        Write(path, Mutated(CollectionFolder::Bytes(path), random));
+        Write(path, Mutated(FileBytes(path), random));
         const QString target = QDir(app.Path()).filePath(QStringLiteral("Database/stat.dbc"));
-        const QByteArray before = CollectionFolder::Bytes(target);
+        const QByteArray before = FileBytes(target);
         CollectionImport import(app.Path());
         try {
             import.Run(work.path());
             EXPECT_EQ(app.SourceRows(QStringLiteral("PRAGMA integrity_check")), QStringList{"ok"}) << name.toStdString();
         } catch (const ImportError&) {
-            EXPECT_EQ(CollectionFolder::Bytes(target), before) << name.toStdString();
+            EXPECT_EQ(FileBytes(target), before) << name.toStdString();
         }
         EXPECT_FALSE(QFile::exists(import.Working())) << name.toStdString();
     }

@@ -3,6 +3,7 @@
 #include "CollectionFolder.h"
 #include "FieldNames.h"
 #include "ImportError.h"
+#include "TempAppFolder.h"
 #include "TextDecoder.h"
 #include "XbaseTable.h"
 
@@ -120,7 +121,7 @@ TEST_F(XbaseTableTest, NullFlagsDeletedRecordsAndHeaders)
 // record and field where one is at fault, never read past.
 TEST_F(XbaseTableTest, SpoiltFilesAreRefusedWithWhereAndWhat)
 {
-    const QByteArray good = CollectionFolder::Bytes(File("BASE01.DBF"));
+    const QByteArray good = FileBytes(File("BASE01.DBF"));
     XbaseTable layout(File("BASE01.DBF"), QStringLiteral("GBK"));
     const auto field = [&](const char* name) {
         for (const XbaseField& f : layout.Fields())
@@ -192,7 +193,7 @@ TEST_F(XbaseTableTest, FormatsTakenAndRefused)
         SCOPED_TRACE(std::string(c.file) + " " + std::to_string(c.value));
         QTemporaryDir dir;
         const QString name = QLatin1String(c.file) + QStringLiteral(".dbf");
-        QByteArray bytes = CollectionFolder::Bytes(File("formats/") + QString(name));
+        QByteArray bytes = FileBytes(File("formats/") + QString(name));
         if (c.byte >= 0)
             bytes[c.byte] = static_cast<char>(c.value);
         QFile out(dir.filePath(name));

@@ -1,16 +1,14 @@
 #include "AnalysisWindows.h"
 #include "TuTallixDriver.h"
+#include "LayoutCheck.h"
+#include "WindowInput.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QGroupBox>
-#include <QInputMethodEvent>
-#include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,35 +23,6 @@ INSERT INTO dic_base04 (content, fieldname) VALUES ('组织团数', 'OrganizeGro
 CREATE TABLE dic_base01 (content VARCHAR(100) COLLATE RTRIM, fieldname VARCHAR(254) COLLATE RTRIM);
 INSERT INTO dic_base01 (content, fieldname) VALUES ('客房数', 'Rooms')
 )SQL";
-
-std::string Name(const QWidget* w)
-{
-    const QString text = w->property("text").toString();
-    return (w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className()) + QLatin1Char(' ') + text
-                                      : w->objectName())
-        .toStdString();
-}
-
-// Visible direct children of a container lie inside it, apart from each other, and are not
-// squeezed below their minimum.
-void ExpectChildrenLaidOut(const QWidget* container)
-{
-    QList<const QWidget*> children;
-    for (const QObject* o : container->children()) {
-        const auto* w = qobject_cast<const QWidget*>(o);
-        if (w && !w->isWindow() && w->isVisible())
-            children << w;
-    }
-    for (qsizetype i = 0; i < children.size(); ++i) {
-        const QWidget* w = children[i];
-        EXPECT_TRUE(container->rect().contains(w->geometry())) << Name(w) << " outside " << Name(container);
-        EXPECT_GE(w->width(), w->minimumSizeHint().width()) << Name(w);
-        EXPECT_GE(w->height(), w->minimumSizeHint().height()) << Name(w);
-        for (qsizetype j = i + 1; j < children.size(); ++j)
-            EXPECT_FALSE(w->geometry().intersects(children[j]->geometry()))
-                << Name(w) << " overlaps " << Name(children[j]);
-    }
-}
 
 } // namespace
 
@@ -95,15 +64,7 @@ QStringList TuTallixDriver::Ticked() const
 
 QStringList TuTallixDriver::GridRows(const char* name) const
 {
-    QStringList rows;
-    const FlexGrid* grid = Find<FlexGrid>(name);
-    for (int r = 1; r < grid->Rows(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < grid->Cols(); ++c)
-            cells << grid->TextMatrix(r, c);
-        rows << cells.join(QLatin1Char('\t'));
-    }
-    return rows;
+    return ::GridRows(*Find<FlexGrid>(name));
 }
 
 QStringList TuTallixDriver::ListEntries() const
@@ -117,18 +78,7 @@ QStringList TuTallixDriver::ListEntries() const
 
 void TuTallixDriver::Type(const char* name, const QString& text)
 {
-    auto* box = Find<QLineEdit>(name);
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
-        QTest::keyClicks(box, text);
-        return;
-    }
-    // Chinese arrives from the input method as committed text.
-    QInputMethodEvent input;
-    input.setCommitString(text);
-    QApplication::sendEvent(box, &input);
+    TypeInto(Find<QLineEdit>(name), text);
 }
 
 void TuTallixDriver::Choose(const char* option)
@@ -193,20 +143,7 @@ void TuTallixDriver::ExpectLaidOut(const char* look)
     auto* sub = AnalysisWindows::SubWindowOf(window_);
     ASSERT_TRUE(sub);
     EXPECT_TRUE(mother_->MdiArea()->viewport()->rect().contains(sub->geometry()));
-    ExpectChildrenLaidOut(window_);
-    for (const QWidget* w : window_->findChildren<QWidget*>()) {
-        if (!w->isVisible())
-            continue;
-        if (qobject_cast<const QGroupBox*>(w))
-            ExpectChildrenLaidOut(w);
-        // captions whole, a few rows of every grid
-        if (qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w)) {
-            EXPECT_GE(w->width(), w->sizeHint().width()) << Name(w);
-        }
-        if (const auto* grid = qobject_cast<const FlexGrid*>(w)) {
-            EXPECT_GE(grid->viewport()->height(), 4 * grid->rowHeight(0) + 1) << Name(w);
-        }
-    }
+    ::ExpectLaidOut(window_);
     const QString folder = qEnvironmentVariable("ORVANE_LOOK_DIR");
     if (!folder.isEmpty()) {
         QDir().mkpath(folder);

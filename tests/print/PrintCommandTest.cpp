@@ -11,18 +11,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class PrintCommandRun : public ::testing::Test
 {
@@ -56,7 +48,7 @@ TEST_F(PrintCommandRun, WritesPdfAndCsvOfADictionaryReport)
     const QStringList pages = PdfPages(pdf);
     ASSERT_EQ(pages.size(), 1);
     EXPECT_TRUE(pages[0].contains(QStringLiteral("表2-1-1A 旅游企业基本单位数（个）")));
-    const QString text = QString::fromUtf8(ReadAll(csv).mid(3));
+    const QString text = QString::fromUtf8(FileBytes(csv).mid(3));
     EXPECT_TRUE(
         text.startsWith(QStringLiteral("表2-1-1A 旅游企业基本单位数（个）\r\n地区,合计,旅行社小计,")));
     EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n合计,9,4,1,3,2,1,2,1,1\r\n")));
@@ -67,10 +59,10 @@ TEST_F(PrintCommandRun, LedgerTakesItsTitleFromTheModeUnlessGiven)
     InsertRows(folder, "type22", "", {{"合计", "0.5", "0.25", "", "", "", "", "", ""}});
     const QString csv = dir.filePath("l.csv");
     EXPECT_EQ(Run({"--report", "3_4", "--csv", csv, "--item2", "利润（累比%）"}), 0);
-    EXPECT_EQ(QString::fromUtf8(ReadAll(csv).mid(3)),
+    EXPECT_EQ(QString::fromUtf8(FileBytes(csv).mid(3)),
               QStringLiteral("旅游企业台帐（按累计比较）\r\n项目,,利润（累比%）\r\n合计,50.00,25.00\r\n"));
     EXPECT_EQ(Run({"--report", "3_1", "--csv", csv, "--title", "台帐", "--item1", "收入"}), 0);
-    EXPECT_TRUE(QString::fromUtf8(ReadAll(csv).mid(3)).startsWith(QStringLiteral("台帐\r\n项目,收入,\r\n")));
+    EXPECT_TRUE(QString::fromUtf8(FileBytes(csv).mid(3)).startsWith(QStringLiteral("台帐\r\n项目,收入,\r\n")));
 }
 
 TEST_F(PrintCommandRun, RefusesBadInput)
@@ -97,14 +89,14 @@ TEST_F(PrintCommandRun, ComparisonLedgerPrintsPercentUnderTheRunsCaptions)
     run.Write();
     const QString csv = dir.filePath("l.csv");
     EXPECT_EQ(Run({"--report", "3_3", "--csv", csv}), 0);
-    const QStringList lines = QString::fromUtf8(ReadAll(csv).mid(3)).split(QStringLiteral("\r\n"));
+    const QStringList lines = QString::fromUtf8(FileBytes(csv).mid(3)).split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines[1], QStringLiteral("2025年12月"));
     EXPECT_EQ(lines[2], QStringLiteral("地区,营业收入（同比%）,利润（同比%）,税金（同比%）"));
     EXPECT_EQ(lines[3], QStringLiteral("合计,11.20,-25.00,0.00"));
     EXPECT_EQ(folder.OwnRows("SELECT value2 FROM type22"), QStringList{"0.112026813031888"});
     EXPECT_EQ(Run({"--report", "3_1", "--csv", csv}), 0); // the current-period modes print sums
-    EXPECT_TRUE(QString::fromUtf8(ReadAll(csv)).contains(QStringLiteral("地区,营业收入,利润,税金\r\n合计,0.112026813031888,")));
+    EXPECT_TRUE(QString::fromUtf8(FileBytes(csv)).contains(QStringLiteral("地区,营业收入,利润,税金\r\n合计,0.112026813031888,")));
 }
 
 // The run says what it computed: a line under the title, its time at the foot, the CSV's
@@ -126,7 +118,7 @@ TEST_F(PrintCommandRun, HotelRunIsDescribedAndAnEmptyReportRefused)
     ASSERT_EQ(pages.size(), 1);
     EXPECT_TRUE(pages[0].contains(line)) << pages[0].toStdString();
     EXPECT_TRUE(pages[0].contains(QStringLiteral("生成于 ") + QDate::currentDate().toString("yyyy-MM-dd")));
-    EXPECT_EQ(QString::fromUtf8(ReadAll(csv).mid(3)).section(QStringLiteral("\r\n"), 1, 1), line);
+    EXPECT_EQ(QString::fromUtf8(FileBytes(csv).mid(3)).section(QStringLiteral("\r\n"), 1, 1), line);
 
     const QString empty = dir.filePath("empty.pdf");
     EXPECT_EQ(Refusal({"--report", "2-1-1", "--pdf", empty}), ReportDocument::NoDataMessage);
@@ -153,36 +145,8 @@ TEST_F(PrintCommandRun, UnwritableOutputLeavesNoFile)
     file.write("previous");
     file.close();
     EXPECT_FALSE(OutputFile::Write(kept, [](QIODevice& device) { return device.write("half") < 0; }));
-    EXPECT_EQ(ReadAll(kept), QByteArray("previous"));
+    EXPECT_EQ(FileBytes(kept), QByteArray("previous"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"kept.csv"});
-}
-
-// A disk that fills up while the PDF is written (a file-size limit stands in for it): exit 2,
-// the message, no partial file.
-TEST_F(PrintCommandRun, FullDiskWhileWritingExitsTwoWithoutAFile)
-{
-    QList<QStringList> rows;
-    for (int k = 0; k < 3000; ++k)
-        rows.append({QStringLiteral("地区%1").arg(k), QString::number(k)});
-    InsertRows(folder, "type22", "1_2", rows);
-    const QString program = QFileInfo(QStringLiteral(ORVANE_PACKAGE_FILE)).absolutePath() + "/orvane-report";
-    const QString pdf = dir.filePath("full.pdf");
-    const auto print = [&](int limitBlocks) {
-        QProcess process;
-        process.start("sh", {"-c", QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(limitBlocks),
-                             program, "--app-dir", folder.Path(), "print", "--report", "1-2", "--pdf", pdf});
-        process.waitForFinished(-1);
-        return std::make_pair(process.exitCode(), QString::fromUtf8(process.readAllStandardError()).trimmed());
-    };
-    ASSERT_EQ(print(1 << 20).first, 0);
-    const qint64 size = QFileInfo(pdf).size();
-    // Enough pages that half the file leaves room for the database's shared-memory file.
-    ASSERT_GT(size, 128 * 1024);
-    QFile::remove(pdf);
-    const auto [status, message] = print(static_cast<int>(size / 512 / 2)); // in blocks of 512 bytes
-    EXPECT_EQ(status, 2);
-    EXPECT_EQ(message, OutputFile::FailureMessage(pdf));
-    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
 
 } // namespace

@@ -106,53 +106,42 @@ TEST(ReportRenderer, LongReportRepeatsTitleAndHeadingsAndNumbersItsPages)
     EXPECT_EQ(next, 121);
 }
 
-TEST(ReportRenderer, HotelReportAsPdf)
+// A hotel, an annual and an empty report on one page each: title, headings, figures as stored.
+TEST(ReportRenderer, ReportsAsPdf)
 {
-    TempAppFolder folder;
-    InsertRows(folder, "type66", "1_9",
-               {{"合计", " 12", "3456", " 7890", "66.67", " 412.5", "8.75", " 1234.56", "4567.89"},
-                {"长沙市", " 12", "3456", " 7890", "66.67", " 412.5", "8.75", " 1234.56", "4567.89"}});
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath("1-9.pdf");
-    ASSERT_TRUE(ReportRenderer(*Load("1-9")).RenderPdf(pdf));
-    const QStringList pages = PdfPages(pdf);
-    ASSERT_EQ(pages.size(), 1);
-    EXPECT_TRUE(pages[0].contains(QStringLiteral("表1-9 旅游饭店客房经营情况")));
-    for (const char* heading : {"地区", "每间客房", "饭店数", "床位数", "客房出租率", "营业收入"})
-        EXPECT_TRUE(pages[0].contains(QString::fromUtf8(heading))) << heading;
-    EXPECT_EQ(LineOf(pages[0], "合计"), QStringLiteral("合计 12 3456 7890 66.67 412.5 8.75 1234.56 4567.89"));
-    EXPECT_EQ(LineOf(pages[0], "长沙市"),
-              QStringLiteral("长沙市 12 3456 7890 66.67 412.5 8.75 1234.56 4567.89"));
-}
-
-TEST(ReportRenderer, AnnualReportAsPdf)
-{
-    TempAppFolder folder;
-    const QStringList figures{"1234567.89", "987654.32", "456789.01", "-12345.67", "23456.78", "12.5",
-                              "33.33",      "4.56",      "-0.42",     "123.45",    "45678",    "1234"};
-    InsertRows(folder, "type66", "212", {QStringList{"合计"} + figures, QStringList{"湘潭市"} + figures});
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath("2-1-2.pdf");
-    ASSERT_TRUE(ReportRenderer(*Load("2-1-2")).RenderPdf(pdf));
-    const QStringList pages = PdfPages(pdf);
-    ASSERT_EQ(pages.size(), 1);
-    EXPECT_TRUE(pages[0].contains(QStringLiteral("表2-1-2 旅游企业主要经济指标（按地区分）")));
-    for (const char* heading : {"地区", "营业收入", "利润总额", "企业数"})
-        EXPECT_TRUE(pages[0].contains(QString::fromUtf8(heading))) << heading;
-    EXPECT_EQ(LineOf(pages[0], "合计"), "合计 " + figures.join(' '));
-    EXPECT_TRUE(HasText(pages[0], QStringLiteral("第 1 页 共 1 页")));
-}
-
-TEST(ReportRenderer, EmptyReportStillShowsTitleAndHeadings)
-{
-    TempAppFolder folder;
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath("empty.pdf");
-    ASSERT_TRUE(ReportRenderer(*Load("1-5")).RenderPdf(pdf));
-    const QStringList pages = PdfPages(pdf);
-    ASSERT_EQ(pages.size(), 1);
-    EXPECT_TRUE(pages[0].contains(QStringLiteral("表1-5 旅游饭店数（按星级分）")));
-    EXPECT_TRUE(pages[0].contains(QStringLiteral("五星级")));
+    const QStringList hotel{" 12", "3456", " 7890", "66.67", " 412.5", "8.75", " 1234.56", "4567.89"};
+    const QStringList annual{"1234567.89", "987654.32", "456789.01", "-12345.67", "23456.78", "12.5",
+                             "33.33",      "4.56",      "-0.42",     "123.45",    "45678",    "1234"};
+    const struct
+    {
+        const char *code, *table, *tablecode, *title;
+        QStringList figures, headings;
+    } cases[] = {{"1-9", "type66", "1_9", "表1-9 旅游饭店客房经营情况", hotel,
+                  {"地区", "每间客房", "饭店数", "床位数", "客房出租率", "营业收入"}},
+                 {"2-1-2", "type66", "212", "表2-1-2 旅游企业主要经济指标（按地区分）", annual,
+                  {"地区", "营业收入", "利润总额", "企业数"}},
+                 {"1-5", "type22", "1_5", "表1-5 旅游饭店数（按星级分）", {}, {"五星级"}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        TempAppFolder folder;
+        if (!c.figures.isEmpty())
+            InsertRows(folder, c.table, c.tablecode,
+                       {QStringList{"合计"} + c.figures, QStringList{"长沙市"} + c.figures});
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("report.pdf");
+        ASSERT_TRUE(ReportRenderer(*Load(c.code)).RenderPdf(pdf));
+        const QStringList pages = PdfPages(pdf);
+        ASSERT_EQ(pages.size(), 1);
+        EXPECT_TRUE(pages[0].contains(QString::fromUtf8(c.title)));
+        EXPECT_TRUE(HasText(pages[0], QStringLiteral("第 1 页 共 1 页")));
+        for (const QString& heading : c.headings)
+            EXPECT_TRUE(pages[0].contains(heading)) << heading.toStdString();
+        if (!c.figures.isEmpty()) {
+            const QString figures = c.figures.join(' ').simplified(); // stored blanks are not printed
+            EXPECT_EQ(LineOf(pages[0], "合计"), "合计 " + figures);
+            EXPECT_EQ(LineOf(pages[0], "长沙市"), "长沙市 " + figures);
+        }
+    }
 }
 
 TEST(ReportRenderer, UnwritablePdfIsRefused)

@@ -2,6 +2,7 @@
 // a CSV is written, and a path that is no regular file, end in "无法写入文件：<path>", exit 2,
 // and the old file as it was.
 #include "ReportFolder.h"
+#include "TempAppFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,12 +52,6 @@ const Kind Kinds[] = {
      PdfWhole},
 };
 
-QByteArray Bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST(OutputFault, AFullDiskKeepsTheOldFileForEveryKind)
 {
     ReportFolder folder;
@@ -87,9 +82,9 @@ TEST(OutputFault, AFullDiskKeepsTheOldFileForEveryKind)
             if (spare == 0 || result.Status != 0) { // nothing fits into no room at all
                 EXPECT_EQ(result.Status, 2);
                 EXPECT_EQ(result.Err, QStringLiteral("无法写入文件：") + path);
-                EXPECT_EQ(Bytes(path), old);
+                EXPECT_EQ(FileBytes(path), old);
             } else {
-                EXPECT_TRUE(kind.whole(Bytes(path))) << "reported written, but cut short";
+                EXPECT_TRUE(kind.whole(FileBytes(path))) << "reported written, but cut short";
             }
             EXPECT_EQ(QDir(out.path()).entryList({QLatin1String(kind.name) + QLatin1Char('*')}, QDir::Files),
                       QStringList{QLatin1String(kind.name)}); // no partial file beside it
@@ -99,7 +94,7 @@ TEST(OutputFault, AFullDiskKeepsTheOldFileForEveryKind)
         if (mounted) {
             const QString path = out.path() + QLatin1Char('/') + QLatin1String(kind.name);
             EXPECT_EQ(folder.Run(kind.arguments(path)).Status, 0) << kind.name;
-            EXPECT_NE(Bytes(path), old) << kind.name;
+            EXPECT_NE(FileBytes(path), old) << kind.name;
         }
     }
     if (mounted)

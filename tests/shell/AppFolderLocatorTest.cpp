@@ -1,4 +1,5 @@
 #include "AppFolderLocator.h"
+#include "TempAppFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,12 +40,6 @@ void Write(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
-}
-
-QByteArray Read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // An installed program: <root>/usr/bin with its data in <root>/usr/share/orvane, and a home.
@@ -93,13 +88,13 @@ TEST_F(AppFolderLocatorTest, ThePerUserFolderTakesTheInstalledPackageWhenItsOwnI
     const AppFolderLocator locator(bin);
     const QString own = locator.Chosen() + QStringLiteral("/tallix.she");
     EXPECT_EQ(locator.Prepare(), QString());
-    EXPECT_EQ(Read(own), QByteArray("package 2"));
+    EXPECT_EQ(FileBytes(own), QByteArray("package 2"));
 
     Write(own, "package 1"); // left by an older version
     Write(locator.Chosen() + QStringLiteral("/TallixDataBase/tallix.dbc"), "saved");
     EXPECT_EQ(locator.Prepare(), QString());
-    EXPECT_EQ(Read(own), QByteArray("package 2"));
-    EXPECT_EQ(Read(locator.Chosen() + QStringLiteral("/TallixDataBase/tallix.dbc")), QByteArray("saved"));
+    EXPECT_EQ(FileBytes(own), QByteArray("package 2"));
+    EXPECT_EQ(FileBytes(locator.Chosen() + QStringLiteral("/TallixDataBase/tallix.dbc")), QByteArray("saved"));
 
     const AppFolderLocator build(root.filePath("nowhere")); // nothing installed beside it
     EXPECT_EQ(build.SampleDatabase(), QString());
@@ -112,11 +107,11 @@ TEST_F(AppFolderLocatorTest, TheSampleIsOpenedOnlyWhereThereIsNoSource)
     EXPECT_FALSE(AppFolderLocator::HasSourceDatabase(folder));
     EXPECT_EQ(locator.OpenSample(folder), QString());
     EXPECT_TRUE(AppFolderLocator::HasSourceDatabase(folder));
-    EXPECT_EQ(Read(folder + QStringLiteral("/Database/stat.dbc")), QByteArray("sample"));
+    EXPECT_EQ(FileBytes(folder + QStringLiteral("/Database/stat.dbc")), QByteArray("sample"));
 
     Write(folder + QStringLiteral("/Database/stat.dbc"), "imported");
     EXPECT_FALSE(locator.OpenSample(folder).isEmpty());
-    EXPECT_EQ(Read(folder + QStringLiteral("/Database/stat.dbc")), QByteArray("imported"));
+    EXPECT_EQ(FileBytes(folder + QStringLiteral("/Database/stat.dbc")), QByteArray("imported"));
     EXPECT_FALSE(AppFolderLocator(root.filePath("nowhere")).OpenSample(root.filePath("other")).isEmpty());
 }
 

@@ -3,6 +3,7 @@
 // the three windows share (Enter adds a region, 关闭 closes whatever the boxes hold, saving
 // is reported, deleting asks first).
 #include "FlexGrid.h"
+#include "LayoutCheck.h"
 #include "MessagePresenter.h"
 #include "MotherForm.h"
 #include "TempAppFolder.h"
@@ -156,6 +157,7 @@ TEST_P(DeskOnScreen, EveryControlFitsTheWidthAndTheButtonsStayInSight)
             EXPECT_GE(seen.height(), std::min(at.height(), body->viewport()->height())) << name;
         }
         EXPECT_GT(checked, 20);
+        ExpectLaidOut(window);
     }
     body->verticalScrollBar()->setValue(0);
     if (const QString look = qEnvironmentVariable("ORVANE_LOOK_DIR"); !look.isEmpty()) {

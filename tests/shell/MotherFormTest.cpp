@@ -11,7 +11,6 @@
 #include <QSignalSpy>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -20,34 +19,6 @@ namespace {
 QAction* Entry(MotherForm& form, const char* name)
 {
     return form.findChild<QAction*>(QLatin1String(name));
-}
-
-TEST(MotherForm, MenusCarryTheirCaptions)
-{
-    TempAppFolder app(TempAppFolder::Content::Empty);
-    MotherForm form(app.Path());
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Orvane"));
-    const struct
-    {
-        const char* name;
-        const char* caption;
-    } entries[] = {{"munSysExit", "退出"},
-                   {"munRestaurant", "饭店分析报表条件"},
-                   {"munTourUnit", "旅游单位综合年报表"},
-                   {"munTourTallix", "旅游企业台帐"},
-                   {"munImport", "导入采集数据..."},
-                   {"munDataSummary", "数据概况"},
-                   {"munAudit", "数据审核"}};
-    for (const auto& e : entries) {
-        QAction* action = Entry(form, e.name);
-        ASSERT_TRUE(action) << e.name;
-        EXPECT_EQ(action->text(), QString::fromUtf8(e.caption));
-    }
-    const QList<QAction*> menus = form.menuBar()->actions();
-    ASSERT_GE(menus.size(), 3); // 窗口 and 帮助 follow
-    EXPECT_EQ(menus[0]->text(), QStringLiteral("系统操作"));
-    EXPECT_EQ(menus[1]->text(), QStringLiteral("分析报表统计条件设置"));
-    EXPECT_EQ(menus[2]->text(), QStringLiteral("数据"));
 }
 
 TEST(MotherForm, EachWindowExistsOnceAndKeepsItsContents)

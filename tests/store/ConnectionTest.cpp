@@ -5,7 +5,6 @@
 #include "SqlText.h"
 #include "TempAppFolder.h"
 
-#include <QDir>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -31,20 +30,6 @@ public:
     }
     void SetListIndex(int i) override { index = i; }
 };
-
-TEST(ConnectionStrings, DifferOnlyInThePath)
-{
-    Connection::SetAppFolder(QStringLiteral("/opt/orvane"));
-    EXPECT_EQ(Connection::StatConnectionString(),
-              QStringLiteral("Provider=MSDASQL.1;Persist Security Info=False;Driver={Microsoft Visual FoxPro "
-                             "Driver};SourceType=DBC;SourceDB=/opt/orvane/Database/stat.dbc;Exclusive=No;"
-                             "BackgroundFetch=Yes;Collate=Machine;"));
-    QString own = Connection::TallixConnectionString();
-    own.replace(QStringLiteral("/TallixDataBase/tallix.dbc"), QStringLiteral("/Database/stat.dbc"));
-    EXPECT_EQ(own, Connection::StatConnectionString());
-    EXPECT_EQ(DbConnection::PathOf(Connection::TallixConnectionString()),
-              QStringLiteral("/opt/orvane/TallixDataBase/tallix.dbc"));
-}
 
 TEST(Lookups, EmptyCodesNeedNoDatabase)
 {

@@ -1,4 +1,5 @@
 #include "PackageArchive.h"
+#include "TempAppFolder.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -7,12 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray Read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void Write(const QString& path, const QByteArray& bytes)
 {
@@ -43,14 +38,14 @@ TEST_F(PackageArchiveTest, WhatIsPackedUnpacksUnderItsNameByteForByte)
 {
     EXPECT_LT(QFileInfo(archive).size(), content.size()); // compressed, not stored
     ASSERT_TRUE(PackageArchive::Unpack(archive, QStringLiteral("tallix.dbc"), out));
-    EXPECT_EQ(Read(out), content);
+    EXPECT_EQ(FileBytes(out), content);
     EXPECT_FALSE(PackageArchive::Pack(dir.filePath("missing/tallix.she"), dir.filePath("tallix.dbc")));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("missing/tallix.she")));
 }
 
 TEST_F(PackageArchiveTest, ADamagedArchiveIsRefusedAndLeavesNothing)
 {
-    const QByteArray packed = Read(archive);
+    const QByteArray packed = FileBytes(archive);
     const struct
     {
         const char* what;

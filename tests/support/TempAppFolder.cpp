@@ -80,6 +80,12 @@ QStringList QueryRows(const QString& path, const QString& sql)
     return rows;
 }
 
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QString ReadTestFile(const QString& relative, bool* exists)
 {
     QFile file(QStringLiteral(ORVANE_TESTS_DIR "/") + relative);

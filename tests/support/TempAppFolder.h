@@ -38,5 +38,8 @@ private:
 // Rows of a query on any database file, as TempAppFolder::OwnRows gives them.
 QStringList QueryRows(const QString& path, const QString& sql);
 
+// The bytes of a file, none when it cannot be read.
+QByteArray FileBytes(const QString& path);
+
 // Reads a text file of the tests folder (tests/<relative>), "" when missing.
 QString ReadTestFile(const QString& relative, bool* exists = nullptr);

@@ -23,26 +23,13 @@ void ClickRow(FlexGrid& grid, int row)
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
 }
 
-TEST(FlexGrid, StartsWithTheHeaderRowOnly)
-{
-    FlexGrid grid;
-    EXPECT_EQ(grid.Rows(), 1);
-    EXPECT_EQ(grid.Cols(), 2);
-    EXPECT_EQ(grid.TextMatrix(0, 1), QString());
-    EXPECT_FALSE(grid.verticalHeader()->isVisible());
-}
-
+// Row 0 is the header; a new column shows an empty heading, not its number.
 TEST(FlexGrid, HeaderTextsAreRowZero)
 {
     FlexGrid grid;
     grid.SetTextMatrix(0, 0, QStringLiteral("地区代号"));
-    grid.SetTextMatrix(0, 1, QStringLiteral("地区名称"));
     grid.AddItem(QStringLiteral("430000\t湖南省"));
-    EXPECT_EQ(grid.TextMatrix(0, 1), QStringLiteral("地区名称"));
     EXPECT_EQ(grid.horizontalHeaderItem(0)->text(), QStringLiteral("地区代号"));
-    EXPECT_EQ(grid.TextMatrix(1, 1), QStringLiteral("湖南省"));
-
-    // A new column shows an empty heading, not its number.
     grid.SetCols(3);
     EXPECT_EQ(grid.model()->headerData(2, Qt::Horizontal).toString(), QString());
     EXPECT_EQ(grid.TextMatrix(0, 0), QStringLiteral("地区代号"));
@@ -156,28 +143,6 @@ TEST(FlexGrid, RowSelFollowsTheHighlightWhenRowsGo)
     grid.SetRows(1);
     EXPECT_EQ(grid.RowSel(), 0);
     EXPECT_EQ(grid.Row(), 0);
-}
-
-TEST(FlexGrid, SettingTheCurrentRowAndColumn)
-{
-    FlexGrid grid;
-    grid.AddItem(QStringLiteral("1\ta"));
-    grid.AddItem(QStringLiteral("2\tb"));
-    EXPECT_EQ(grid.Row(), 0);
-
-    grid.SetCol(1);
-    grid.SetRow(2);
-    EXPECT_EQ(grid.Row(), 2);
-    EXPECT_EQ(grid.Col(), 1);
-    EXPECT_EQ(grid.RowSel(), 2);
-    EXPECT_EQ(grid.Text(), QStringLiteral("b"));
-
-    grid.SetCol(0);
-    EXPECT_EQ(grid.Text(), QStringLiteral("2"));
-
-    grid.SetRow(0);
-    EXPECT_EQ(grid.Row(), 0);
-    EXPECT_EQ(grid.RowSel(), 0);
 }
 
 TEST(FlexGrid, ColumnWidthsInTwips)
