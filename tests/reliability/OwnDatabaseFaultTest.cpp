@@ -121,7 +121,7 @@ TEST(OwnDatabaseFault, AnOlderSchemaGainsItsDictionaryWithRows)
         folder.Own(sql);
     folder.Own(QStringLiteral("DROP TABLE dic_fields"));
     const QStringList saved = folder.Saved();
-    const auto run = folder.Run({"rows"});
+    const auto run = folder.Run({"rows", "--report", "1-1"});
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Err, QString());
     EXPECT_EQ(Dictionary(folder, "dic_fields"), fields);
