@@ -1,11 +1,10 @@
 #include "ReportViewer.h"
 
 #include "MessagePresenter.h"
-#include "OutputFile.h"
 #include "ReportDocument.h"
 #include "ReportChartPanel.h"
 #include "ReportRenderer.h"
-#include "ReportXlsx.h"
+#include "ReportWriter.h"
 #include "FileDialogs.h"
 #include "WaitCursor.h"
 
@@ -165,12 +164,12 @@ QString ReportViewer::PageText() const
 
 bool ReportViewer::ExportPdf(const QString& path) const
 {
-    return report_ && ReportRenderer(*report_).RenderPdf(path);
+    return report_ && !ReportWriter::Create(ReportWriter::Kind::Pdf)->Write(*report_, path);
 }
 
 bool ReportViewer::ExportExcel(const QString& path) const
 {
-    return report_ && ReportXlsx::Write({report_.get()}, path);
+    return report_ && !ReportWriter::Create(ReportWriter::Kind::Workbook)->Write(*report_, path);
 }
 
 void ReportViewer::PaintRequested(QPrinter* printer)
@@ -197,33 +196,30 @@ void ReportViewer::PrintReport()
 
 void ReportViewer::ExportReport()
 {
-    ExportAs(QStringLiteral("导出PDF"), QStringLiteral(".pdf"), QStringLiteral("PDF 文件 (*.pdf)"),
-             [this](const QString& path) { return ExportPdf(path); });
+    ExportAs(QStringLiteral("导出PDF"), *ReportWriter::Create(ReportWriter::Kind::Pdf));
 }
 
 void ReportViewer::ExportWorkbook()
 {
-    ExportAs(QStringLiteral("导出Excel"), QStringLiteral(".xlsx"), QStringLiteral("Excel 工作簿 (*.xlsx)"),
-             [this](const QString& path) { return ExportExcel(path); });
+    ExportAs(QStringLiteral("导出Excel"), *ReportWriter::Create(ReportWriter::Kind::Workbook));
 }
 
-void ReportViewer::ExportAs(const QString& caption, const QString& suffix, const QString& filter,
-                            const std::function<bool(const QString&)>& write)
+void ReportViewer::ExportAs(const QString& caption, const ReportWriter& writer)
 {
     if (!report_)
         return;
     QString suggested = report_->Title().trimmed();
     suggested.replace(QLatin1Char('/'), QLatin1Char('_'));
-    const QString path = FileDialogs::AskSave(this, caption, suggested + suffix, filter);
+    const QString path = FileDialogs::AskSave(this, caption, suggested + writer.Suffix(), writer.NameFilter());
     if (path.isEmpty())
         return;
-    bool written = false;
+    std::optional<QString> failure;
     {
         WaitCursor wait;
-        written = write(path);
+        failure = writer.Write(*report_, path);
     }
-    if (!written) {
-        MessagePresenter::Show(OutputFile::FailureMessage(path));
+    if (failure) {
+        MessagePresenter::Show(*failure);
         return;
     }
     ShowSaved(path);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 #include <memory>
 
 class QLabel;
@@ -11,6 +10,7 @@ class QStackedWidget;
 class QTabWidget;
 class ReportChartPanel;
 class ReportDocument;
+class ReportWriter;
 
 // The report viewer of the print window: a page preview with buttons to print, save as
 // PDF, zoom and move between pages.
@@ -45,8 +45,7 @@ private:
     void PrintReport();
     void ExportReport();
     void ExportWorkbook();
-    void ExportAs(const QString& caption, const QString& suffix, const QString& filter,
-                  const std::function<bool(const QString&)>& write);
+    void ExportAs(const QString& caption, const ReportWriter& writer);
     void MovePage(int step);
     void ShowSaved(const QString& path);
     void UpdatePageText();

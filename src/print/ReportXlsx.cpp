@@ -52,7 +52,7 @@ public:
 
         lxw_row_t row = 0;
         Merge(sheet, row, 0, row, last, document.Title().trimmed(), title_);
-        worksheet_set_row(sheet, row++, 22, nullptr);
+        Check(worksheet_set_row(sheet, row++, 22, nullptr));
         Merge(sheet, row, 0, row, last, document.RunLine(), line_);
         ++row;
 
@@ -76,7 +76,7 @@ public:
         }
         row = under + 1;
         worksheet_freeze_panes(sheet, row, 1);
-        worksheet_repeat_rows(sheet, head, under);
+        Check(worksheet_repeat_rows(sheet, head, under));
 
         QVector<lxw_format*> numbers;
         QVector<double> widths;
@@ -89,23 +89,30 @@ public:
                 const ReportDocument::Cell cell = document.At(r, columns[i]);
                 const auto col = static_cast<lxw_col_t>(i);
                 if (cell.IsNumber)
-                    worksheet_write_number(sheet, row, col, cell.Value, numbers[i]);
+                    Check(worksheet_write_number(sheet, row, col, cell.Value, numbers[i]));
                 else
                     Cell(sheet, row, col, cell.Text, text_);
                 widths[i] = std::max(widths[i], TextWidth(cell.Text) + 2);
             }
         for (qsizetype i = 0; i < columns.size(); ++i)
-            worksheet_set_column(sheet, static_cast<lxw_col_t>(i), static_cast<lxw_col_t>(i),
-                                 std::min(widths[i], 40.0), nullptr);
+            Check(worksheet_set_column(sheet, static_cast<lxw_col_t>(i), static_cast<lxw_col_t>(i),
+                                       std::min(widths[i], 40.0), nullptr));
 
         worksheet_set_paper(sheet, 9); // A4
         if (ReportRenderer(document).PageLayout().orientation() == QPageLayout::Landscape)
             worksheet_set_landscape(sheet);
         worksheet_fit_to_pages(sheet, 1, 0);
-        return true;
+        return error_ == LXW_NO_ERROR;
     }
 
 private:
+    // The first failure of any write stands; the sheet is then reported as not written.
+    void Check(lxw_error error)
+    {
+        if (error_ == LXW_NO_ERROR)
+            error_ = error;
+    }
+
     lxw_format* Format()
     {
         lxw_format* format = workbook_add_format(book_);
@@ -128,7 +135,7 @@ private:
 
     void Cell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, const QString& text, lxw_format* format)
     {
-        worksheet_write_string(sheet, row, col, text.toUtf8().constData(), format);
+        Check(worksheet_write_string(sheet, row, col, text.toUtf8().constData(), format));
     }
 
     void Merge(lxw_worksheet* sheet, lxw_row_t firstRow, lxw_col_t firstCol, lxw_row_t lastRow,
@@ -137,7 +144,8 @@ private:
         if (firstRow == lastRow && firstCol == lastCol)
             Cell(sheet, firstRow, firstCol, text, format);
         else
-            worksheet_merge_range(sheet, firstRow, firstCol, lastRow, lastCol, text.toUtf8().constData(), format);
+            Check(worksheet_merge_range(sheet, firstRow, firstCol, lastRow, lastCol, text.toUtf8().constData(),
+                                        format));
     }
 
     lxw_workbook* book_;
@@ -147,6 +155,7 @@ private:
     lxw_format* heading_;
     lxw_format* text_;
     QHash<int, lxw_format*> numbers_;
+    lxw_error error_ = LXW_NO_ERROR;
 };
 
 } // namespace
