@@ -44,20 +44,37 @@ public:
     bool Write(lxw_worksheet* sheet, const ReportDocument& document)
     {
         const QVector<int> columns = document.VisibleColumns();
-        const auto last = static_cast<lxw_col_t>(std::max<qsizetype>(columns.size(), 1) - 1);
-        const auto& layout = document.Layout().Columns();
-        bool groups = false;
-        for (int c : columns)
-            groups = groups || !layout[c].Group.isEmpty();
+        const lxw_row_t first = WriteTitle(sheet, document, columns);
+        const lxw_row_t body = WriteHeadings(sheet, document, columns, first);
+        WriteRows(sheet, document, columns, body);
+        worksheet_set_paper(sheet, 9); // A4
+        if (ReportRenderer(document).PageLayout().orientation() == QPageLayout::Landscape)
+            worksheet_set_landscape(sheet);
+        worksheet_fit_to_pages(sheet, 1, 0);
+        return error_ == LXW_NO_ERROR;
+    }
 
+private:
+    // The title and the run's line across the table; the row after them.
+    lxw_row_t WriteTitle(lxw_worksheet* sheet, const ReportDocument& document, const QVector<int>& columns)
+    {
+        const auto last = static_cast<lxw_col_t>(std::max<qsizetype>(columns.size(), 1) - 1);
         lxw_row_t row = 0;
         Merge(sheet, row, 0, row, last, document.Title().trimmed(), title_);
         Check(worksheet_set_row(sheet, row++, 22, nullptr));
         Merge(sheet, row, 0, row, last, document.RunLine(), line_);
-        ++row;
+        return row + 1;
+    }
 
-        // Headings: a group heading spans its columns; a column outside any group spans both rows.
-        const lxw_row_t head = row;
+    // Headings from the row given: a group heading spans its columns; a column outside any
+    // group spans both rows. They stay in view and print on every page; the row after them.
+    lxw_row_t WriteHeadings(lxw_worksheet* sheet, const ReportDocument& document, const QVector<int>& columns,
+                            lxw_row_t head)
+    {
+        const auto& layout = document.Layout().Columns();
+        bool groups = false;
+        for (int c : columns)
+            groups = groups || !layout[c].Group.isEmpty();
         const lxw_row_t under = groups ? head + 1 : head;
         for (qsizetype i = 0; i < columns.size(); ++i) {
             const int c = columns[i];
@@ -74,10 +91,14 @@ public:
             }
             Cell(sheet, under, col, document.HeadingText(c).trimmed(), heading_);
         }
-        row = under + 1;
-        worksheet_freeze_panes(sheet, row, 1);
+        worksheet_freeze_panes(sheet, under + 1, 1);
         Check(worksheet_repeat_rows(sheet, head, under));
+        return under + 1;
+    }
 
+    // The rows from the row given, numbers as numbers; each column as wide as its text.
+    void WriteRows(lxw_worksheet* sheet, const ReportDocument& document, const QVector<int>& columns, lxw_row_t row)
+    {
         QVector<lxw_format*> numbers;
         QVector<double> widths;
         for (qsizetype i = 0; i < columns.size(); ++i) {
@@ -97,15 +118,8 @@ public:
         for (qsizetype i = 0; i < columns.size(); ++i)
             Check(worksheet_set_column(sheet, static_cast<lxw_col_t>(i), static_cast<lxw_col_t>(i),
                                        std::min(widths[i], 40.0), nullptr));
-
-        worksheet_set_paper(sheet, 9); // A4
-        if (ReportRenderer(document).PageLayout().orientation() == QPageLayout::Landscape)
-            worksheet_set_landscape(sheet);
-        worksheet_fit_to_pages(sheet, 1, 0);
-        return error_ == LXW_NO_ERROR;
     }
 
-private:
     // The first failure of any write stands; the sheet is then reported as not written.
     void Check(lxw_error error)
     {
