@@ -8,59 +8,50 @@
 
 namespace {
 
-class PdfWriter : public ReportWriter
-{
-public:
-    QString NameFilter() const override { return QStringLiteral("PDF 文件 (*.pdf)"); }
-    QString Suffix() const override { return QStringLiteral(".pdf"); }
+using Documents = QVector<const ReportDocument*>;
 
-protected:
-    bool WriteFile(const QVector<const ReportDocument*>& documents, const QString& path) const override
-    {
-        return ReportRenderer::RenderPdf(documents, path);
-    }
+// The report files differ only in these; each write function goes through OutputFile.
+struct FileKind
+{
+    const char* Filter;
+    const char* Suffix;
+    int MostReports;
+    bool (*Write)(const Documents& documents, const QString& path);
 };
 
-class CsvWriter : public ReportWriter
-{
-public:
-    QString NameFilter() const override { return QStringLiteral("CSV 文件 (*.csv)"); }
-    QString Suffix() const override { return QStringLiteral(".csv"); }
-
-protected:
-    int MostReports() const override { return 1; }
-    bool WriteFile(const QVector<const ReportDocument*>& documents, const QString& path) const override
-    {
-        return ReportCsv::Write(*documents.first(), path);
-    }
+// In the order of ReportWriter::Kind.
+const FileKind Kinds[] = {
+    {"PDF 文件 (*.pdf)", ".pdf", 0,
+     [](const Documents& documents, const QString& path) { return ReportRenderer::RenderPdf(documents, path); }},
+    {"CSV 文件 (*.csv)", ".csv", 1,
+     [](const Documents& documents, const QString& path) { return ReportCsv::Write(*documents.first(), path); }},
+    {"Excel 工作簿 (*.xlsx)", ".xlsx", 0,
+     [](const Documents& documents, const QString& path) { return ReportXlsx::Write(documents, path); }},
 };
 
-class WorkbookWriter : public ReportWriter
+class FileWriter : public ReportWriter
 {
 public:
-    QString NameFilter() const override { return QStringLiteral("Excel 工作簿 (*.xlsx)"); }
-    QString Suffix() const override { return QStringLiteral(".xlsx"); }
+    explicit FileWriter(const FileKind& kind) : kind_(kind) {}
+    QString NameFilter() const override { return QString::fromUtf8(kind_.Filter); }
+    QString Suffix() const override { return QString::fromUtf8(kind_.Suffix); }
 
 protected:
-    bool WriteFile(const QVector<const ReportDocument*>& documents, const QString& path) const override
+    int MostReports() const override { return kind_.MostReports; }
+    bool WriteFile(const Documents& documents, const QString& path) const override
     {
-        return ReportXlsx::Write(documents, path);
+        return kind_.Write(documents, path);
     }
+
+private:
+    const FileKind& kind_;
 };
 
 } // namespace
 
 std::unique_ptr<ReportWriter> ReportWriter::Create(Kind kind)
 {
-    switch (kind) {
-    case Kind::Pdf:
-        return std::make_unique<PdfWriter>();
-    case Kind::Csv:
-        return std::make_unique<CsvWriter>();
-    case Kind::Workbook:
-        break;
-    }
-    return std::make_unique<WorkbookWriter>();
+    return std::make_unique<FileWriter>(Kinds[static_cast<int>(kind)]);
 }
 
 std::optional<QString> ReportWriter::Write(const QVector<const ReportDocument*>& documents,
