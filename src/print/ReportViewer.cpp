@@ -66,6 +66,27 @@ ReportViewer::ReportViewer(QWidget* parent)
     lblStatus_->setObjectName(QStringLiteral("lblStatus"));
     bar->addWidget(lblStatus_);
 
+    column->addWidget(CreateViews(), 1);
+
+    connect(chartPanel_, &ReportChartPanel::Saved, this, &ReportViewer::ShowSaved);
+    connect(preview_, &QPrintPreviewWidget::paintRequested, this, &ReportViewer::PaintRequested);
+    connect(preview_, &QPrintPreviewWidget::previewChanged, this, &ReportViewer::UpdatePageText);
+    connect(print, &QToolButton::clicked, this, &ReportViewer::PrintReport);
+    connect(exportPdf, &QToolButton::clicked, this, &ReportViewer::ExportReport);
+    connect(exportExcel, &QToolButton::clicked, this, &ReportViewer::ExportWorkbook);
+    connect(zoomIn, &QToolButton::clicked, preview_, [this] { preview_->zoomIn(); });
+    connect(zoomOut, &QToolButton::clicked, preview_, [this] { preview_->zoomOut(); });
+    connect(fitWidth, &QToolButton::clicked, preview_, &QPrintPreviewWidget::fitToWidth);
+    connect(previous, &QToolButton::clicked, this, [this] { MovePage(-1); });
+    connect(next, &QToolButton::clicked, this, [this] { MovePage(1); });
+
+    SetKeys(print, zoomIn, zoomOut, previous, next);
+    ViewReport();
+}
+
+QTabWidget* ReportViewer::CreateViews()
+{
+    // The preview, or in its place a page that says why there is nothing to preview.
     pages_ = new QStackedWidget(this);
     lblEmpty_ = new QLabel(pages_);
     lblEmpty_->setObjectName(QStringLiteral("lblEmpty"));
@@ -83,20 +104,12 @@ ReportViewer::ReportViewer(QWidget* parent)
     chartPanel_ = new ReportChartPanel(tabViews_);
     chartPanel_->setObjectName(QStringLiteral("chartPanel"));
     tabViews_->addTab(chartPanel_, QStringLiteral("图表"));
-    column->addWidget(tabViews_, 1);
+    return tabViews_;
+}
 
-    connect(chartPanel_, &ReportChartPanel::Saved, this, &ReportViewer::ShowSaved);
-    connect(preview_, &QPrintPreviewWidget::paintRequested, this, &ReportViewer::PaintRequested);
-    connect(preview_, &QPrintPreviewWidget::previewChanged, this, &ReportViewer::UpdatePageText);
-    connect(print, &QToolButton::clicked, this, &ReportViewer::PrintReport);
-    connect(exportPdf, &QToolButton::clicked, this, &ReportViewer::ExportReport);
-    connect(exportExcel, &QToolButton::clicked, this, &ReportViewer::ExportWorkbook);
-    connect(zoomIn, &QToolButton::clicked, preview_, [this] { preview_->zoomIn(); });
-    connect(zoomOut, &QToolButton::clicked, preview_, [this] { preview_->zoomOut(); });
-    connect(fitWidth, &QToolButton::clicked, preview_, &QPrintPreviewWidget::fitToWidth);
-    connect(previous, &QToolButton::clicked, this, [this] { MovePage(-1); });
-    connect(next, &QToolButton::clicked, this, [this] { MovePage(1); });
-
+void ReportViewer::SetKeys(QToolButton* print, QToolButton* zoomIn, QToolButton* zoomOut, QToolButton* previous,
+                           QToolButton* next)
+{
     // The keys of every document viewer.
     print->setShortcut(QKeySequence::Print);
     zoomIn->setShortcut(QKeySequence::ZoomIn);
@@ -107,7 +120,6 @@ ReportViewer::ReportViewer(QWidget* parent)
     key(QKeySequence(Qt::CTRL | Qt::Key_Equal), [zoomIn] { zoomIn->click(); });
     key(QKeySequence(Qt::Key_Home), [this] { MovePage(1 - CurrentPage()); });
     key(QKeySequence(Qt::Key_End), [this] { MovePage(PageCount() - CurrentPage()); });
-    ViewReport();
 }
 
 ReportViewer::~ReportViewer() = default;

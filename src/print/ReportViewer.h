@@ -8,6 +8,7 @@ class QPrintPreviewWidget;
 class QPrinter;
 class QStackedWidget;
 class QTabWidget;
+class QToolButton;
 class ReportChartPanel;
 class ReportDocument;
 class ReportWriter;
@@ -42,6 +43,9 @@ public:
     QPrintPreviewWidget* Preview() const { return preview_; }
 
 private:
+    QTabWidget* CreateViews();
+    void SetKeys(QToolButton* print, QToolButton* zoomIn, QToolButton* zoomOut, QToolButton* previous,
+                 QToolButton* next);
     void PrintReport();
     void ExportReport();
     void ExportWorkbook();
