@@ -40,8 +40,8 @@ int Run(const QStringList& arguments, QTextStream& /*out*/)
         choices.append({column, k, 0});
     if (choices.isEmpty())
         choices.append({column, -1, 0});
-    for (const auto& [file, format] : {std::pair{png, ReportChartWriter::Format::Png},
-                                       std::pair{pdf, ReportChartWriter::Format::Pdf}})
+    for (const auto& [file, format] :
+         {std::pair{png, ReportChartWriter::Format::Png}, std::pair{pdf, ReportChartWriter::Format::Pdf}})
         if (file)
             if (const auto failure = ReportChartWriter(format, choices).Write(*report, *file))
                 throw CliError(*failure);

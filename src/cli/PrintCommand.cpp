@@ -64,9 +64,10 @@ int Run(const QStringList& arguments, QTextStream& /*out*/)
                LedgerOptions());
 
     // Each file asked for, in this order, by the writer of its kind.
-    const std::pair<QString, ReportWriter::Kind> kinds[] = {{QStringLiteral("pdf"), ReportWriter::Kind::Pdf},
-                                                            {QStringLiteral("csv"), ReportWriter::Kind::Csv},
-                                                            {QStringLiteral("xlsx"), ReportWriter::Kind::Workbook}};
+    const std::pair<QString, ReportWriter::Kind> kinds[] = {
+        {QStringLiteral("pdf"), ReportWriter::Kind::Pdf},
+        {QStringLiteral("csv"), ReportWriter::Kind::Csv},
+        {QStringLiteral("xlsx"), ReportWriter::Kind::Workbook}};
     QVector<std::pair<QString, ReportWriter::Kind>> files;
     for (const auto& [option, kind] : kinds)
         if (const auto file = args.Value(option)) {

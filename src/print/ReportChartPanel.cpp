@@ -1,10 +1,10 @@
 #include "ReportChartPanel.h"
 
+#include "FileDialogs.h"
 #include "MessagePresenter.h"
 #include "ReportChart.h"
 #include "ReportDocument.h"
 #include "ReportSource.h"
-#include "FileDialogs.h"
 
 #include <QChart>
 #include <QChartView>
@@ -162,8 +162,9 @@ void ReportChartPanel::SaveAs()
                              png.NameFilter() + QStringLiteral(";;") + pdf.NameFilter(), &filter);
     if (path.isEmpty())
         return;
-    const bool isPdf = path.endsWith(pdf.Suffix(), Qt::CaseInsensitive) ||
-                       (!path.endsWith(png.Suffix(), Qt::CaseInsensitive) && filter.contains(QStringLiteral("pdf")));
+    const bool isPdf =
+        path.endsWith(pdf.Suffix(), Qt::CaseInsensitive) ||
+        (!path.endsWith(png.Suffix(), Qt::CaseInsensitive) && filter.contains(QStringLiteral("pdf")));
     if (const auto failure = (isPdf ? pdf : png).Write(*report_, path)) {
         MessagePresenter::Show(*failure);
         return;

@@ -8,8 +8,7 @@
 class ReportChartWriter : public ReportWriter
 {
 public:
-    enum class Format
-    {
+    enum class Format {
         Png,
         Pdf,
     };

@@ -184,7 +184,8 @@ public:
     }
     double Height(const QString& heading, double width) const
     {
-        return std::max(Least, TextHeight(Text(heading, width), font_, width - 2 * padX_, device_) + 2 * padY_);
+        return std::max(Least,
+                        TextHeight(Text(heading, width), font_, width - 2 * padX_, device_) + 2 * padY_);
     }
 
     const double Least;
@@ -384,8 +385,8 @@ QVector<double> ReportRenderer::FitFont(Geometry& g, QPaintDevice& device, const
     return least;
 }
 
-QVector<double> ReportRenderer::LeastWidths(const Geometry& g, QPaintDevice& device, const QVector<bool>& isText,
-                                            int nameChars) const
+QVector<double> ReportRenderer::LeastWidths(const Geometry& g, QPaintDevice& device,
+                                            const QVector<bool>& isText, int nameChars) const
 {
     // Figures on one line, names up to nameChars characters a line, headings at least four
     // characters a line, so that a narrow figure does not stack its heading one character per line.

@@ -222,8 +222,8 @@ std::optional<ReportRun> LoadRows(ReportDocument& document, const ReportSource::
 }
 
 // The ledger takes its title and headings from the caller (or the run), its names from the run.
-void DressLedger(ReportDocument& document, const ReportSource::Entry& entry, const ReportSource::Request& request,
-                 const std::optional<ReportRun>& run)
+void DressLedger(ReportDocument& document, const ReportSource::Entry& entry,
+                 const ReportSource::Request& request, const std::optional<ReportRun>& run)
 {
     if (entry.IsComparison())
         ShowPercentages(document);
@@ -238,7 +238,8 @@ void DressLedger(ReportDocument& document, const ReportSource::Entry& entry, con
 }
 
 // Any other report takes its headings and title from the dictionaries.
-void DressReport(ReportDocument& document, const ReportSource::Entry& entry, const std::optional<ReportRun>& run)
+void DressReport(ReportDocument& document, const ReportSource::Entry& entry,
+                 const std::optional<ReportRun>& run)
 {
     if (run && !document.IsEmpty())
         ShowParents(document, *run);

@@ -1,11 +1,11 @@
 #include "ReportViewer.h"
 
+#include "FileDialogs.h"
 #include "MessagePresenter.h"
-#include "ReportDocument.h"
 #include "ReportChartPanel.h"
+#include "ReportDocument.h"
 #include "ReportRenderer.h"
 #include "ReportWriter.h"
-#include "FileDialogs.h"
 #include "WaitCursor.h"
 
 #include <QDir>
@@ -107,8 +107,8 @@ QTabWidget* ReportViewer::CreateViews()
     return tabViews_;
 }
 
-void ReportViewer::SetKeys(QToolButton* print, QToolButton* zoomIn, QToolButton* zoomOut, QToolButton* previous,
-                           QToolButton* next)
+void ReportViewer::SetKeys(QToolButton* print, QToolButton* zoomIn, QToolButton* zoomOut,
+                           QToolButton* previous, QToolButton* next)
 {
     // The keys of every document viewer.
     print->setShortcut(QKeySequence::Print);
@@ -222,7 +222,8 @@ void ReportViewer::ExportAs(const QString& caption, const ReportWriter& writer)
         return;
     QString suggested = report_->Title().trimmed();
     suggested.replace(QLatin1Char('/'), QLatin1Char('_'));
-    const QString path = FileDialogs::AskSave(this, caption, suggested + writer.Suffix(), writer.NameFilter());
+    const QString path =
+        FileDialogs::AskSave(this, caption, suggested + writer.Suffix(), writer.NameFilter());
     if (path.isEmpty())
         return;
     std::optional<QString> failure;

@@ -22,9 +22,13 @@ struct FileKind
 // In the order of ReportWriter::Kind.
 const FileKind Kinds[] = {
     {"PDF 文件 (*.pdf)", ".pdf", 0,
-     [](const Documents& documents, const QString& path) { return ReportRenderer::RenderPdf(documents, path); }},
+     [](const Documents& documents, const QString& path) {
+         return ReportRenderer::RenderPdf(documents, path);
+     }},
     {"CSV 文件 (*.csv)", ".csv", 1,
-     [](const Documents& documents, const QString& path) { return ReportCsv::Write(*documents.first(), path); }},
+     [](const Documents& documents, const QString& path) {
+         return ReportCsv::Write(*documents.first(), path);
+     }},
     {"Excel 工作簿 (*.xlsx)", ".xlsx", 0,
      [](const Documents& documents, const QString& path) { return ReportXlsx::Write(documents, path); }},
 };

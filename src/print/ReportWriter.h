@@ -13,8 +13,7 @@ class ReportDocument;
 class ReportWriter
 {
 public:
-    enum class Kind
-    {
+    enum class Kind {
         Pdf,
         Csv,
         Workbook,

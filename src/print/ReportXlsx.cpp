@@ -97,7 +97,8 @@ private:
     }
 
     // The rows from the row given, numbers as numbers; each column as wide as its text.
-    void WriteRows(lxw_worksheet* sheet, const ReportDocument& document, const QVector<int>& columns, lxw_row_t row)
+    void WriteRows(lxw_worksheet* sheet, const ReportDocument& document, const QVector<int>& columns,
+                   lxw_row_t row)
     {
         QVector<lxw_format*> numbers;
         QVector<double> widths;
@@ -158,8 +159,8 @@ private:
         if (firstRow == lastRow && firstCol == lastCol)
             Cell(sheet, firstRow, firstCol, text, format);
         else
-            Check(worksheet_merge_range(sheet, firstRow, firstCol, lastRow, lastCol, text.toUtf8().constData(),
-                                        format));
+            Check(worksheet_merge_range(sheet, firstRow, firstCol, lastRow, lastCol,
+                                        text.toUtf8().constData(), format));
     }
 
     lxw_workbook* book_;

@@ -1,10 +1,10 @@
 // Every output kind through the one writer interface: a whole file with its kind's mark, or
 // the user's message and nothing left behind.
+#include "ReportWriter.h"
 #include "OutputFile.h"
 #include "ReportChartWriter.h"
 #include "ReportDocument.h"
 #include "ReportLayout.h"
-#include "ReportWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +21,8 @@ ReportDocument Sample()
     document.SetText(QStringLiteral("title"), QStringLiteral("表1-2 旅游饭店经营情况"));
     document.SetText(QStringLiteral("h1"), QStringLiteral("地区"));
     document.SetText(QStringLiteral("h2"), QStringLiteral("营业收入（万元）"));
-    document.SetRows({{QStringLiteral("合计"), QStringLiteral("12.5")}, {QStringLiteral("长沙市"), QStringLiteral("12.5")}});
+    document.SetRows({{QStringLiteral("合计"), QStringLiteral("12.5")},
+                      {QStringLiteral("长沙市"), QStringLiteral("12.5")}});
     return document;
 }
 
