@@ -2,8 +2,8 @@
 
 #include "CliArguments.h"
 #include "CliError.h"
-#include "OutputFile.h"
 #include "ReportChart.h"
+#include "ReportChartWriter.h"
 #include "ReportDocument.h"
 #include "ReportSource.h"
 
@@ -40,10 +40,11 @@ int Run(const QStringList& arguments, QTextStream& /*out*/)
         choices.append({column, k, 0});
     if (choices.isEmpty())
         choices.append({column, -1, 0});
-    if (png && !ReportChart::SavePng(*report, choices.first(), *png))
-        throw CliError(OutputFile::FailureMessage(*png));
-    if (pdf && !ReportChart::SavePdf(*report, choices, *pdf))
-        throw CliError(OutputFile::FailureMessage(*pdf));
+    for (const auto& [file, format] :
+         {std::pair{png, ReportChartWriter::Format::Png}, std::pair{pdf, ReportChartWriter::Format::Pdf}})
+        if (file)
+            if (const auto failure = ReportChartWriter(format, choices).Write(*report, *file))
+                throw CliError(*failure);
     return 0;
 }
 

@@ -2,12 +2,9 @@
 
 #include "CliArguments.h"
 #include "CliError.h"
-#include "OutputFile.h"
-#include "ReportCsv.h"
 #include "ReportDocument.h"
-#include "ReportRenderer.h"
 #include "ReportSource.h"
-#include "ReportXlsx.h"
+#include "ReportWriter.h"
 
 #include <memory>
 #include <vector>
@@ -66,27 +63,30 @@ int Run(const QStringList& arguments, QTextStream& /*out*/)
                            QStringLiteral("xlsx")} +
                LedgerOptions());
 
-    const auto pdf = args.Value(QStringLiteral("pdf"));
-    const auto csv = args.Value(QStringLiteral("csv"));
-    const auto xlsx = args.Value(QStringLiteral("xlsx"));
-    if (!pdf && !csv && !xlsx)
+    // Each file asked for, in this order, by the writer of its kind.
+    const std::pair<QString, ReportWriter::Kind> kinds[] = {
+        {QStringLiteral("pdf"), ReportWriter::Kind::Pdf},
+        {QStringLiteral("csv"), ReportWriter::Kind::Csv},
+        {QStringLiteral("xlsx"), ReportWriter::Kind::Workbook}};
+    QVector<std::pair<QString, ReportWriter::Kind>> files;
+    for (const auto& [option, kind] : kinds)
+        if (const auto file = args.Value(option)) {
+            if (file->trimmed().isEmpty())
+                throw CliError(QStringLiteral("参数 --") + option + QStringLiteral(" 缺少文件名"));
+            files.append({*file, kind});
+        }
+    if (files.isEmpty())
         throw CliError(QStringLiteral("缺少参数 --pdf、--csv 或 --xlsx"));
-    for (const auto& [option, file] : {std::pair{"--pdf", pdf}, std::pair{"--csv", csv}, std::pair{"--xlsx", xlsx}})
-        if (file && file->trimmed().isEmpty())
-            throw CliError(QStringLiteral("参数 ") + QLatin1String(option) + QStringLiteral(" 缺少文件名"));
-    if (csv && args.Values(QStringLiteral("report")).size() > 1)
+    if (args.Has(QStringLiteral("csv")) && args.Values(QStringLiteral("report")).size() > 1)
         throw CliError(QStringLiteral("--csv 只能导出一个报表"));
     const auto reports = LoadReports(args);
 
     QVector<const ReportDocument*> documents;
     for (const auto& report : reports)
         documents.append(report.get());
-    if (pdf && !ReportRenderer::RenderPdf(documents, *pdf))
-        throw CliError(OutputFile::FailureMessage(*pdf));
-    if (csv && !ReportCsv::Write(*documents.first(), *csv))
-        throw CliError(OutputFile::FailureMessage(*csv));
-    if (xlsx && !ReportXlsx::Write(documents, *xlsx))
-        throw CliError(OutputFile::FailureMessage(*xlsx));
+    for (const auto& [path, kind] : files)
+        if (const auto failure = ReportWriter::Create(kind)->Write(documents, path))
+            throw CliError(*failure);
     return 0;
 }
 

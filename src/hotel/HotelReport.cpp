@@ -6,25 +6,12 @@
 
 std::shared_ptr<HotelAreaData> HotelReport::Total() const
 {
-    if (RunTotal())
-        return RunTotal();
-    auto total = std::make_shared<HotelAreaData>();
-    total->Clear();
-    for (const auto& item : Items())
-        HotelAreaData::AddHotelAreaData(*total, *item);
-    return total;
+    return SumOfItems(&HotelAreaData::AddHotelAreaData);
 }
 
 void HotelReport::Save() const
 {
-    ResultTables::Replace([this] {
-        Run.Write();
-        const auto total = Total();
-        SaveT1_1(*total);
-        total->Save();
-        for (const auto& item : Items())
-            item->Save();
-    });
+    SaveReport(*Total(), [this](const HotelAreaData& total) { SaveT1_1(total); });
 }
 
 void HotelReport::SaveT1_1(const HotelAreaData& total) const

@@ -12,9 +12,8 @@ class HotelReport : public ReportCollection<HotelAreaData>
 public:
     // A new aggregate on every call, with an empty areacode (printed as "合计").
     std::shared_ptr<HotelAreaData> Total() const;
-    // Empties every result table, then writes table 1-1 from the total and the lines of
-    // the total and of each region into tables 1-2 to 1-10. When a statement fails the
-    // result tables are emptied again before the error goes on, so no half report remains.
+    // Replaces the result tables in one transaction: table 1-1 from the total, then the lines
+    // of the total and of each region in tables 1-2 to 1-10. A failure keeps the previous report.
     void Save() const;
 
 private:

@@ -14,7 +14,7 @@ public:
     // A fresh row holding the sums of every row; without rows it has no columns.
     std::shared_ptr<TallixAreaData> Total() const;
 
-    // Empties the result tables, then writes "合计" and every row in order, each insert on its
-    // own. A failure part-way empties the tables again, so no half-written ledger is printed.
+    // Replaces the result tables in one transaction: "合计", then every row in order. A failure
+    // keeps the previous report.
     void Save() const;
 };

@@ -118,7 +118,7 @@ QVector<int> ReportChart::NumericColumns(const ReportDocument& document)
     for (qsizetype i = 1; i < columns.size(); ++i) {
         bool number = false;
         for (int r = 0; r < document.Rows().size() && !number; ++r)
-            number = ReportDocument::IsNumber(document.CellText(r, columns[i]));
+            number = document.At(r, columns[i]).IsNumber;
         if (number)
             numeric.append(columns[i]);
     }

@@ -1,11 +1,10 @@
 #include "ReportChartPanel.h"
 
+#include "FileDialogs.h"
 #include "MessagePresenter.h"
-#include "OutputFile.h"
 #include "ReportChart.h"
 #include "ReportDocument.h"
 #include "ReportSource.h"
-#include "FileDialogs.h"
 
 #include <QChart>
 #include <QChartView>
@@ -128,39 +127,46 @@ void ReportChartPanel::ShowColumn()
 
 bool ReportChartPanel::SavePng(const QString& path) const
 {
-    return report_ && Column() >= 0 && ReportChart::SavePng(*report_, Choice(), path);
+    return report_ && Column() >= 0 && !Writer(ReportChartWriter::Format::Png).Write(*report_, path);
 }
 
 bool ReportChartPanel::SavePdf(const QString& path) const
 {
-    if (!report_ || Column() < 0)
-        return false;
-    const bool ledger = ReportSource::Find(report_->Code()) && ReportSource::Find(report_->Code())->IsLedger();
+    return report_ && Column() >= 0 && !Writer(ReportChartWriter::Format::Pdf).Write(*report_, path);
+}
+
+ReportChartWriter ReportChartPanel::Writer(ReportChartWriter::Format format) const
+{
     QVector<ReportChart::Choice> choices{Choice()};
-    if (ledger) {
+    // The ledger's PDF holds one chart per column.
+    const ReportSource::Entry* entry = report_ ? ReportSource::Find(report_->Code()) : nullptr;
+    if (format == ReportChartWriter::Format::Pdf && entry && entry->IsLedger()) {
         choices.clear();
         for (int column : ReportChart::NumericColumns(*report_))
             choices.append({column, -1, Choice().Top});
     }
-    return ReportChart::SavePdf(*report_, choices, path);
+    return ReportChartWriter(format, choices);
 }
 
 void ReportChartPanel::SaveAs()
 {
     if (!report_ || Column() < 0)
         return;
+    const ReportChartWriter png = Writer(ReportChartWriter::Format::Png);
+    const ReportChartWriter pdf = Writer(ReportChartWriter::Format::Pdf);
     QString suggested = report_->Title().trimmed() + QLatin1Char('-') + cmbChartColumn_->currentText();
     suggested.replace(QLatin1Char('/'), QLatin1Char('_'));
     QString filter;
     const QString path =
-        FileDialogs::AskSave(this, QStringLiteral("保存图表"), suggested + QStringLiteral(".png"),
-                             QStringLiteral("PNG 图片 (*.png);;PDF 文件 (*.pdf)"), &filter);
+        FileDialogs::AskSave(this, QStringLiteral("保存图表"), suggested + png.Suffix(),
+                             png.NameFilter() + QStringLiteral(";;") + pdf.NameFilter(), &filter);
     if (path.isEmpty())
         return;
-    const bool pdf = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ||
-                     (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) && filter.contains(QStringLiteral("pdf")));
-    if (!(pdf ? SavePdf(path) : SavePng(path))) {
-        MessagePresenter::Show(OutputFile::FailureMessage(path));
+    const bool isPdf =
+        path.endsWith(pdf.Suffix(), Qt::CaseInsensitive) ||
+        (!path.endsWith(png.Suffix(), Qt::CaseInsensitive) && filter.contains(QStringLiteral("pdf")));
+    if (const auto failure = (isPdf ? pdf : png).Write(*report_, path)) {
+        MessagePresenter::Show(*failure);
         return;
     }
     emit Saved(path);

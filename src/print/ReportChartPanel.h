@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ReportChart.h"
+#include "ReportChartWriter.h"
 
 #include <QWidget>
 #include <memory>
@@ -40,6 +41,8 @@ signals:
 
 private:
     void ShowColumn();
+    // The writer of the chart in view; the ledger's PDF takes every numeric column.
+    ReportChartWriter Writer(ReportChartWriter::Format format) const;
     void SaveAs();
 
     QComboBox* cmbChartColumn_;

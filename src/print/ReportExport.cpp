@@ -1,10 +1,8 @@
 #include "ReportExport.h"
 
-#include "OutputFile.h"
 #include "ReportDocument.h"
-#include "ReportRenderer.h"
 #include "ReportSource.h"
-#include "ReportXlsx.h"
+#include "ReportWriter.h"
 
 #include <memory>
 #include <vector>
@@ -29,13 +27,8 @@ std::optional<QString> Write(const QStringList& codes, const QString& path)
         documents.append(report.get());
         reports.push_back(std::move(report));
     }
-    if (documents.isEmpty())
-        return QStringLiteral("请先选定要导出的报表");
-    const bool written =
-        IsPdf(path) ? ReportRenderer::RenderPdf(documents, path) : ReportXlsx::Write(documents, path);
-    if (!written)
-        return OutputFile::FailureMessage(path);
-    return std::nullopt;
+    return ReportWriter::Create(IsPdf(path) ? ReportWriter::Kind::Pdf : ReportWriter::Kind::Workbook)
+        ->Write(documents, path);
 }
 
 } // namespace ReportExport

@@ -49,64 +49,90 @@ private:
     }
 };
 
+// type11: the row labels of table 1-1 (also 2-1-1D and the ledger), eight figures.
+Builder RowLabels()
+{
+    Builder b(QStringLiteral("type11"));
+    b.Column(1, 100, QStringLiteral("Text1"), QString(), QStringLiteral("项目"));
+    for (int k = 2; k <= 9; ++k)
+        b.Column(k, k <= 5 ? 10 : 20, H(k - 1));
+    return b;
+}
+
+// type22 and type33: columns each under its own heading (type33: the income tables with a remarks column).
+Builder Headed(const QString& table, int columns)
+{
+    Builder b(table);
+    for (int k = 1; k <= columns; ++k)
+        b.Column(k, 100, H(k));
+    return b;
+}
+
+// type44: region, then nine categories; value11 is never written.
+Builder Categories()
+{
+    Builder b(QStringLiteral("type44"));
+    b.Column(1, 100, QStringLiteral("Text1"), QString(), QStringLiteral("地区"));
+    for (int k = 2; k <= 10; ++k)
+        b.Column(k, 100, H(k - 1));
+    b.Column(11, 100, QString());
+    return b;
+}
+
+// type55: guests and guest-days, each a group of three columns.
+Builder Reception()
+{
+    Builder b(QStringLiteral("type55"));
+    b.Column(1, 100, H(1)).Column(2, 100, H(2));
+    b.Group(H(3));
+    for (int k = 3; k <= 5; ++k)
+        b.Column(k, 100, H(k + 1), H(3));
+    b.Group(H(7));
+    for (int k = 6; k <= 8; ++k)
+        b.Column(k, 100, H(k + 2), H(7));
+    return b;
+}
+
+// type66: room figures, the last three per room under one group heading.
+Builder Rooms()
+{
+    Builder b(QStringLiteral("type66"));
+    for (int k = 1; k <= 6; ++k)
+        b.Column(k, 100, H(k));
+    b.Group(H(7));
+    for (int k = 7; k <= 9; ++k)
+        b.Column(k, 100, H(k + 1), H(7));
+    for (int k = 10; k <= 13; ++k)
+        b.Column(k, 100, QString());
+    return b;
+}
+
+// type66 again: the thirteen columns of the annual tables.
+Builder Annual()
+{
+    Builder b(QStringLiteral("type66"));
+    for (int k = 1; k <= 13; ++k)
+        b.Column(k, 100, QStringLiteral("item%1").arg(k));
+    return b;
+}
+
 Builder Layout(int number)
 {
     switch (number) {
-    case 1: { // type11: the row labels of table 1-1 (also 2-1-1D and the ledger), eight figures
-        Builder b(QStringLiteral("type11"));
-        b.Column(1, 100, QStringLiteral("Text1"), QString(), QStringLiteral("项目"));
-        for (int k = 2; k <= 9; ++k)
-            b.Column(k, k <= 5 ? 10 : 20, H(k - 1));
-        return b;
-    }
-    case 2: { // type22: twelve columns, each under its own heading
-        Builder b(QStringLiteral("type22"));
-        for (int k = 1; k <= 12; ++k)
-            b.Column(k, 100, H(k));
-        return b;
-    }
-    case 3: { // type33: the income tables with a remarks column
-        Builder b(QStringLiteral("type33"));
-        for (int k = 1; k <= 7; ++k)
-            b.Column(k, 100, H(k));
-        return b;
-    }
-    case 4: { // type44: region, then nine categories; value11 is never written
-        Builder b(QStringLiteral("type44"));
-        b.Column(1, 100, QStringLiteral("Text1"), QString(), QStringLiteral("地区"));
-        for (int k = 2; k <= 10; ++k)
-            b.Column(k, 100, H(k - 1));
-        b.Column(11, 100, QString());
-        return b;
-    }
-    case 5: { // type55: guests and guest-days, each a group of three columns
-        Builder b(QStringLiteral("type55"));
-        b.Column(1, 100, H(1)).Column(2, 100, H(2));
-        b.Group(H(3));
-        for (int k = 3; k <= 5; ++k)
-            b.Column(k, 100, H(k + 1), H(3));
-        b.Group(H(7));
-        for (int k = 6; k <= 8; ++k)
-            b.Column(k, 100, H(k + 2), H(7));
-        return b;
-    }
-    case 6: { // type66: room figures, the last three per room under one group heading
-        Builder b(QStringLiteral("type66"));
-        for (int k = 1; k <= 6; ++k)
-            b.Column(k, 100, H(k));
-        b.Group(H(7));
-        for (int k = 7; k <= 9; ++k)
-            b.Column(k, 100, H(k + 1), H(7));
-        for (int k = 10; k <= 13; ++k)
-            b.Column(k, 100, QString());
-        return b;
-    }
-    default: { // 7, type66: the thirteen columns of the annual tables
-        Builder b(QStringLiteral("type66"));
-        for (int k = 1; k <= 13; ++k)
-            b.Column(k, 100, QStringLiteral("item%1").arg(k));
-        return b;
-    }
+    case 1:
+        return RowLabels();
+    case 2:
+        return Headed(QStringLiteral("type22"), 12);
+    case 3:
+        return Headed(QStringLiteral("type33"), 7);
+    case 4:
+        return Categories();
+    case 5:
+        return Reception();
+    case 6:
+        return Rooms();
+    default:
+        return Annual();
     }
 }
 

@@ -127,7 +127,74 @@ QFont MakeFont(double points, bool bold = false)
     return font;
 }
 
+// Widths in proportion to the weights, but never below what a column needs.
+QVector<double> Distribute(const QVector<double>& weight, const QVector<double>& least, double available)
+{
+    const qsizetype n = weight.size();
+    QVector<double> width(n);
+    QVector<bool> fixed(n, false);
+    for (bool again = true; again;) {
+        double rest = available;
+        double weights = 0;
+        for (qsizetype i = 0; i < n; ++i) {
+            if (fixed[i])
+                rest -= least[i];
+            else
+                weights += weight[i];
+        }
+        again = false;
+        for (qsizetype i = 0; i < n; ++i)
+            width[i] = fixed[i] ? least[i] : (weights > 0 ? weight[i] * std::max(rest, 0.0) / weights : 0);
+        for (qsizetype i = 0; i < n; ++i)
+            if (!fixed[i] && width[i] < least[i])
+                fixed[i] = again = true;
+    }
+    return width;
+}
+
+// A table of few columns keeps sensible widths (and then stands in the middle of the page).
+void CapWidths(QVector<double>& width, const QVector<double>& least, const QVector<bool>& isText, double mm)
+{
+    double shrink = 1;
+    for (qsizetype i = 0; i < width.size(); ++i)
+        if (width[i] > 0)
+            shrink = std::min(shrink, (isText[i] ? TextCap : NumberCap) * mm / width[i]);
+    for (qsizetype i = 0; i < width.size(); ++i)
+        if (width[i] > 0)
+            shrink = std::max(shrink, least[i] / width[i]);
+    if (shrink < 1)
+        for (double& w : width)
+            w *= shrink;
+}
+
 } // namespace
+
+// A heading broken into the lines of its box, and the height the box then takes.
+class ReportRenderer::HeadingBoxes
+{
+public:
+    HeadingBoxes(const QFont& font, QPaintDevice& device, double padX, double padY)
+        : Least(QFontMetricsF(font, &device).height() + 2 * padY), font_(font), device_(device), padX_(padX),
+          padY_(padY)
+    {
+    }
+    QString Text(const QString& heading, double width) const
+    {
+        return HeadingText(heading.trimmed(), font_, width - 2 * padX_, device_);
+    }
+    double Height(const QString& heading, double width) const
+    {
+        return std::max(Least,
+                        TextHeight(Text(heading, width), font_, width - 2 * padX_, device_) + 2 * padY_);
+    }
+
+    const double Least;
+
+private:
+    const QFont& font_;
+    QPaintDevice& device_;
+    double padX_, padY_;
+};
 
 ReportRenderer::ReportRenderer(const ReportDocument& document) : document_(document) {}
 
@@ -232,6 +299,12 @@ ReportRenderer::Geometry ReportRenderer::Measure(QPaintDevice& device) const
         g.TitleHeight += LineGap * g.Mm + TextHeight(document_.RunLine(), g.LineFont, g.Width, device);
     g.FootHeight = QFontMetricsF(g.FootFont, &device).height() + FootGap * g.Mm;
 
+    Paginate(g);
+    return g;
+}
+
+void ReportRenderer::Paginate(Geometry& g) const
+{
     const double top = g.TitleHeight + TitleGap * g.Mm + g.HeaderHeight;
     const double limit = g.Height - g.FootHeight;
     g.PageStarts = {0};
@@ -243,28 +316,46 @@ ReportRenderer::Geometry ReportRenderer::Measure(QPaintDevice& device) const
         }
         y += g.RowHeights[r];
     }
-    return g;
 }
 
 void ReportRenderer::LayOutColumns(Geometry& g, QPaintDevice& device) const
 {
-    const auto& layout = document_.Layout().Columns();
-    const int n = static_cast<int>(g.Columns.size());
-    const int rows = static_cast<int>(document_.Rows().size());
+    const QVector<bool> isText = TextColumns(g);
+    const QVector<double> least = FitFont(g, device, isText);
+    QVector<double> width = Distribute(ColumnWeights(g, isText), least, g.Width);
+    CapWidths(width, least, isText, g.Mm);
 
-    // Names (the first column, or any column holding text that is no number) get more room.
-    QVector<bool> isText(n, false);
-    double widestNumber = 0;
-    for (int i = 0; i < n; ++i) {
-        const int c = g.Columns[i];
-        isText[i] = c == 0;
+    const double total = std::accumulate(width.begin(), width.end(), 0.0);
+    g.Left = std::max(0.0, (g.Width - total) / 2);
+    g.X = {g.Left};
+    for (double w : width)
+        g.X.append(g.X.last() + w);
+}
+
+QVector<bool> ReportRenderer::TextColumns(const Geometry& g) const
+{
+    // Names: the first column, or any column holding text that is no number.
+    const int rows = static_cast<int>(document_.Rows().size());
+    QVector<bool> isText(g.Columns.size(), false);
+    for (int i = 0; i < g.Columns.size(); ++i) {
+        isText[i] = g.Columns[i] == 0;
         for (int r = 0; r < rows && !isText[i]; ++r) {
-            const ReportDocument::Cell cell = document_.At(r, c);
+            const ReportDocument::Cell cell = document_.At(r, g.Columns[i]);
             isText[i] = !cell.Text.isEmpty() && !cell.IsNumber;
         }
-        if (!isText[i])
-            widestNumber = std::max<double>(widestNumber, layout[c].ResultWidth);
     }
+    return isText;
+}
+
+QVector<double> ReportRenderer::ColumnWeights(const Geometry& g, const QVector<bool>& isText) const
+{
+    // Names get more room than the widest figure, figures never much less.
+    const auto& layout = document_.Layout().Columns();
+    const int n = static_cast<int>(g.Columns.size());
+    double widestNumber = 0;
+    for (int i = 0; i < n; ++i)
+        if (!isText[i])
+            widestNumber = std::max<double>(widestNumber, layout[g.Columns[i]].ResultWidth);
     if (widestNumber == 0)
         widestNumber = 100;
     QVector<double> weight(n);
@@ -273,129 +364,107 @@ void ReportRenderer::LayOutColumns(Geometry& g, QPaintDevice& device) const
         weight[i] = isText[i] ? std::clamp(w, 1.5 * widestNumber, 2.0 * widestNumber)
                               : std::max(w, 0.6 * widestNumber);
     }
+    return weight;
+}
 
-    // What each column needs: figures on one line, names on one line up to twelve characters
-    // (six when the page is short of room), headings at least four characters a line, so that
-    // a narrow figure does not stack its heading one character per line. A table
-    // that still does not fit gets a smaller font.
-    const double available = g.Width;
-    QVector<double> least(n);
-    auto needs = [&](QPaintDevice& dev, int nameChars) {
-        const QFontMetricsF body(g.BodyFont, &dev);
-        const QFontMetricsF head(g.HeadFont, &dev);
-        const double fourChars = head.horizontalAdvance(QStringLiteral("国国国国"));
-        const double nameWidth = body.horizontalAdvance(QString(nameChars, QChar(0x56FD)));
-        for (int i = 0; i < n; ++i) {
-            double widest = 0;
-            for (int r = 0; r < rows; ++r)
-                widest = std::max(widest, body.horizontalAdvance(document_.At(r, g.Columns[i]).Text));
-            // A heading breaks only between its words and before its unit.
-            const double heading = WidestPiece(document_.HeadingText(g.Columns[i]), head);
-            // The slack keeps rounding in the line layout from pushing a figure onto a second line.
-            least[i] = std::max({isText[i] ? std::min(widest, nameWidth) : widest, fourChars, heading}) +
-                       (2 * PadX + 0.5) * g.Mm;
-        }
-        return std::accumulate(least.begin(), least.end(), 0.0) <= available;
+QVector<double> ReportRenderer::FitFont(Geometry& g, QPaintDevice& device, const QVector<bool>& isText) const
+{
+    // Names on one line up to twelve characters, or six when the page is short of room; a
+    // table that still does not fit gets a smaller font.
+    QVector<double> least;
+    const auto fits = [&](int nameChars) {
+        least = LeastWidths(g, device, isText, nameChars);
+        return std::accumulate(least.begin(), least.end(), 0.0) <= g.Width;
     };
     for (double step : FontSteps) {
         g.HeadFont = MakeFont(BodyPoints * step);
         g.BodyFont = MakeFont(BodyPoints * step);
-        if (needs(device, 12) || needs(device, 6))
+        if (fits(12) || fits(6))
             break;
     }
+    return least;
+}
 
-    // Widths in proportion to the weights, but never below what a column needs.
-    QVector<double> width(n);
-    QVector<bool> fixed(n, false);
-    for (bool again = true; again;) {
-        double rest = available;
-        double weights = 0;
-        for (int i = 0; i < n; ++i) {
-            if (fixed[i])
-                rest -= least[i];
-            else
-                weights += weight[i];
-        }
-        again = false;
-        for (int i = 0; i < n; ++i)
-            width[i] = fixed[i] ? least[i] : (weights > 0 ? weight[i] * std::max(rest, 0.0) / weights : 0);
-        for (int i = 0; i < n; ++i)
-            if (!fixed[i] && width[i] < least[i])
-                fixed[i] = again = true;
+QVector<double> ReportRenderer::LeastWidths(const Geometry& g, QPaintDevice& device,
+                                            const QVector<bool>& isText, int nameChars) const
+{
+    // Figures on one line, names up to nameChars characters a line, headings at least four
+    // characters a line, so that a narrow figure does not stack its heading one character per line.
+    const QFontMetricsF body(g.BodyFont, &device);
+    const QFontMetricsF head(g.HeadFont, &device);
+    const double fourChars = head.horizontalAdvance(QStringLiteral("国国国国"));
+    const double nameWidth = body.horizontalAdvance(QString(nameChars, QChar(0x56FD)));
+    const int rows = static_cast<int>(document_.Rows().size());
+    QVector<double> least(g.Columns.size());
+    for (int i = 0; i < g.Columns.size(); ++i) {
+        double widest = 0;
+        for (int r = 0; r < rows; ++r)
+            widest = std::max(widest, body.horizontalAdvance(document_.At(r, g.Columns[i]).Text));
+        // A heading breaks only between its words and before its unit.
+        const double heading = WidestPiece(document_.HeadingText(g.Columns[i]), head);
+        // The slack keeps rounding in the line layout from pushing a figure onto a second line.
+        least[i] = std::max({isText[i] ? std::min(widest, nameWidth) : widest, fourChars, heading}) +
+                   (2 * PadX + 0.5) * g.Mm;
     }
-
-    // A table of few columns keeps sensible widths and stands in the middle of the page.
-    double shrink = 1;
-    for (int i = 0; i < n; ++i)
-        if (width[i] > 0)
-            shrink = std::min(shrink, (isText[i] ? TextCap : NumberCap) * g.Mm / width[i]);
-    for (int i = 0; i < n; ++i)
-        if (width[i] > 0)
-            shrink = std::max(shrink, least[i] / width[i]);
-    if (shrink < 1)
-        for (double& w : width)
-            w *= shrink;
-
-    const double total = std::accumulate(width.begin(), width.end(), 0.0);
-    g.Left = std::max(0.0, (available - total) / 2);
-    g.X = {g.Left};
-    for (double w : width)
-        g.X.append(g.X.last() + w);
+    return least;
 }
 
 void ReportRenderer::LayOutHeader(Geometry& g, QPaintDevice& device) const
 {
-    const double padX = PadX * g.Mm;
-    const double padY = PadY * g.Mm;
-    const double least = QFontMetricsF(g.HeadFont, &device).height() + 2 * padY;
-    const int n = static_cast<int>(g.Columns.size());
-    auto text = [&](const QString& heading, double w) {
-        return HeadingText(heading.trimmed(), g.HeadFont, w - 2 * padX, device);
-    };
-    auto height = [&](const QString& heading, double w) {
-        return std::max(least, TextHeight(text(heading, w), g.HeadFont, w - 2 * padX, device) + 2 * padY);
-    };
-
+    const HeadingBoxes boxes(g.HeadFont, device, PadX * g.Mm, PadY * g.Mm);
     const auto& layout = document_.Layout().Columns();
-    double groupHeight = 0, underHeight = 0, spanHeight = least;
-    struct Group
-    {
-        int First, Last;
-    };
-    QVector<Group> groups;
-    for (int i = 0; i < n; ++i) {
-        const QString& group = layout[g.Columns[i]].Group;
-        const double w = g.X[i + 1] - g.X[i];
-        const double h = height(document_.HeadingText(g.Columns[i]), w);
-        if (group.isEmpty()) {
+    const QVector<Span> groups = GroupSpans(g);
+    double groupHeight = 0, underHeight = 0, spanHeight = boxes.Least;
+    for (int i = 0; i < g.Columns.size(); ++i) {
+        const double h = boxes.Height(document_.HeadingText(g.Columns[i]), g.X[i + 1] - g.X[i]);
+        if (layout[g.Columns[i]].Group.isEmpty())
             spanHeight = std::max(spanHeight, h);
-            continue;
-        }
-        underHeight = std::max(underHeight, h);
-        if (!groups.isEmpty() && groups.last().Last == i - 1 && layout[g.Columns[i - 1]].Group == group)
-            groups.last().Last = i;
         else
-            groups.append({i, i});
+            underHeight = std::max(underHeight, h);
     }
-    for (const Group& grp : groups)
-        groupHeight = std::max(groupHeight, height(document_.GroupText(g.Columns[grp.First]),
-                                                   g.X[grp.Last + 1] - g.X[grp.First]));
+    for (const Span& grp : groups)
+        groupHeight = std::max(groupHeight, boxes.Height(document_.GroupText(g.Columns[grp.First]),
+                                                         g.X[grp.Last + 1] - g.X[grp.First]));
     if (!groups.isEmpty() && groupHeight + underHeight < spanHeight)
         underHeight = spanHeight - groupHeight;
 
     g.HeaderSplit = groupHeight;
     g.HeaderHeight = groups.isEmpty() ? spanHeight : groupHeight + underHeight;
-    const Qt::Alignment centre = Qt::AlignHCenter;
-    for (const Group& grp : groups) {
-        const double w = g.X[grp.Last + 1] - g.X[grp.First];
-        g.Header.append({QRectF(g.X[grp.First], 0, w, groupHeight),
-                         text(document_.GroupText(g.Columns[grp.First]), w), centre});
+    PlaceHeadings(g, boxes, groups, underHeight);
+}
+
+QVector<ReportRenderer::Span> ReportRenderer::GroupSpans(const Geometry& g) const
+{
+    // Neighbouring columns of one group share its heading.
+    const auto& layout = document_.Layout().Columns();
+    QVector<Span> groups;
+    for (int i = 0; i < g.Columns.size(); ++i) {
+        const QString& group = layout[g.Columns[i]].Group;
+        if (group.isEmpty())
+            continue;
+        if (!groups.isEmpty() && groups.last().Last == i - 1 && layout[g.Columns[i - 1]].Group == group)
+            groups.last().Last = i;
+        else
+            groups.append({i, i});
     }
-    for (int i = 0; i < n; ++i) {
+    return groups;
+}
+
+void ReportRenderer::PlaceHeadings(Geometry& g, const HeadingBoxes& boxes, const QVector<Span>& groups,
+                                   double underHeight) const
+{
+    const auto& layout = document_.Layout().Columns();
+    const Qt::Alignment centre = Qt::AlignHCenter;
+    for (const Span& grp : groups) {
+        const double w = g.X[grp.Last + 1] - g.X[grp.First];
+        g.Header.append({QRectF(g.X[grp.First], 0, w, g.HeaderSplit),
+                         boxes.Text(document_.GroupText(g.Columns[grp.First]), w), centre});
+    }
+    for (int i = 0; i < g.Columns.size(); ++i) {
         const bool under = !layout[g.Columns[i]].Group.isEmpty();
-        const QRectF rect(g.X[i], under ? groupHeight : 0, g.X[i + 1] - g.X[i],
+        const QRectF rect(g.X[i], under ? g.HeaderSplit : 0, g.X[i + 1] - g.X[i],
                           under ? underHeight : g.HeaderHeight);
-        g.Header.append({rect, text(document_.HeadingText(g.Columns[i]), rect.width()), centre});
+        g.Header.append({rect, boxes.Text(document_.HeadingText(g.Columns[i]), rect.width()), centre});
     }
 }
 
@@ -416,59 +485,71 @@ void ReportRenderer::LayOutRows(Geometry& g, QPaintDevice& device) const
         }
 }
 
-Qt::Alignment ReportRenderer::CellAlignment(int row, int column) const
-{
-    return document_.At(row, column).IsNumber ? Qt::AlignRight : Qt::AlignLeft;
-}
-
 void ReportRenderer::PaintPage(QPainter& painter, const Geometry& g, int page) const
 {
-    const double padX = PadX * g.Mm;
-    const double padY = PadY * g.Mm;
-    const QPen thin(Qt::black, 0.2 * g.Mm);
-    const QPen thick(Qt::black, 0.5 * g.Mm);
-    painter.setPen(Qt::black);
+    PaintTitle(painter, g);
+    const double top = g.TitleHeight + TitleGap * g.Mm;
+    PaintHeader(painter, g, top);
+    const double bottom = PaintRows(painter, g, page, top + g.HeaderHeight);
 
+    // Heavier rules above and below the header band and under the last line.
+    painter.setPen(QPen(Qt::black, 0.5 * g.Mm));
+    const double left = g.X.first();
+    const double right = g.X.last();
+    painter.drawLine(QPointF(left, top), QPointF(right, top));
+    painter.drawLine(QPointF(left, top + g.HeaderHeight), QPointF(right, top + g.HeaderHeight));
+    painter.drawLine(QPointF(left, bottom), QPointF(right, bottom));
+
+    PaintFoot(painter, g, page);
+}
+
+void ReportRenderer::PaintTitle(QPainter& painter, const Geometry& g) const
+{
+    painter.setPen(Qt::black);
     const QString title = document_.Title().trimmed();
     const double titleHeight = TextHeight(title, g.TitleFont, g.Width, *painter.device());
     DrawText(painter, QRectF(0, 0, g.Width, titleHeight), 0, 0, title, g.TitleFont, Qt::AlignHCenter);
     if (!document_.RunLine().isEmpty())
         DrawText(painter, QRectF(0, titleHeight + LineGap * g.Mm, g.Width, g.TitleHeight - titleHeight), 0, 0,
                  document_.RunLine(), g.LineFont, Qt::AlignHCenter);
+}
 
-    const double top = g.TitleHeight + TitleGap * g.Mm;
+void ReportRenderer::PaintHeader(QPainter& painter, const Geometry& g, double top) const
+{
+    const QPen thin(Qt::black, 0.2 * g.Mm);
     for (const Cell& cell : g.Header) {
         const QRectF box = cell.Rect.translated(0, top);
         painter.setPen(Qt::black);
-        DrawText(painter, box, padX, padY, cell.Text, g.HeadFont, cell.Align);
+        DrawText(painter, box, PadX * g.Mm, PadY * g.Mm, cell.Text, g.HeadFont, cell.Align);
         painter.setPen(thin);
         painter.drawRect(box);
     }
+}
 
+double ReportRenderer::PaintRows(QPainter& painter, const Geometry& g, int page, double top) const
+{
+    const QPen thin(Qt::black, 0.2 * g.Mm);
     const int first = g.PageStarts[page];
     const int end =
         page + 1 < g.PageStarts.size() ? g.PageStarts[page + 1] : static_cast<int>(g.RowHeights.size());
-    double y = top + g.HeaderHeight;
+    double y = top;
     for (int r = first; r < end; ++r) {
         for (int i = 0; i < g.Columns.size(); ++i) {
             const QRectF box(g.X[i], y, g.X[i + 1] - g.X[i], g.RowHeights[r]);
             painter.setPen(Qt::black);
             const ReportDocument::Cell cell = document_.At(r, g.Columns[i]);
-            DrawText(painter, box, padX, padY, cell.Text, g.BodyFont, cell.IsNumber ? Qt::AlignRight : Qt::AlignLeft);
+            DrawText(painter, box, PadX * g.Mm, PadY * g.Mm, cell.Text, g.BodyFont,
+                     cell.IsNumber ? Qt::AlignRight : Qt::AlignLeft);
             painter.setPen(thin);
             painter.drawRect(box);
         }
         y += g.RowHeights[r];
     }
+    return y;
+}
 
-    // Heavier rules above and below the header band and under the last line.
-    painter.setPen(thick);
-    const double left = g.X.first();
-    const double right = g.X.last();
-    painter.drawLine(QPointF(left, top), QPointF(right, top));
-    painter.drawLine(QPointF(left, top + g.HeaderHeight), QPointF(right, top + g.HeaderHeight));
-    painter.drawLine(QPointF(left, y), QPointF(right, y));
-
+void ReportRenderer::PaintFoot(QPainter& painter, const Geometry& g, int page) const
+{
     painter.setPen(Qt::black);
     const QString foot = QStringLiteral("第 %1 页 共 %2 页").arg(page + 1).arg(g.PageStarts.size());
     const QRectF footBox(0, g.Height - g.FootHeight + FootGap * g.Mm, g.Width, g.FootHeight);

@@ -67,14 +67,38 @@ private:
         QVector<int> PageStarts; // first row of each page
     };
 
+    // Columns g.Columns[First] to g.Columns[Last] under one group heading.
+    struct Span
+    {
+        int First, Last;
+    };
+    class HeadingBoxes;
+
     // Paints every page with a painter already active on the device.
     void PaintPages(QPainter& painter, QPagedPaintDevice& device) const;
     Geometry Measure(QPaintDevice& device) const;
+    void Paginate(Geometry& g) const;
+
     void LayOutColumns(Geometry& g, QPaintDevice& device) const;
+    QVector<bool> TextColumns(const Geometry& g) const;
+    QVector<double> ColumnWeights(const Geometry& g, const QVector<bool>& isText) const;
+    // Sets the largest font steps at which the table fits; what each column then needs.
+    QVector<double> FitFont(Geometry& g, QPaintDevice& device, const QVector<bool>& isText) const;
+    QVector<double> LeastWidths(const Geometry& g, QPaintDevice& device, const QVector<bool>& isText,
+                                int nameChars) const;
+
     void LayOutHeader(Geometry& g, QPaintDevice& device) const;
+    QVector<Span> GroupSpans(const Geometry& g) const;
+    void PlaceHeadings(Geometry& g, const HeadingBoxes& boxes, const QVector<Span>& groups,
+                       double underHeight) const;
     void LayOutRows(Geometry& g, QPaintDevice& device) const;
+
     void PaintPage(QPainter& painter, const Geometry& g, int page) const;
-    Qt::Alignment CellAlignment(int row, int column) const;
+    void PaintTitle(QPainter& painter, const Geometry& g) const;
+    void PaintHeader(QPainter& painter, const Geometry& g, double top) const;
+    // The rows of the page from top; where the last one ends.
+    double PaintRows(QPainter& painter, const Geometry& g, int page, double top) const;
+    void PaintFoot(QPainter& painter, const Geometry& g, int page) const;
 
     const ReportDocument& document_;
 };

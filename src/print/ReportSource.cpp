@@ -205,6 +205,63 @@ QStringList LedgerItems(const ReportSource::Request& request, const std::optiona
     return items;
 }
 
+// The report's rows and, when it has rows, what the last run computed and when.
+std::optional<ReportRun> LoadRows(ReportDocument& document, const ReportSource::Entry& entry)
+{
+    Recordset rows;
+    OpenOnOwnConnection(rows, entry.DataQuery);
+    document.SetDataSource(rows);
+
+    auto connection = Connection::OpenPrintConnection();
+    std::optional<ReportRun> run = ReportRun::Read(*connection);
+    if (run && !document.IsEmpty()) {
+        document.SetRunLine(run->Line());
+        document.SetRunTime(run->TimeText());
+    }
+    return run;
+}
+
+// The ledger takes its title and headings from the caller (or the run), its names from the run.
+void DressLedger(ReportDocument& document, const ReportSource::Entry& entry,
+                 const ReportSource::Request& request, const std::optional<ReportRun>& run)
+{
+    if (entry.IsComparison())
+        ShowPercentages(document);
+    if (run)
+        NameLedgerRows(document, *run);
+    if (run)
+        ShowParents(document, *run);
+    document.SetText(QStringLiteral("title"), request.Title);
+    const QStringList items = LedgerItems(request, run);
+    for (int k = 0; k < entry.Headings.size(); ++k)
+        document.SetText(entry.Headings[k], k < items.size() ? items[k] : QString());
+}
+
+// Any other report takes its headings and title from the dictionaries.
+void DressReport(ReportDocument& document, const ReportSource::Entry& entry,
+                 const std::optional<ReportRun>& run)
+{
+    if (run && !document.IsEmpty())
+        ShowParents(document, *run);
+
+    Recordset headings;
+    OpenOnOwnConnection(headings, entry.HeadingQuery);
+    headings.MoveFirst();
+    for (const QString& object : entry.Headings) {
+        if (headings.IsEOF())
+            break;
+        document.SetText(object, headings.Value(QStringLiteral("content")).toString());
+        headings.MoveNext();
+    }
+
+    Recordset title;
+    OpenOnOwnConnection(title, entry.TitleQuery);
+    if (title.RecordCount() > 0) {
+        title.MoveFirst();
+        document.SetText(QStringLiteral("title"), title.Value(QStringLiteral("tablename")).toString());
+    }
+}
+
 } // namespace
 
 std::unique_ptr<ReportDocument> ReportSource::Load(const Request& request)
@@ -214,50 +271,10 @@ std::unique_ptr<ReportDocument> ReportSource::Load(const Request& request)
         return nullptr;
     auto document = std::make_unique<ReportDocument>(*ReportLayout::Create(entry->Layout));
     document->SetCode(entry->Code);
-
-    Recordset rows;
-    OpenOnOwnConnection(rows, entry->DataQuery);
-    document->SetDataSource(rows);
-
-    auto connection = Connection::OpenPrintConnection();
-    const std::optional<ReportRun> run = ReportRun::Read(*connection);
-    if (run && !document->IsEmpty()) {
-        document->SetRunLine(run->Line());
-        document->SetRunTime(run->TimeText());
-    }
-
-    if (entry->IsLedger()) {
-        if (entry->IsComparison())
-            ShowPercentages(*document);
-        if (run)
-            NameLedgerRows(*document, *run);
-        if (run)
-            ShowParents(*document, *run);
-        document->SetText(QStringLiteral("title"), request.Title);
-        const QStringList items = LedgerItems(request, run);
-        for (int k = 0; k < entry->Headings.size(); ++k)
-            document->SetText(entry->Headings[k], k < items.size() ? items[k] : QString());
-        return document;
-    }
-
-    if (run && !document->IsEmpty())
-        ShowParents(*document, *run);
-
-    Recordset headings;
-    OpenOnOwnConnection(headings, entry->HeadingQuery);
-    headings.MoveFirst();
-    for (const QString& object : entry->Headings) {
-        if (headings.IsEOF())
-            break;
-        document->SetText(object, headings.Value(QStringLiteral("content")).toString());
-        headings.MoveNext();
-    }
-
-    Recordset title;
-    OpenOnOwnConnection(title, entry->TitleQuery);
-    if (title.RecordCount() > 0) {
-        title.MoveFirst();
-        document->SetText(QStringLiteral("title"), title.Value(QStringLiteral("tablename")).toString());
-    }
+    const std::optional<ReportRun> run = LoadRows(*document, *entry);
+    if (entry->IsLedger())
+        DressLedger(*document, *entry, request, run);
+    else
+        DressReport(*document, *entry, run);
     return document;
 }

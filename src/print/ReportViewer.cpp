@@ -1,12 +1,11 @@
 #include "ReportViewer.h"
 
-#include "MessagePresenter.h"
-#include "OutputFile.h"
-#include "ReportDocument.h"
-#include "ReportChartPanel.h"
-#include "ReportRenderer.h"
-#include "ReportXlsx.h"
 #include "FileDialogs.h"
+#include "MessagePresenter.h"
+#include "ReportChartPanel.h"
+#include "ReportDocument.h"
+#include "ReportRenderer.h"
+#include "ReportWriter.h"
 #include "WaitCursor.h"
 
 #include <QDir>
@@ -67,6 +66,27 @@ ReportViewer::ReportViewer(QWidget* parent)
     lblStatus_->setObjectName(QStringLiteral("lblStatus"));
     bar->addWidget(lblStatus_);
 
+    column->addWidget(CreateViews(), 1);
+
+    connect(chartPanel_, &ReportChartPanel::Saved, this, &ReportViewer::ShowSaved);
+    connect(preview_, &QPrintPreviewWidget::paintRequested, this, &ReportViewer::PaintRequested);
+    connect(preview_, &QPrintPreviewWidget::previewChanged, this, &ReportViewer::UpdatePageText);
+    connect(print, &QToolButton::clicked, this, &ReportViewer::PrintReport);
+    connect(exportPdf, &QToolButton::clicked, this, &ReportViewer::ExportReport);
+    connect(exportExcel, &QToolButton::clicked, this, &ReportViewer::ExportWorkbook);
+    connect(zoomIn, &QToolButton::clicked, preview_, [this] { preview_->zoomIn(); });
+    connect(zoomOut, &QToolButton::clicked, preview_, [this] { preview_->zoomOut(); });
+    connect(fitWidth, &QToolButton::clicked, preview_, &QPrintPreviewWidget::fitToWidth);
+    connect(previous, &QToolButton::clicked, this, [this] { MovePage(-1); });
+    connect(next, &QToolButton::clicked, this, [this] { MovePage(1); });
+
+    SetKeys(print, zoomIn, zoomOut, previous, next);
+    ViewReport();
+}
+
+QTabWidget* ReportViewer::CreateViews()
+{
+    // The preview, or in its place a page that says why there is nothing to preview.
     pages_ = new QStackedWidget(this);
     lblEmpty_ = new QLabel(pages_);
     lblEmpty_->setObjectName(QStringLiteral("lblEmpty"));
@@ -84,20 +104,12 @@ ReportViewer::ReportViewer(QWidget* parent)
     chartPanel_ = new ReportChartPanel(tabViews_);
     chartPanel_->setObjectName(QStringLiteral("chartPanel"));
     tabViews_->addTab(chartPanel_, QStringLiteral("图表"));
-    column->addWidget(tabViews_, 1);
+    return tabViews_;
+}
 
-    connect(chartPanel_, &ReportChartPanel::Saved, this, &ReportViewer::ShowSaved);
-    connect(preview_, &QPrintPreviewWidget::paintRequested, this, &ReportViewer::PaintRequested);
-    connect(preview_, &QPrintPreviewWidget::previewChanged, this, &ReportViewer::UpdatePageText);
-    connect(print, &QToolButton::clicked, this, &ReportViewer::PrintReport);
-    connect(exportPdf, &QToolButton::clicked, this, &ReportViewer::ExportReport);
-    connect(exportExcel, &QToolButton::clicked, this, &ReportViewer::ExportWorkbook);
-    connect(zoomIn, &QToolButton::clicked, preview_, [this] { preview_->zoomIn(); });
-    connect(zoomOut, &QToolButton::clicked, preview_, [this] { preview_->zoomOut(); });
-    connect(fitWidth, &QToolButton::clicked, preview_, &QPrintPreviewWidget::fitToWidth);
-    connect(previous, &QToolButton::clicked, this, [this] { MovePage(-1); });
-    connect(next, &QToolButton::clicked, this, [this] { MovePage(1); });
-
+void ReportViewer::SetKeys(QToolButton* print, QToolButton* zoomIn, QToolButton* zoomOut,
+                           QToolButton* previous, QToolButton* next)
+{
     // The keys of every document viewer.
     print->setShortcut(QKeySequence::Print);
     zoomIn->setShortcut(QKeySequence::ZoomIn);
@@ -108,7 +120,6 @@ ReportViewer::ReportViewer(QWidget* parent)
     key(QKeySequence(Qt::CTRL | Qt::Key_Equal), [zoomIn] { zoomIn->click(); });
     key(QKeySequence(Qt::Key_Home), [this] { MovePage(1 - CurrentPage()); });
     key(QKeySequence(Qt::Key_End), [this] { MovePage(PageCount() - CurrentPage()); });
-    ViewReport();
 }
 
 ReportViewer::~ReportViewer() = default;
@@ -165,12 +176,12 @@ QString ReportViewer::PageText() const
 
 bool ReportViewer::ExportPdf(const QString& path) const
 {
-    return report_ && ReportRenderer(*report_).RenderPdf(path);
+    return report_ && !ReportWriter::Create(ReportWriter::Kind::Pdf)->Write(*report_, path);
 }
 
 bool ReportViewer::ExportExcel(const QString& path) const
 {
-    return report_ && ReportXlsx::Write({report_.get()}, path);
+    return report_ && !ReportWriter::Create(ReportWriter::Kind::Workbook)->Write(*report_, path);
 }
 
 void ReportViewer::PaintRequested(QPrinter* printer)
@@ -197,33 +208,31 @@ void ReportViewer::PrintReport()
 
 void ReportViewer::ExportReport()
 {
-    ExportAs(QStringLiteral("导出PDF"), QStringLiteral(".pdf"), QStringLiteral("PDF 文件 (*.pdf)"),
-             [this](const QString& path) { return ExportPdf(path); });
+    ExportAs(QStringLiteral("导出PDF"), *ReportWriter::Create(ReportWriter::Kind::Pdf));
 }
 
 void ReportViewer::ExportWorkbook()
 {
-    ExportAs(QStringLiteral("导出Excel"), QStringLiteral(".xlsx"), QStringLiteral("Excel 工作簿 (*.xlsx)"),
-             [this](const QString& path) { return ExportExcel(path); });
+    ExportAs(QStringLiteral("导出Excel"), *ReportWriter::Create(ReportWriter::Kind::Workbook));
 }
 
-void ReportViewer::ExportAs(const QString& caption, const QString& suffix, const QString& filter,
-                            const std::function<bool(const QString&)>& write)
+void ReportViewer::ExportAs(const QString& caption, const ReportWriter& writer)
 {
     if (!report_)
         return;
     QString suggested = report_->Title().trimmed();
     suggested.replace(QLatin1Char('/'), QLatin1Char('_'));
-    const QString path = FileDialogs::AskSave(this, caption, suggested + suffix, filter);
+    const QString path =
+        FileDialogs::AskSave(this, caption, suggested + writer.Suffix(), writer.NameFilter());
     if (path.isEmpty())
         return;
-    bool written = false;
+    std::optional<QString> failure;
     {
         WaitCursor wait;
-        written = write(path);
+        failure = writer.Write(*report_, path);
     }
-    if (!written) {
-        MessagePresenter::Show(OutputFile::FailureMessage(path));
+    if (failure) {
+        MessagePresenter::Show(*failure);
         return;
     }
     ShowSaved(path);

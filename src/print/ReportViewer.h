@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 #include <memory>
 
 class QLabel;
@@ -9,8 +8,10 @@ class QPrintPreviewWidget;
 class QPrinter;
 class QStackedWidget;
 class QTabWidget;
+class QToolButton;
 class ReportChartPanel;
 class ReportDocument;
+class ReportWriter;
 
 // The report viewer of the print window: a page preview with buttons to print, save as
 // PDF, zoom and move between pages.
@@ -42,11 +43,13 @@ public:
     QPrintPreviewWidget* Preview() const { return preview_; }
 
 private:
+    QTabWidget* CreateViews();
+    void SetKeys(QToolButton* print, QToolButton* zoomIn, QToolButton* zoomOut, QToolButton* previous,
+                 QToolButton* next);
     void PrintReport();
     void ExportReport();
     void ExportWorkbook();
-    void ExportAs(const QString& caption, const QString& suffix, const QString& filter,
-                  const std::function<bool(const QString&)>& write);
+    void ExportAs(const QString& caption, const ReportWriter& writer);
     void MovePage(int step);
     void ShowSaved(const QString& path);
     void UpdatePageText();

@@ -44,20 +44,37 @@ public:
     bool Write(lxw_worksheet* sheet, const ReportDocument& document)
     {
         const QVector<int> columns = document.VisibleColumns();
+        const lxw_row_t first = WriteTitle(sheet, document, columns);
+        const lxw_row_t body = WriteHeadings(sheet, document, columns, first);
+        WriteRows(sheet, document, columns, body);
+        worksheet_set_paper(sheet, 9); // A4
+        if (ReportRenderer(document).PageLayout().orientation() == QPageLayout::Landscape)
+            worksheet_set_landscape(sheet);
+        worksheet_fit_to_pages(sheet, 1, 0);
+        return error_ == LXW_NO_ERROR;
+    }
+
+private:
+    // The title and the run's line across the table; the row after them.
+    lxw_row_t WriteTitle(lxw_worksheet* sheet, const ReportDocument& document, const QVector<int>& columns)
+    {
         const auto last = static_cast<lxw_col_t>(std::max<qsizetype>(columns.size(), 1) - 1);
+        lxw_row_t row = 0;
+        Merge(sheet, row, 0, row, last, document.Title().trimmed(), title_);
+        Check(worksheet_set_row(sheet, row++, 22, nullptr));
+        Merge(sheet, row, 0, row, last, document.RunLine(), line_);
+        return row + 1;
+    }
+
+    // Headings from the row given: a group heading spans its columns; a column outside any
+    // group spans both rows. They stay in view and print on every page; the row after them.
+    lxw_row_t WriteHeadings(lxw_worksheet* sheet, const ReportDocument& document, const QVector<int>& columns,
+                            lxw_row_t head)
+    {
         const auto& layout = document.Layout().Columns();
         bool groups = false;
         for (int c : columns)
             groups = groups || !layout[c].Group.isEmpty();
-
-        lxw_row_t row = 0;
-        Merge(sheet, row, 0, row, last, document.Title().trimmed(), title_);
-        worksheet_set_row(sheet, row++, 22, nullptr);
-        Merge(sheet, row, 0, row, last, document.RunLine(), line_);
-        ++row;
-
-        // Headings: a group heading spans its columns; a column outside any group spans both rows.
-        const lxw_row_t head = row;
         const lxw_row_t under = groups ? head + 1 : head;
         for (qsizetype i = 0; i < columns.size(); ++i) {
             const int c = columns[i];
@@ -74,10 +91,15 @@ public:
             }
             Cell(sheet, under, col, document.HeadingText(c).trimmed(), heading_);
         }
-        row = under + 1;
-        worksheet_freeze_panes(sheet, row, 1);
-        worksheet_repeat_rows(sheet, head, under);
+        worksheet_freeze_panes(sheet, under + 1, 1);
+        Check(worksheet_repeat_rows(sheet, head, under));
+        return under + 1;
+    }
 
+    // The rows from the row given, numbers as numbers; each column as wide as its text.
+    void WriteRows(lxw_worksheet* sheet, const ReportDocument& document, const QVector<int>& columns,
+                   lxw_row_t row)
+    {
         QVector<lxw_format*> numbers;
         QVector<double> widths;
         for (qsizetype i = 0; i < columns.size(); ++i) {
@@ -89,23 +111,23 @@ public:
                 const ReportDocument::Cell cell = document.At(r, columns[i]);
                 const auto col = static_cast<lxw_col_t>(i);
                 if (cell.IsNumber)
-                    worksheet_write_number(sheet, row, col, cell.Value, numbers[i]);
+                    Check(worksheet_write_number(sheet, row, col, cell.Value, numbers[i]));
                 else
                     Cell(sheet, row, col, cell.Text, text_);
                 widths[i] = std::max(widths[i], TextWidth(cell.Text) + 2);
             }
         for (qsizetype i = 0; i < columns.size(); ++i)
-            worksheet_set_column(sheet, static_cast<lxw_col_t>(i), static_cast<lxw_col_t>(i),
-                                 std::min(widths[i], 40.0), nullptr);
-
-        worksheet_set_paper(sheet, 9); // A4
-        if (ReportRenderer(document).PageLayout().orientation() == QPageLayout::Landscape)
-            worksheet_set_landscape(sheet);
-        worksheet_fit_to_pages(sheet, 1, 0);
-        return true;
+            Check(worksheet_set_column(sheet, static_cast<lxw_col_t>(i), static_cast<lxw_col_t>(i),
+                                       std::min(widths[i], 40.0), nullptr));
     }
 
-private:
+    // The first failure of any write stands; the sheet is then reported as not written.
+    void Check(lxw_error error)
+    {
+        if (error_ == LXW_NO_ERROR)
+            error_ = error;
+    }
+
     lxw_format* Format()
     {
         lxw_format* format = workbook_add_format(book_);
@@ -128,7 +150,7 @@ private:
 
     void Cell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, const QString& text, lxw_format* format)
     {
-        worksheet_write_string(sheet, row, col, text.toUtf8().constData(), format);
+        Check(worksheet_write_string(sheet, row, col, text.toUtf8().constData(), format));
     }
 
     void Merge(lxw_worksheet* sheet, lxw_row_t firstRow, lxw_col_t firstCol, lxw_row_t lastRow,
@@ -137,7 +159,8 @@ private:
         if (firstRow == lastRow && firstCol == lastCol)
             Cell(sheet, firstRow, firstCol, text, format);
         else
-            worksheet_merge_range(sheet, firstRow, firstCol, lastRow, lastCol, text.toUtf8().constData(), format);
+            Check(worksheet_merge_range(sheet, firstRow, firstCol, lastRow, lastCol,
+                                        text.toUtf8().constData(), format));
     }
 
     lxw_workbook* book_;
@@ -147,6 +170,7 @@ private:
     lxw_format* heading_;
     lxw_format* text_;
     QHash<int, lxw_format*> numbers_;
+    lxw_error error_ = LXW_NO_ERROR;
 };
 
 } // namespace

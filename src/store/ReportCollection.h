@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ReportRun.h"
+#include "ResultTables.h"
 
 #include <QList>
 #include <memory>
@@ -51,8 +52,30 @@ public:
 
 protected:
     const QList<std::shared_ptr<T>>& Items() const { return items_; }
-    // The run's own total, or null.
-    const std::shared_ptr<T>& RunTotal() const { return runTotal_; }
+
+    // A fresh aggregate on every call: a copy of the run's own total, or the items summed by add.
+    std::unique_ptr<T> SumOfItems(void (*add)(T& dest, const T& source)) const
+    {
+        if (runTotal_)
+            return std::make_unique<T>(*runTotal_);
+        auto total = std::make_unique<T>();
+        for (const auto& item : items_)
+            add(*total, *item);
+        return total;
+    }
+
+    // Writes the report over the previous one in one transaction: the run's record, what head
+    // writes from the total (the lines it alone prints), the total's own lines, then each item's.
+    template <typename Head> void SaveReport(T& total, Head head) const
+    {
+        ResultTables::Replace([&] {
+            Run.Write();
+            head(total);
+            total.Save();
+            for (const auto& item : items_)
+                item->Save();
+        });
+    }
 
 private:
     void CheckPosition(int index) const

@@ -15,24 +15,12 @@ const QString Type66Columns211 = QStringLiteral(
 
 std::unique_ptr<TourUnitAreaData> TourUnitReport::Total() const
 {
-    if (RunTotal())
-        return std::make_unique<TourUnitAreaData>(*RunTotal());
-    auto total = std::make_unique<TourUnitAreaData>();
-    for (const auto& region : Items())
-        TourUnitAreaData::AddTourUnitAreaData(*total, *region);
-    return total;
+    return SumOfItems(&TourUnitAreaData::AddTourUnitAreaData);
 }
 
 void TourUnitReport::Save() const
 {
-    ResultTables::Replace([this] {
-        Run.Write();
-        const auto total = Total();
-        SaveT211(*total);
-        total->Save();
-        for (const auto& region : Items())
-            region->Save();
-    });
+    SaveReport(*Total(), [this](const TourUnitAreaData& total) { SaveT211(total); });
 }
 
 void TourUnitReport::SaveT211(const TourUnitAreaData& data) const

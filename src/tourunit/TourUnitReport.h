@@ -16,9 +16,8 @@ public:
     // A fresh region with an empty code holding the sums of every region.
     std::unique_ptr<TourUnitAreaData> Total() const;
 
-    // Empties the result tables and writes table 2-1-1 for the total, then the total's and each
-    // region's row of the other twelve tables. A failure part-way empties the tables again, so
-    // no half-written report is left to print.
+    // Replaces the result tables in one transaction: table 2-1-1 for the total, then the total's
+    // and each region's row of the other twelve tables. A failure keeps the previous report.
     void Save() const;
 
 private:
