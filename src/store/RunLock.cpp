@@ -1,5 +1,6 @@
 #include "RunLock.h"
 
+#include "Checkpoint.h"
 #include "Connection.h"
 #include "DatabaseError.h"
 
@@ -37,6 +38,7 @@ RunLock::RunLock(const QString& appFolder, std::chrono::milliseconds wait)
                                            QString::fromLocal8Bit(std::strerror(errno)));
     // flock, not a lock file's mere presence: the kernel releases it with the process.
     const auto deadline = std::chrono::steady_clock::now() + wait;
+    bool waiting = false;
     while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR) {
             const QString reason = QString::fromLocal8Bit(std::strerror(errno));
@@ -47,6 +49,10 @@ RunLock::RunLock(const QString& appFolder, std::chrono::milliseconds wait)
         if (std::chrono::steady_clock::now() >= deadline) {
             ::close(fd_);
             throw Busy();
+        }
+        if (!waiting) {
+            waiting = true;
+            Checkpoint::Reach("lock-waiting");
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }

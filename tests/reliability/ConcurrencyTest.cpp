@@ -42,8 +42,9 @@ TEST(Concurrency, ARunWaitsForTheLockAndGoesOnWhenItIsFree)
     ASSERT_EQ(folder.Run(ReportFolder::AnnualRun()).Status, 0);
     const QString before = folder.Tables();
     auto held = std::make_unique<RunLock>(folder.Path());
-    auto run = folder.Start(ReportFolder::HotelRun());
-    EXPECT_FALSE(run->waitForFinished(800)); // waiting, not failing
+    auto run = folder.StartPaused(ReportFolder::HotelRun(), "lock-waiting");
+    ASSERT_TRUE(AwaitPaused(*run)); // waiting, not failing
+    Continue(*run);
     EXPECT_EQ(folder.Tables(), before);
     held.reset();
     const auto result = ReportFolder::Finish(*run);

@@ -138,8 +138,9 @@ TEST_F(ImportFault, ARunBesideAnImportReadsOneDatabase)
         const QString old = folder.Tables();
         auto import = folder.StartPaused(Import(Changed()), step);
         ASSERT_TRUE(AwaitPaused(*import));
-        auto run = folder.Start(ReportFolder::HotelRun());
-        EXPECT_FALSE(run->waitForFinished(300)); // waits for the lock
+        auto run = folder.StartPaused(ReportFolder::HotelRun(), "lock-waiting");
+        ASSERT_TRUE(AwaitPaused(*run)); // waits for the lock
+        Continue(*run);
         Continue(*import);
         EXPECT_EQ(ReportFolder::Finish(*import).Status, 0);
         const auto result = ReportFolder::Finish(*run);
