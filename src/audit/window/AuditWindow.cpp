@@ -70,6 +70,9 @@ AuditWindow::AuditWindow(QWidget* parent)
     grdFindings_->horizontalHeader()->setStretchLastSection(true);
     lstRules_->setFixedWidth(270);
     lstRules_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A long caption wraps onto a second line rather than losing its end.
+    lstRules_->setWordWrap(true);
+    lstRules_->setTextElideMode(Qt::ElideNone);
 
     auto* period = new QHBoxLayout;
     period->addWidget(new QLabel(QStringLiteral("年份"), this));
