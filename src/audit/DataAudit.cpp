@@ -67,7 +67,7 @@ std::optional<QString> DataAudit::Take(const QString& year, const QString& month
                                        const QStringList& regionKeys, DbConnection& source)
 {
     if (year.trimmed().isEmpty())
-        return QStringLiteral("年份不能为空");
+        return InputRules::YearEmptyMessage;
     if (!InputRules::Year(year).accepted)
         return InputRules::YearMessage;
     if (!InputRules::Month(month).accepted)

@@ -23,7 +23,7 @@ std::int16_t CheckedYear(const CliArguments& args)
 {
     const QString year = args.Value(QStringLiteral("year")).value_or(QString()).trimmed();
     if (year.isEmpty())
-        throw CliError(QStringLiteral("年份不能为空"));
+        throw CliError(InputRules::YearEmptyMessage);
     if (!InputRules::Year(year).accepted)
         throw CliError(InputRules::YearMessage);
     return Numeric::ToInt16(year);
@@ -59,7 +59,7 @@ int Run(const QStringList& arguments, QTextStream& out)
     AreaSum engine;
     if (!request.Run(engine, report, CliInterrupt::Progress()))
         throw RunCancelled();
-    out << QStringLiteral("计算完成") << '\n';
+    out << RunNotice::DoneMessage << '\n';
     out.flush();
     CliNotice::PrintRepeated(codes, RunNotice::RegionListedTwice);
     CliNotice::Print(request.Notices());

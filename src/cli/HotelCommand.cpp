@@ -4,16 +4,17 @@
 #include "CliArguments.h"
 #include "CliError.h"
 #include "CliInterrupt.h"
+#include "CliNotice.h"
 #include "Connection.h"
 #include "HotelCondition.h"
 #include "HotelRanges.h"
 #include "HotelReport.h"
 #include "HotelRequest.h"
+#include "HotelRun.h"
 #include "InputRules.h"
 #include "Numeric.h"
 #include "RegionDirectory.h"
 #include "RunNotice.h"
-#include "CliNotice.h"
 
 #include <functional>
 #include <optional>
@@ -119,11 +120,13 @@ std::optional<std::vector<std::int16_t>> Numbers(const CliArguments& args, const
     return numbers;
 }
 
-QStringList Codes(std::initializer_list<int> codes)
+// The registration codes the boxes of 注册类型 admit.
+QStringList RegtypeCodes()
 {
     QStringList texts;
-    for (int code : codes)
-        texts << QString::number(code);
+    for (const HotelRun::RegtypeBox& box : HotelRun::RegtypeBoxes())
+        for (const std::int16_t code : box.Codes)
+            texts << QString::number(code);
     return texts;
 }
 
@@ -154,10 +157,8 @@ int Run(const QStringList& arguments, QTextStream& out)
     std::vector<RangeState> ranges;
     for (const HotelRanges::Rule& group : HotelRanges::Rules())
         ranges.push_back(ReadRange(args, group));
-    const auto regtypes =
-        Numbers(args, "regtype",
-                Codes({110, 120, 130, 140, 150, 160, 170, 190, 210, 220, 230, 240, 310, 320, 330, 340}));
-    const auto stars = Numbers(args, "star", Codes({0, 1, 2, 3, 4, 5}));
+    const auto regtypes = Numbers(args, "regtype", RegtypeCodes());
+    const auto stars = Numbers(args, "star", {"0", "1", "2", "3", "4", "5"});
     const auto categories = Ticks(args, "category",
                                   {QStringLiteral("B1"), QStringLiteral("B2"), QStringLiteral("B3"),
                                    QStringLiteral("B4"), QStringLiteral("B9")});
@@ -191,7 +192,7 @@ int Run(const QStringList& arguments, QTextStream& out)
     HotelReport report;
     if (!request.Run(engine, report, CliInterrupt::Progress()))
         throw RunCancelled();
-    out << QStringLiteral("计算完成") << '\n';
+    out << RunNotice::DoneMessage << '\n';
     out.flush();
     CliNotice::PrintRepeated(regions, RunNotice::RegionListedTwice);
     CliNotice::Print(request.Notices());

@@ -15,6 +15,7 @@ struct Verdict
 };
 
 inline const QString YearMessage = QStringLiteral("请输入正确年份");
+inline const QString YearEmptyMessage = QStringLiteral("年份不能为空");
 inline const QString MonthMessage = QStringLiteral("请输入正确月份");
 inline const QString DataMessage = QStringLiteral("请输入正确数据！");
 inline const QString FixedAssetsMessage = QStringLiteral("请输入正确数据！（固定资产）");

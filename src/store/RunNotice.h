@@ -29,6 +29,9 @@ QStringList Of(const Run& run);
 // Whether any return table of the source holds a return of the period.
 bool SourceHasReturns(int year, int month);
 
+// What the hotel and annual runs say when they are done (the ledger says "计算完成！").
+inline const QString DoneMessage = QStringLiteral("计算完成");
+
 // "计算完成" (or the ledger's "计算完成！") followed by the sentences, one a line.
 QString Done(const QString& done, const QStringList& notices);
 

@@ -286,7 +286,7 @@ void frmRestaurant::cmdExec_Click()
     });
     if (done)
         MessagePresenter::Show(cancelled ? RunProgressDialog::CancelledMessage
-                                         : RunNotice::Done(QStringLiteral("计算完成"), notices));
+                                         : RunNotice::Done(RunNotice::DoneMessage, notices));
 }
 
 void frmRestaurant::btnPrint_Click()

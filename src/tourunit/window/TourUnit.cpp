@@ -122,7 +122,7 @@ void TourUnit::cmdCreate_Click()
 {
     const QString year = txtYear->text().trimmed();
     if (year.isEmpty()) {
-        MessagePresenter::Show(QStringLiteral("年份不能为空"));
+        MessagePresenter::Show(InputRules::YearEmptyMessage);
         txtYear->setFocus();
         return;
     }
@@ -149,7 +149,7 @@ void TourUnit::cmdCreate_Click()
     // window and the command line; one that fails while writing leaves the tables empty.
     if (done)
         MessagePresenter::Show(cancelled ? RunProgressDialog::CancelledMessage
-                                         : RunNotice::Done(QStringLiteral("计算完成"), notices));
+                                         : RunNotice::Done(RunNotice::DoneMessage, notices));
 }
 
 bool TourUnit::CalculateAllRegions(std::int16_t year)
