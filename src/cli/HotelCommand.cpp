@@ -159,9 +159,7 @@ int Run(const QStringList& arguments, QTextStream& out)
         ranges.push_back(ReadRange(args, group));
     const auto regtypes = Numbers(args, "regtype", RegtypeCodes());
     const auto stars = Numbers(args, "star", {"0", "1", "2", "3", "4", "5"});
-    const auto categories = Ticks(args, "category",
-                                  {QStringLiteral("B1"), QStringLiteral("B2"), QStringLiteral("B3"),
-                                   QStringLiteral("B4"), QStringLiteral("B9")});
+    const auto categories = Ticks(args, "category", HotelCondition::AllCategories());
 
     // The run's own checks.
     if (year.isEmpty() || month.isEmpty())

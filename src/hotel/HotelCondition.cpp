@@ -150,7 +150,13 @@ HotelCondition HotelCondition::AllHotels(std::int16_t year, std::int16_t month)
         *bound = -1;
     c.SetRegType({110, 120, 130, 140, 150, 160, 170, 190, 210, 220, 230, 240, 310, 320, 330, 340});
     c.SetStarlevel({0, 1, 2, 3, 4, 5});
-    c.SetStatCategory({QStringLiteral("B1"), QStringLiteral("B2"), QStringLiteral("B3"), QStringLiteral("B4"),
-                       QStringLiteral("B9")});
+    c.SetStatCategory(AllCategories());
     return c;
+}
+
+const QStringList& HotelCondition::AllCategories()
+{
+    static const QStringList categories{QStringLiteral("B1"), QStringLiteral("B2"), QStringLiteral("B3"),
+                                        QStringLiteral("B4"), QStringLiteral("B9")};
+    return categories;
 }

@@ -34,6 +34,8 @@ public:
 
     // The hotel window's initial state for a period: every box ticked, every range open.
     static HotelCondition AllHotels(std::int16_t year, std::int16_t month);
+    // The statistics categories the window's boxes offer, in their order.
+    static const QStringList& AllCategories();
 
     // Write-only lists; each call replaces the whole list. An empty list admits nothing.
     void SetRegType(const std::vector<std::int16_t>& codes) { regType_ = codes; }

@@ -35,7 +35,6 @@ namespace {
 
 using namespace InputRules;
 
-const char* const CategoryPrefixes[5] = {"B1", "B2", "B3", "B4", "B9"};
 
 QString GroupCaption(const QWidget* box)
 {
@@ -256,7 +255,7 @@ void frmRestaurant::FillCondition()
     QStringList categories;
     for (int i = 0; i < 5; ++i)
         if (chkB[i]->isChecked())
-            categories << QLatin1String(CategoryPrefixes[i]);
+            categories << HotelCondition::AllCategories()[i];
     c.SetStatCategory(categories);
 }
 

@@ -5,6 +5,7 @@
 #include "ControlArray.h"
 #include "FlexGrid.h"
 #include "FocusValidator.h"
+#include "HotelCondition.h"
 #include "HotelRanges.h"
 #include "HotelRun.h"
 #include "InputRules.h"
@@ -127,8 +128,6 @@ QWidget* frmRestaurant::CreateRegionGroup()
 
 QWidget* frmRestaurant::CreateTickGroups()
 {
-    static const char* const categories[] = {"B1", "B2", "B3", "B4", "B9"};
-
     auto* holder = new QWidget(this);
     auto* grid = new QGridLayout(holder);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -157,7 +156,7 @@ QWidget* frmRestaurant::CreateTickGroups()
     auto* categoryRow = new QHBoxLayout(categoryFrame);
     for (int i = 0; i < 5; ++i) {
         chkB[i] = ControlArray::Create<QCheckBox>(QStringLiteral("chkB"), i,
-                                                  QString::fromLatin1(categories[i]), categoryFrame);
+                                                  HotelCondition::AllCategories()[i], categoryFrame);
         categoryRow->addWidget(chkB[i]);
     }
     categoryRow->addStretch(1);
